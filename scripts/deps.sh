@@ -1,0 +1,30 @@
+# Installs the Debian packages the build and the tests need, only those missing.
+# Sourced by scripts/run and scripts/test.
+NORVANTA_PACKAGES=(
+  build-essential cmake
+  qt6-base-dev qt6-tools-dev qt6-multimedia-dev qt6-svg-dev libsqlite3-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  libbenchmark-dev
+  xvfb xauth fonts-dejavu-core poppler-utils
+)
+
+norvanta_install_missing() {
+  local missing=()
+  local pkg
+  for pkg in "${NORVANTA_PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  if [ ${#missing[@]} -eq 0 ]; then
+    return 0
+  fi
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

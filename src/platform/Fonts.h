@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QFont>
+
+// The windows' text: a plain sans serif at 8.25 points, bold unless asked.
+QFont FormFont(bool bold = true);

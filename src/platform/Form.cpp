@@ -1,0 +1,196 @@
+#include "platform/Form.h"
+
+#include "platform/Fonts.h"
+#include "platform/Twips.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include <vector>
+
+namespace {
+Form::ModalHook &modalHook()
+{
+    static Form::ModalHook hook;
+    return hook;
+}
+
+Form::HelpHandler &helpHandler()
+{
+    static Form::HelpHandler handler;
+    return handler;
+}
+
+std::vector<QPointer<Form>> &registry()
+{
+    static std::vector<QPointer<Form>> forms;
+    return forms;
+}
+} // namespace
+
+Form::Form(const QString &caption, int helpContext, bool fixedFrame)
+    : QDialog(nullptr), helpContext(helpContext)
+{
+    setWindowTitle(caption);
+    setFont(FormFont());
+    setModal(false);
+    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (!fixedFrame)
+        flags |= Qt::WindowMinMaxButtonsHint;
+    setWindowFlags(flags);
+    setSizeGripEnabled(!fixedFrame);
+}
+
+void Form::SetModalHook(ModalHook hook) { modalHook() = std::move(hook); }
+void Form::SetHelpHandler(HelpHandler handler) { helpHandler() = std::move(handler); }
+
+void Form::Load()
+{
+    if (loaded)
+        return;
+    loaded = true;
+    CreateControls();
+    Form_Load();
+}
+
+void Form::ShowModal()
+{
+    Load();
+    if (!loaded) // the load steps unloaded the window again
+        return;
+    inModal = true;
+    if (modalHook()) {
+        modalHook()(*this);
+    } else {
+        setWindowModality(Qt::ApplicationModal);
+        exec();
+        setWindowModality(Qt::NonModal);
+    }
+    inModal = false;
+    if (loaded)
+        Form_Unload();
+    DestroyControls();
+}
+
+void Form::ShowModeless()
+{
+    Load();
+    if (loaded)
+        show();
+}
+
+void Form::Unload()
+{
+    if (!loaded)
+        return;
+    Form_Unload();
+    loaded = false;
+    if (inModal) {
+        // ShowModal destroys the controls once its wait has ended.
+        done(QDialog::Rejected);
+        return;
+    }
+    hide();
+    // The caller may be a handler of one of these controls.
+    const auto children = findChildren<QObject *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QObject *child : children)
+        child->deleteLater();
+    emit Unloaded();
+}
+
+void Form::DestroyControls()
+{
+    hide();
+    loaded = false;
+    const auto children = findChildren<QObject *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QObject *child : children)
+        delete child;
+    emit Unloaded();
+}
+
+int Form::LeftTwips() const { return Twips::FromPixelsX(geometry().x()); }
+int Form::TopTwips() const { return Twips::FromPixelsY(geometry().y()); }
+int Form::WidthTwips() const { return Twips::FromPixelsX(width()); }
+int Form::HeightTwips() const { return Twips::FromPixelsY(height()); }
+
+void Form::MoveTwips(int left, int top) { move(Twips::ToPixelsX(left), Twips::ToPixelsY(top)); }
+
+void Form::ResizeTwips(int width, int height) { resize(Twips::ToPixelsX(width), Twips::ToPixelsY(height)); }
+
+void Form::SetDefaultButton(QPushButton *button)
+{
+    defaultButton = button;
+    if (button)
+        button->setDefault(true);
+}
+
+void Form::SetCancelButton(QPushButton *button) { cancelButton = button; }
+
+bool Form::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate && loaded)
+        Form_Activate();
+    else if (e->type() == QEvent::WindowDeactivate && loaded)
+        Form_Deactivate();
+    return QDialog::event(e);
+}
+
+void Form::resizeEvent(QResizeEvent *e)
+{
+    QDialog::resizeEvent(e);
+    if (loaded)
+        Form_Resize();
+}
+
+void Form::closeEvent(QCloseEvent *e)
+{
+    if (loaded && Form_QueryUnload()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    if (loaded && !inModal)
+        Unload();
+    else
+        QDialog::closeEvent(e);
+}
+
+void Form::keyPressEvent(QKeyEvent *e)
+{
+    switch (e->key()) {
+    case Qt::Key_Escape:
+        if (cancelButton && cancelButton->isVisible() && cancelButton->isEnabled())
+            cancelButton->click();
+        e->accept();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (defaultButton && defaultButton->isVisible() && defaultButton->isEnabled()) {
+            defaultButton->click();
+            e->accept();
+            return;
+        }
+        break;
+    case Qt::Key_F1:
+        if (helpHandler() && helpContext > 0)
+            helpHandler()(helpContext);
+        e->accept();
+        return;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+namespace Forms {
+void Register(Form *form) { registry().emplace_back(form); }
+
+void DestroyAll()
+{
+    auto forms = std::move(registry());
+    registry().clear();
+    for (auto &form : forms)
+        delete form.data();
+}
+} // namespace Forms

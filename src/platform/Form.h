@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+#include <functional>
+
+class QPushButton;
+
+// A window of the program. Each window exists once for the whole run,
+// created on first use (FormInstance). Closing it unloads it: its controls are
+// destroyed and the next showing builds them again and runs its load steps
+// again, while the members that hold the window's own variables keep their
+// values until the program ends.
+class Form : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Loads the window if needed, shows it modally and waits until it closes;
+    // the window is unloaded when this returns.
+    void ShowModal();
+    // Loads the window if needed and shows it without waiting.
+    void ShowModeless();
+    // Builds the controls and runs the load steps, without showing the window.
+    void Load();
+    // Closes the window and destroys its controls. Safe from the window's own
+    // handlers: the controls go once the handler has returned.
+    void Unload();
+    bool IsLoaded() const { return loaded; }
+
+    int HelpContext() const { return helpContext; }
+
+    // Geometry in twips, as the program's layouts are written.
+    int LeftTwips() const;
+    int TopTwips() const;
+    int WidthTwips() const;
+    int HeightTwips() const;
+    void MoveTwips(int left, int top);
+    void ResizeTwips(int width, int height);
+    int ScaleWidthTwips() const { return WidthTwips(); }
+    int ScaleHeightTwips() const { return HeightTwips(); }
+
+    // Tests replace the modal wait: the hook runs on the loaded window in
+    // place of the event loop and is expected to close it. Empty restores it.
+    using ModalHook = std::function<void(Form &)>;
+    static void SetModalHook(ModalHook hook);
+
+    // The help viewer answers F1 with the window's help context number.
+    using HelpHandler = std::function<void(int helpContext)>;
+    static void SetHelpHandler(HelpHandler handler);
+
+    // The activation events, callable by tests that cannot rely on a window
+    // manager to activate windows.
+    void Activate() { Form_Activate(); }
+    void Deactivate() { Form_Deactivate(); }
+
+signals:
+    void Unloaded();
+
+protected:
+    Form(const QString &caption, int helpContext, bool fixedFrame);
+
+    // Creates the controls as designed; called on every load.
+    virtual void CreateControls() = 0;
+    virtual void Form_Load() {}
+    // Return true to cancel a close the user asked for (close box).
+    virtual bool Form_QueryUnload() { return false; }
+    virtual void Form_Unload() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Deactivate() {}
+    virtual void Form_Resize() {}
+
+    // Enter presses the default button, Esc the cancel button; a window
+    // without a cancel button ignores Esc.
+    void SetDefaultButton(QPushButton *button);
+    void SetCancelButton(QPushButton *button);
+
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void DestroyControls();
+
+    const int helpContext;
+    bool loaded = false;
+    bool inModal = false;
+    QPointer<QPushButton> defaultButton;
+    QPointer<QPushButton> cancelButton;
+};
+
+namespace Forms {
+void Register(Form *form);
+// Destroys every window; the next use creates it anew with fresh variables.
+// The program calls it at its end, tests between cases.
+void DestroyAll();
+} // namespace Forms
+
+template <class T>
+T &FormInstance()
+{
+    static QPointer<T> instance;
+    if (!instance) {
+        instance = new T();
+        Forms::Register(instance);
+    }
+    return *instance;
+}
