@@ -1,0 +1,67 @@
+#include "core/WindowServices.h"
+
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <cmath>
+
+void CentreForm(QWidget &Frm)
+{
+    const double left = (Twips::ScreenWidth() - Twips::FromPixelsX(Frm.width())) / 2.0;
+    const double top = (Twips::ScreenHeight() - Twips::FromPixelsY(Frm.height())) / 2.0;
+    Frm.move(Twips::ToPixelsX(left), Twips::ToPixelsY(top));
+}
+
+void SelectText(QWidget *Box)
+{
+    // Multi-line boxes are other widget kinds and are left alone.
+    if (auto *line = qobject_cast<QLineEdit *>(Box))
+        line->setSelection(0, static_cast<int>(line->text().length()));
+}
+
+std::vector<QPointF> CirclePolygon(float CentreX, float CentreY, float Radius)
+{
+    auto pointAt = [&](double angle) {
+        return QPointF(static_cast<float>(CentreX + Radius * std::cos(angle)),
+                       static_cast<float>(CentreY + Radius * std::sin(angle)));
+    };
+    std::vector<QPointF> points{QPointF(static_cast<float>(CentreX + Radius), CentreY)};
+    // The angle is kept in single precision, so 63 steps fit below the
+    // single-precision full turn; the last line closes the figure.
+    float a = 0.0f;
+    do {
+        points.push_back(pointAt(a));
+        a += 0.1f;
+    } while (a <= 6.283185f);
+    points.push_back(pointAt(6.283185));
+    return points;
+}
+
+void DrawCircle(PictureBox &Pic, float CentreX, float CentreY, float Radius, long LineColour)
+{
+    const std::vector<QPointF> points = CirclePolygon(CentreX, CentreY, Radius);
+    Pic.SetCurrentX(points.front().x());
+    Pic.SetCurrentY(points.front().y());
+    for (size_t i = 1; i < points.size(); ++i)
+        Pic.LineTo(points[i].x(), points[i].y(), LineColour);
+}
+
+void Pause(float Seconds)
+{
+    if (Seconds == 0)
+        return;
+    // A monotonic clock, so a wait across midnight ends on time.
+    QElapsedTimer clock;
+    clock.start();
+    const double end = Seconds;
+    double now = 0;
+    do {
+        now = clock.nsecsElapsed() / 1e9;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    } while (now <= end);
+}

@@ -1,0 +1,57 @@
+#include "platform/ControlArray.h"
+
+#include "platform/Controls.h"
+#include "platform/PictureBox.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+
+void CopyControlProperties(const QWidget &from, QWidget &to)
+{
+    to.setGeometry(from.geometry());
+    to.setFont(from.font());
+    to.setPalette(from.palette());
+    to.setAutoFillBackground(from.autoFillBackground());
+    to.setStyleSheet(from.styleSheet());
+    if (from.testAttribute(Qt::WA_SetCursor))
+        to.setCursor(from.cursor());
+    to.setToolTip(from.toolTip());
+    to.setEnabled(from.isEnabled());
+    to.setFocusPolicy(from.focusPolicy());
+    SetControlTag(to, ControlTag(from));
+}
+
+void CopyControlProperties(const QLabel &from, QLabel &to)
+{
+    CopyControlProperties(static_cast<const QWidget &>(from), static_cast<QWidget &>(to));
+    to.setTextFormat(from.textFormat());
+    to.setText(from.text());
+    to.setPixmap(from.pixmap());
+    to.setScaledContents(from.hasScaledContents());
+    to.setAlignment(from.alignment());
+    to.setWordWrap(from.wordWrap());
+    to.setFrameShape(from.frameShape());
+    to.setFrameShadow(from.frameShadow());
+    to.setMargin(from.margin());
+    to.setIndent(from.indent());
+}
+
+void CopyControlProperties(const QAbstractButton &from, QAbstractButton &to)
+{
+    CopyControlProperties(static_cast<const QWidget &>(from), static_cast<QWidget &>(to));
+    to.setText(from.text());
+    to.setIcon(from.icon());
+    to.setIconSize(from.iconSize());
+    to.setCheckable(from.isCheckable());
+    to.setAutoExclusive(from.autoExclusive());
+}
+
+void CopyControlProperties(const PictureBox &from, PictureBox &to)
+{
+    CopyControlProperties(static_cast<const QWidget &>(from), static_cast<QWidget &>(to));
+    to.SetFillsShapes(from.FillsShapes());
+    to.SetFillColor(from.FillColor());
+    to.SetDrawWidth(from.DrawWidth());
+    // The new element starts blank in the back colour; drawings are not copied.
+    to.SetBackColor(from.BackColor());
+}

@@ -1,0 +1,225 @@
+#include "platform/PictureBox.h"
+
+#include "platform/Colour.h"
+#include "platform/Rounding.h"
+#include "platform/Twips.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+constexpr double Pi = 3.14159265358979323846;
+
+QPoint toPixels(double x, double y) { return QPoint(Twips::ToPixelsX(x), Twips::ToPixelsY(y)); }
+
+// Qt takes arc angles in sixteenths of a degree.
+int sixteenths(double radians) { return static_cast<int>(RoundHalfEven(radians * 180.0 / Pi * 16.0)); }
+} // namespace
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+{
+    // The image covers every pixel, so nothing behind needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    ensureImage();
+}
+
+void PictureBox::ensureImage() const
+{
+    const QSize wanted = size();
+    if (image.size() == wanted)
+        return;
+    QImage grown(wanted, QImage::Format_RGB32);
+    grown.fill(BgrToRgb(backColor));
+    if (!image.isNull() && !grown.isNull()) {
+        QPainter p(&grown);
+        p.drawImage(0, 0, image);
+    }
+    image = grown;
+}
+
+void PictureBox::SetBackColor(long colour)
+{
+    backColor = colour;
+    Cls();
+}
+
+void PictureBox::SetDrawWidth(int pixels) { drawWidth = pixels < 1 ? 1 : pixels; }
+
+template <class Draw>
+void PictureBox::paint(long outline, Draw draw)
+{
+    ensureImage();
+    if (image.isNull())
+        return;
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(BgrToQColor(outline), drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        draw(p);
+    }
+    update();
+}
+
+void PictureBox::Line(double x1, double y1, double x2, double y2, long colour)
+{
+    paint(colour, [&](QPainter &p) { p.drawLine(toPixels(x1, y1), toPixels(x2, y2)); });
+    currentX = x2;
+    currentY = y2;
+}
+
+void PictureBox::LineTo(double x, double y, long colour) { Line(currentX, currentY, x, y, colour); }
+
+void PictureBox::drawBox(double x1, double y1, double x2, double y2, long colour, const QBrush &inside)
+{
+    const QPoint a = toPixels(x1, y1);
+    const QPoint b = toPixels(x2, y2);
+    paint(colour, [&](QPainter &p) {
+        // A box with no width or no height is a line of the line width.
+        if (a.x() == b.x() || a.y() == b.y()) {
+            p.drawLine(a, b);
+            return;
+        }
+        p.setBrush(inside);
+        p.drawRect(QRect(a, b).normalized().adjusted(0, 0, -1, -1));
+    });
+    currentX = x2;
+    currentY = y2;
+}
+
+void PictureBox::Box(double x1, double y1, double x2, double y2, long colour)
+{
+    drawBox(x1, y1, x2, y2, colour, fillsShapes ? QBrush(BgrToQColor(fillColor)) : QBrush(Qt::NoBrush));
+}
+
+void PictureBox::FilledBox(double x1, double y1, double x2, double y2, long colour)
+{
+    drawBox(x1, y1, x2, y2, colour, QBrush(BgrToQColor(colour)));
+}
+
+void PictureBox::Circle(double cx, double cy, double radius, long colour) { Circle(cx, cy, radius, colour, 1.0); }
+
+void PictureBox::Circle(double cx, double cy, double radius, long colour, double aspect)
+{
+    // The radius is measured on the x scale, whichever half-axis it gives.
+    int rx = Twips::ToPixelsX(radius);
+    int ry = rx;
+    if (aspect < 1.0)
+        ry = Twips::ToPixelsX(radius * aspect);
+    else if (aspect > 1.0)
+        rx = Twips::ToPixelsX(radius / aspect);
+    const QPoint centre = toPixels(cx, cy);
+    paint(colour, [&](QPainter &p) {
+        if (fillsShapes)
+            p.setBrush(BgrToQColor(fillColor));
+        p.drawEllipse(centre, rx, ry);
+    });
+    currentX = cx;
+    currentY = cy;
+}
+
+void PictureBox::Arc(double cx, double cy, double radius, long colour, double start, double end)
+{
+    const int r = Twips::ToPixelsX(radius);
+    const QPoint centre = toPixels(cx, cy);
+    // An end angle below the start runs on through angle 0.
+    double span = end - start;
+    if (span < 0)
+        span += 2 * Pi;
+    paint(colour, [&](QPainter &p) {
+        p.drawArc(QRect(centre.x() - r, centre.y() - r, 2 * r, 2 * r), sixteenths(start), sixteenths(span));
+    });
+    currentX = cx;
+    currentY = cy;
+}
+
+void PictureBox::PSet(double x, double y, long colour)
+{
+    paint(colour, [&](QPainter &p) { p.drawPoint(toPixels(x, y)); });
+    currentX = x;
+    currentY = y;
+}
+
+void PictureBox::Cls()
+{
+    ensureImage();
+    image.fill(BgrToRgb(backColor));
+    currentX = 0;
+    currentY = 0;
+    update();
+}
+
+bool PictureBox::FloodFill(int xPixel, int yPixel, long borderColour)
+{
+    ensureImage();
+    const int w = image.width();
+    const int h = image.height();
+    if (xPixel < 0 || yPixel < 0 || xPixel >= w || yPixel >= h)
+        return false;
+    const QRgb border = BgrToRgb(borderColour) & 0xFFFFFF;
+    const QRgb fill = BgrToRgb(fillColor);
+    auto isBorder = [&](int x, int y) {
+        return (reinterpret_cast<const QRgb *>(image.constScanLine(y))[x] & 0xFFFFFF) == border;
+    };
+    // A fill seeded on the border paints nothing: the border is not inside.
+    if (isBorder(xPixel, yPixel))
+        return false;
+
+    // Only the four direct neighbours count, so a fill cannot slip between
+    // two border pixels that touch at a corner (a one-pixel slanted line).
+    // Visited pixels are marked apart from their colour because the fill
+    // colour may equal the border colour or what is already there.
+    std::vector<bool> seen(static_cast<size_t>(w) * h, false);
+    std::vector<QPoint> pending{QPoint(xPixel, yPixel)};
+    seen[static_cast<size_t>(yPixel) * w + xPixel] = true;
+    while (!pending.empty()) {
+        const QPoint pt = pending.back();
+        pending.pop_back();
+        reinterpret_cast<QRgb *>(image.scanLine(pt.y()))[pt.x()] = fill;
+        const QPoint next[4] = {pt + QPoint(1, 0), pt - QPoint(1, 0), pt + QPoint(0, 1), pt - QPoint(0, 1)};
+        for (const QPoint &n : next) {
+            if (n.x() < 0 || n.y() < 0 || n.x() >= w || n.y() >= h)
+                continue;
+            const size_t at = static_cast<size_t>(n.y()) * w + n.x();
+            if (seen[at] || isBorder(n.x(), n.y()))
+                continue;
+            seen[at] = true;
+            pending.push_back(n);
+        }
+    }
+    update();
+    return true;
+}
+
+int PictureBox::ScaleWidth() const { return Twips::FromPixelsX(width()); }
+int PictureBox::ScaleHeight() const { return Twips::FromPixelsY(height()); }
+
+const QImage &PictureBox::Image() const
+{
+    ensureImage();
+    return image;
+}
+
+long PictureBox::PixelColour(int xPixel, int yPixel) const
+{
+    ensureImage();
+    if (!image.valid(xPixel, yPixel))
+        return -1;
+    return RgbToBgr(image.pixel(xPixel, yPixel));
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    ensureImage();
+    QPainter p(this);
+    p.drawImage(event->rect(), image, event->rect());
+}
+
+void PictureBox::resizeEvent(QResizeEvent *event)
+{
+    ensureImage();
+    QWidget::resizeEvent(event);
+}
