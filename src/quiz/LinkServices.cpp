@@ -1,0 +1,83 @@
+#include "quiz/LinkServices.h"
+
+#include "core/Global.h"
+#include "core/ReportError.h"
+#include "data/Database.h"
+#include "quiz/TopicRegistry.h"
+#include "quiz/Topics.h"
+
+#include <QAction>
+
+#include <memory>
+
+namespace {
+// The module's own answer from the error reporter, as every handler keeps it.
+long ErrorResume = 0;
+
+std::unique_ptr<Database> OpenProgramDatabase()
+{
+    return Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB"));
+}
+} // namespace
+
+QString ReadPossible(long Kind, long ChoiceRecord)
+{
+    const QString location = QStringLiteral("Mainmod:ReadPossible");
+    QString result = QStringLiteral("Answer Not Found");
+    std::unique_ptr<Database> db;
+    Trap(location, ErrorResume, [&] { db = OpenProgramDatabase(); });
+    if (!db)
+        return result;
+    Trap(location, ErrorResume, [&] {
+        Recordset rs = db->OpenRecordset(Topics::HeadTable(Kind));
+        rs.Index(QStringLiteral("PRIMARY"));
+        rs.Seek(QStringLiteral("="), static_cast<qlonglong>(ChoiceRecord));
+        // No such picture is no error: it was deleted after its alternatives
+        // were saved.
+        if (!rs.NoMatch())
+            result = rs.TextValue(QStringLiteral("TEXT"));
+        rs.Close();
+    });
+    IgnoreErrors([&] { db->Close(); });
+    return result;
+}
+
+void WhatLink(const QList<QAction *> &Lmenu, long TypeOne, long RecordOne)
+{
+    // Disabled before the data is touched: after a failure only the topics
+    // read so far are offered.
+    for (QAction *item : Lmenu)
+        if (item)
+            item->setEnabled(false);
+
+    const QString location = QStringLiteral("Mainmod:WhatLink");
+    std::unique_ptr<Database> db;
+    Trap(location, ErrorResume, [&] { db = OpenProgramDatabase(); });
+    if (!db)
+        return;
+    Trap(location, ErrorResume, [&] {
+        Recordset rs = db->OpenQuery(QStringLiteral("Select Distinct TYPETWO From LINKS Where TYPEONE = ? And RECORDONE = ?"),
+                                     {static_cast<qlonglong>(TypeOne), static_cast<qlonglong>(RecordOne)});
+        while (!rs.Eof()) {
+            const long topic = rs.LongValue(QStringLiteral("TYPETWO"));
+            const long j = topic - 1;
+            // A quiz window exists once: it is never offered as its own link.
+            if (topic != TypeOne && j >= 0 && j < Lmenu.size() && Lmenu[j])
+                Lmenu[j]->setEnabled(true);
+            rs.MoveNext();
+        }
+        rs.Close();
+    });
+    IgnoreErrors([&] { db->Close(); });
+}
+
+void ShowLink(long TypeTwo, long TypeOne, long RecordOne)
+{
+    LinkMode = true;
+    LinkTypeTwo = static_cast<qint16>(TypeTwo);
+    LinkTypeOne = static_cast<qint16>(TypeOne);
+    LinkRecordOne = RecordOne;
+    // A window that never opened cannot end link mode itself.
+    if (!TopicRegistry::ShowQuiz(TypeTwo))
+        LinkMode = false;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class ChoiceList;
+class Database;
+
+// A possible answer offered in multiple-choice mode: the text and whether it
+// is the right one (-1) or a wrong one (0).
+struct Choice {
+    QString text;
+    int value = 0;
+};
+
+// The choices stored for picture recordNo of a topic, in the order of the
+// index "HEADTYPE": the text of each ALTERNATIVES row's picture as
+// ReadPossible gives it ("Answer Not Found" for a deleted one), right or wrong
+// as the row says. Without rows the picture's own answerText alone, right.
+std::vector<Choice> ReadOfferedChoices(Database &db, long topicCode, long recordNo, const QString &answerText);
+
+// Fills a quiz window's choice list for the picture on show, in a random
+// order, and shows it. Failures go to the error reporter with location
+// ("LightForm:LoadChoices" and its twins).
+void LoadChoices(ChoiceList &Clist, long topicCode, long recordNo, const QString &answerText,
+                 const QString &location);
+
+// The user chose an entry: the answer window judges it, and after a right
+// answer that the user goes on from, ShowNext moves the quiz to the next
+// picture; otherwise the same list stays for another try.
+void Clist_Click(ChoiceList &Clist, const std::function<void()> &ShowNext);
