@@ -25,8 +25,11 @@ void CopyControlProperties(const QLabel &from, QLabel &to)
 {
     CopyControlProperties(static_cast<const QWidget &>(from), static_cast<QWidget &>(to));
     to.setTextFormat(from.textFormat());
-    to.setText(from.text());
-    to.setPixmap(from.pixmap());
+    // A label shows either its text or its picture; setting one clears the other.
+    if (from.pixmap().isNull())
+        to.setText(from.text());
+    else
+        to.setPixmap(from.pixmap());
     to.setScaledContents(from.hasScaledContents());
     to.setAlignment(from.alignment());
     to.setWordWrap(from.wordWrap());

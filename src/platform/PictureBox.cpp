@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -84,7 +85,10 @@ void PictureBox::drawBox(double x1, double y1, double x2, double y2, long colour
             return;
         }
         p.setBrush(inside);
-        p.drawRect(QRect(a, b).normalized().adjusted(0, 0, -1, -1));
+        const int left = std::min(a.x(), b.x());
+        const int top = std::min(a.y(), b.y());
+        // Both corners are inside the outline.
+        p.drawRect(left, top, std::abs(b.x() - a.x()), std::abs(b.y() - a.y()));
     });
     currentX = x2;
     currentY = y2;

@@ -1,0 +1,223 @@
+#include "core/WindowServices.h"
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QTimer>
+#include <QtTest>
+
+#include <cmath>
+
+class TestWindowServices : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Twips::SetTwipsPerPixel(15, 15); }
+
+    void cleanup()
+    {
+        Twips::ResetTwipsPerPixel();
+        Twips::ResetScreenSize();
+    }
+
+    // Screen 19200 x 14400 twips (1280 x 960 pixels at 15 twips a pixel);
+    // left = (19200 - width) / 2, top = (14400 - height) / 2.
+    void centreForm_data()
+    {
+        QTest::addColumn<int>("widthPixels");
+        QTest::addColumn<int>("heightPixels");
+        QTest::addColumn<QPoint>("position");
+        QTest::addRow("as-large-as-screen") << 1280 << 960 << QPoint(0, 0);
+        QTest::addRow("half-the-screen") << 640 << 480 << QPoint(320, 240);
+        QTest::addRow("larger-than-screen") << 1400 << 1000 << QPoint(-60, -20);
+        // 7.5 twips is half a pixel: halves go to the even pixel 0.
+        QTest::addRow("odd-width-half-pixel") << 1279 << 957 << QPoint(0, 2);
+    }
+
+    void centreForm()
+    {
+        QFETCH(int, widthPixels);
+        QFETCH(int, heightPixels);
+        QFETCH(QPoint, position);
+        Twips::SetScreenSize(19200, 14400);
+        QWidget window;
+        window.resize(widthPixels, heightPixels);
+        CentreForm(window);
+        QCOMPARE(window.pos(), position);
+        QCOMPARE(window.size(), QSize(widthPixels, heightPixels));
+    }
+
+    // A single-line box is selected whole; multi-line boxes keep their
+    // cursor and selection.
+    void selectText_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addRow("single-line-four-chars") << "line" << "12.5" << 0 << 4;
+        QTest::addRow("single-line-empty") << "line" << "" << -1 << 0;
+        QTest::addRow("multi-line-text-edit") << "text" << "12.5" << 2 << 0;
+        QTest::addRow("multi-line-plain-text-edit") << "plain" << "12.5" << 2 << 0;
+    }
+
+    void selectText()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, text);
+        QFETCH(int, start);
+        QFETCH(int, length);
+        if (kind == "line") {
+            QLineEdit box(text);
+            box.setCursorPosition(1);
+            SelectText(&box);
+            QCOMPARE(box.selectionStart(), start);
+            QCOMPARE(box.selectedText().length(), length);
+            return;
+        }
+        QScopedPointer<QWidget> box;
+        QTextCursor cursor;
+        if (kind == "text") {
+            auto *edit = new QTextEdit;
+            box.reset(edit);
+            edit->setPlainText(text);
+            cursor = edit->textCursor();
+            cursor.setPosition(2);
+            edit->setTextCursor(cursor);
+            SelectText(edit);
+            cursor = edit->textCursor();
+        } else {
+            auto *edit = new QPlainTextEdit;
+            box.reset(edit);
+            edit->setPlainText(text);
+            cursor = edit->textCursor();
+            cursor.setPosition(2);
+            edit->setTextCursor(cursor);
+            SelectText(edit);
+            cursor = edit->textCursor();
+        }
+        QCOMPARE(cursor.selectionStart(), start);
+        QCOMPARE(cursor.selectedText().length(), length);
+    }
+
+    // Each line ends at x = cx + r cos a, y = cy + r sin a, computed in double
+    // precision for the angle a = 0, 0.1, 0.2, ... summed in single precision
+    // while it stays at most 6.283185, then at the closing angle 6.283185.
+    void circlePolygon_data()
+    {
+        QTest::addColumn<float>("cx");
+        QTest::addColumn<float>("cy");
+        QTest::addColumn<float>("radius");
+        QTest::addRow("radius-zero") << 1500.0f << 750.0f << 0.0f;
+        QTest::addRow("ball") << 3000.0f << 1500.0f << 450.0f;
+        QTest::addRow("fractional") << 100.25f << 200.75f << 37.5f;
+        QTest::addRow("large") << 0.0f << 0.0f << 1.0e7f;
+    }
+
+    void circlePolygon()
+    {
+        QFETCH(float, cx);
+        QFETCH(float, cy);
+        QFETCH(float, radius);
+        const std::vector<QPointF> points = CirclePolygon(cx, cy, radius);
+
+        // The starting point, 63 line ends for 0 .. 6.2, and the closing one.
+        QCOMPARE(points.size(), size_t(65));
+        QCOMPARE(points[0], QPointF(cx + radius, cy));
+        QCOMPARE(points[1], points[0]); // the first line has no length
+        float a = 0.0f;
+        for (int k = 0; k <= 62; ++k, a += 0.1f) {
+            const QPointF expected(static_cast<float>(double(cx) + double(radius) * std::cos(double(a))),
+                                   static_cast<float>(double(cy) + double(radius) * std::sin(double(a))));
+            QVERIFY2(points[k + 1] == expected, qPrintable(QString("k=%1").arg(k)));
+        }
+        QVERIFY(a > 6.283185f);
+        // Near the end the single-precision angle is measurably off 6.2.
+        if (radius >= 1.0e6f)
+            QVERIFY(points[63].y() != static_cast<float>(radius * std::sin(6.2)));
+        const QPointF closing(static_cast<float>(cx + radius * std::cos(6.283185)),
+                              static_cast<float>(cy + radius * std::sin(6.283185)));
+        QCOMPARE(points[64], closing);
+        if (radius == 0.0f)
+            for (const QPointF &p : points)
+                QCOMPARE(p, QPointF(cx, cy));
+    }
+
+    // Drawn on a surface: the polygon in the line colour, its inside left
+    // alone even on a filling surface, the current point at the closing end.
+    void drawCircleOnSurface()
+    {
+        PictureBox pic;
+        pic.resize(200, 200);
+        pic.SetBackColor(0);
+        pic.SetFillColor(65535);
+        const long grey = 8421504;
+        DrawCircle(pic, 1500.0f, 1500.0f, 900.0f, grey);
+
+        // Radius 60 px about (100, 100): clockwise on the screen from the right.
+        QCOMPARE(pic.PixelColour(160, 100), grey);
+        QCOMPARE(pic.PixelColour(100, 160), grey);
+        QCOMPARE(pic.PixelColour(40, 100), grey);
+        QCOMPARE(pic.PixelColour(100, 40), grey);
+        QCOMPARE(pic.PixelColour(100, 100), 0L);
+        QCOMPARE(pic.PixelColour(163, 100), 0L);
+        QCOMPARE(pic.CurrentX(), CirclePolygon(1500.0f, 1500.0f, 900.0f).back().x());
+        QCOMPARE(pic.CurrentY(), CirclePolygon(1500.0f, 1500.0f, 900.0f).back().y());
+
+        // The line width applies to the polygon.
+        pic.Cls();
+        pic.SetDrawWidth(3);
+        DrawCircle(pic, 1500.0f, 1500.0f, 900.0f, grey);
+        int painted = 0;
+        for (int x = 150; x < 170; ++x)
+            painted += pic.PixelColour(x, 100) == grey;
+        QCOMPARE(painted, 3);
+    }
+
+    // Pause(0) returns before any waiting event runs; a negative time still
+    // lets them run once.
+    void pauseRunsEventsOnlyWhenWaiting_data()
+    {
+        QTest::addColumn<float>("seconds");
+        QTest::addColumn<bool>("ran");
+        QTest::addRow("zero") << 0.0f << false;
+        QTest::addRow("negative") << -1.0f << true;
+        QTest::addRow("short") << 0.01f << true;
+    }
+
+    void pauseRunsEventsOnlyWhenWaiting()
+    {
+        QFETCH(float, seconds);
+        QFETCH(bool, ran);
+        bool timerRan = false;
+        QTimer::singleShot(0, this, [&] { timerRan = true; });
+        Pause(seconds);
+        QCOMPARE(timerRan, ran);
+        QTRY_VERIFY(timerRan); // leave no event behind for the next case
+    }
+
+    // Timers keep running while Pause waits, and it returns once the time
+    // has passed (not long after it).
+    void pauseLetsTimersRun()
+    {
+        int ticks = 0;
+        QTimer timer;
+        timer.setInterval(20);
+        connect(&timer, &QTimer::timeout, this, [&] { ++ticks; });
+        timer.start();
+        QElapsedTimer clock;
+        clock.start();
+        Pause(0.3f);
+        const qint64 elapsed = clock.elapsed();
+        QVERIFY2(elapsed >= 300, qPrintable(QString::number(elapsed)));
+        QVERIFY2(elapsed < 1000, qPrintable(QString::number(elapsed)));
+        QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+    }
+};
+
+QTEST_MAIN(TestWindowServices)
+#include "tst_windowservices.moc"
