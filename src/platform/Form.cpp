@@ -109,8 +109,8 @@ void Form::DestroyControls()
     emit Unloaded();
 }
 
-int Form::LeftTwips() const { return Twips::FromPixelsX(geometry().x()); }
-int Form::TopTwips() const { return Twips::FromPixelsY(geometry().y()); }
+int Form::LeftTwips() const { return Twips::FromPixelsX(pos().x()); }
+int Form::TopTwips() const { return Twips::FromPixelsY(pos().y()); }
 int Form::WidthTwips() const { return Twips::FromPixelsX(width()); }
 int Form::HeightTwips() const { return Twips::FromPixelsY(height()); }
 
