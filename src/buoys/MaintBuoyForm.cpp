@@ -1,0 +1,6 @@
+#include "buoys/MaintBuoyForm.h"
+
+MaintBuoyForm::MaintBuoyForm()
+    : Form(QStringLiteral("Maintain Buoys"), 1100, true)
+{
+}

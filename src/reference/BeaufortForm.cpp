@@ -1,0 +1,6 @@
+#include "reference/BeaufortForm.h"
+
+BeaufortForm::BeaufortForm()
+    : Form(QStringLiteral("Meteorology"), 1400, false)
+{
+}
