@@ -1,0 +1,453 @@
+#include "quiz/QuizForm.h"
+
+#include "core/Global.h"
+#include "core/ReportError.h"
+#include "core/WindowServices.h"
+#include "data/Database.h"
+#include "platform/Controls.h"
+#include "platform/MousePointer.h"
+#include "platform/MsgBox.h"
+#include "platform/Twips.h"
+#include "quiz/ChoiceList.h"
+#include "quiz/LinkServices.h"
+#include "quiz/LoadChoices.h"
+#include "quiz/StatForm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+const QString EndOfSeriesQuestion =
+    QStringLiteral("This Is The Last Picture In This Series, Do You Want To Shuffle And Restart");
+
+bool IsNavigation(QuizForm::ActionRole role)
+{
+    using Role = QuizForm::ActionRole;
+    return role == Role::First || role == Role::Previous || role == Role::Next || role == Role::Last;
+}
+} // namespace
+
+QuizForm::QuizForm(Design design)
+    : Form(design.caption, design.helpContext, false), design(std::move(design))
+{
+}
+
+QString QuizForm::Location(const QString &procedure) const { return design.formName + ':' + procedure; }
+
+bool QuizForm::RunStep(const QString &procedure, const std::function<void()> &step)
+{
+    long errorResume = 0;
+    return Trap(Location(procedure), errorResume, step);
+}
+
+// --- Geometry -------------------------------------------------------------
+
+int QuizForm::MenuBarHeight() const { return menuBar ? menuBar->height() : 0; }
+
+int QuizForm::ScaleWidth() const { return Twips::FromPixelsX(width()); }
+int QuizForm::ScaleHeight() const { return Twips::FromPixelsY(height() - MenuBarHeight()); }
+int QuizForm::OuterWidth() const { return ScaleWidth() + FrameWidth; }
+int QuizForm::OuterHeight() const { return ScaleHeight() + FrameHeight; }
+
+void QuizForm::SetOuterSize(int width, int height)
+{
+    resize(Twips::ToPixelsX(width - FrameWidth), Twips::ToPixelsY(height - FrameHeight) + MenuBarHeight());
+}
+
+void QuizForm::PlaceClient()
+{
+    const int bar = menuBar->sizeHint().height();
+    menuBar->setGeometry(0, 0, width(), bar);
+    client->setGeometry(0, bar, width(), height() - bar);
+}
+
+// --- Controls -------------------------------------------------------------
+
+void QuizForm::CreateControls()
+{
+    Action.Clear();
+    Llabel.Clear();
+    Lcheck.Clear();
+
+    menuBar = new QMenuBar(this);
+    menuBar->setNativeMenuBar(false);
+    FileMenu = menuBar->addMenu(QStringLiteral("&File"));
+    const QStringList fileItems{QStringLiteral("&Shuffle"), QStringLiteral("&List"), QStringLiteral("&Statistics"),
+                                QStringLiteral("&Quit")};
+    for (int i = 0; i < 4; ++i) {
+        Fmenu[i] = FileMenu->addAction(fileItems[i]);
+        connect(Fmenu[i], &QAction::triggered, this, [this, i] { Fmenu_Click(i); });
+    }
+    LinkMenu = menuBar->addMenu(QStringLiteral("&Links"));
+    const QStringList linkItems{QStringLiteral("&Light"), QStringLiteral("&Shape"), QStringLiteral("&Buoy"),
+                                QStringLiteral("&Sound"), QStringLiteral("&Collision")};
+    for (int i = 0; i < 5; ++i) {
+        Lmenu[i] = LinkMenu->addAction(linkItems[i]);
+        connect(Lmenu[i], &QAction::triggered, this, [this, i] { Lmenu_Click(i); });
+    }
+    menuBar->setGeometry(0, 0, Twips::ToPixelsX(design.clientWidth), menuBar->sizeHint().height());
+
+    client = new QWidget(this);
+    resize(Twips::ToPixelsX(design.clientWidth), Twips::ToPixelsY(design.clientHeight) + MenuBarHeight());
+    PlaceClient();
+
+    CreateTopicControls(*client);
+
+    auto *text = new QLabel(client);
+    text->setAlignment(Qt::AlignCenter);
+    text->setWordWrap(true);
+    text->setFrameShape(QFrame::Box);
+    PlaceControl(*text, design.textLine.x(), design.textLine.y(), design.textLine.width(),
+                 design.textLine.height());
+    Llabel.SetDesigned(0, text);
+
+    QWidget *previous = nullptr;
+    auto chain = [&](QWidget *next) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    };
+    for (const ActionDesign &a : design.actions) {
+        auto *button = new QPushButton(a.caption, client);
+        PlaceControl(*button, a.place.x(), a.place.y(), a.place.width(), a.place.height());
+        button->setVisible(!a.hidden);
+        const int index = a.index;
+        connect(button, &QPushButton::clicked, this, [this, index] { Action_Click(index); });
+        Action.SetDesigned(index, button);
+        if (a.role == ActionRole::Next)
+            SetDefaultButton(button);
+        chain(button);
+    }
+
+    auto *cheat = new QCheckBox(QStringLiteral("Cheat"), client);
+    PlaceControl(*cheat, design.cheat.x(), design.cheat.y(), design.cheat.width(), design.cheat.height());
+    connect(cheat, &QCheckBox::toggled, this, [this] { Lcheck_Click(0); });
+    Lcheck.SetDesigned(0, cheat);
+    chain(cheat);
+
+    Clist = new ChoiceList(client);
+    PlaceControl(*Clist, design.list.x(), design.list.y(), design.list.width(), design.list.height());
+    Clist->hide();
+    connect(Clist, &ChoiceList::Click, this, [this] { Clist_Click(*Clist, [this] { ShowNext(); }); });
+    chain(Clist);
+}
+
+// --- Window events --------------------------------------------------------
+
+void QuizForm::Form_Load()
+{
+    IgnoreErrors([&] { SetOuterSize(OuterWidth(), design.openingHeight); });
+    IgnoreErrors([&] { CentreForm(*this); });
+    LoadSeries();
+    IgnoreErrors([&] {
+        if (WindowMode == 1)
+            setWindowState(Qt::WindowMinimized);
+        else if (WindowMode == 2)
+            setWindowState(Qt::WindowMaximized);
+        else
+            setWindowState(Qt::WindowNoState);
+    });
+    if (MultiChoice)
+        Lcheck[0]->setChecked(true);
+    else
+        Fmenu[2]->setEnabled(false);
+}
+
+void QuizForm::Form_Activate()
+{
+    if (!Fmenu[0])
+        return;
+    Fmenu[0]->setEnabled(!LinkMode);
+    Fmenu[1]->setEnabled(!LinkMode);
+    Fmenu[2]->setEnabled(!LinkMode && (MultiChoice || !design.statisticsOnlyInMultiChoice));
+    LinkMenu->setEnabled(!LinkMode);
+    LinkMenu->menuAction()->setEnabled(!LinkMode);
+}
+
+void QuizForm::Form_Unload() { LinkMode = false; }
+
+void QuizForm::Form_Resize()
+{
+    if (!client || (windowState() & Qt::WindowMinimized))
+        return;
+    // A window below its smallest size is put back to it; the resize that
+    // brings lays it out.
+    if (OuterWidth() < design.minimumWidth) {
+        SetOuterSize(design.minimumWidth, OuterHeight());
+        return;
+    }
+    if (OuterHeight() < design.minimumHeight) {
+        SetOuterSize(OuterWidth(), design.minimumHeight);
+        return;
+    }
+    PlaceClient();
+
+    const QRect pictures = LayoutPictures(ScaleWidth(), ScaleHeight());
+    LayoutTextLines(pictures);
+    QLabel &text = *Llabel[0];
+    const int rowTop = ControlTop(text) + ControlHeight(text) + 120;
+    for (const ActionDesign &a : design.actions)
+        if (a.column == Column::BottomRow)
+            MoveControl(*Action[a.index], a.place.x(), rowTop);
+    LayoutRightColumn(pictures);
+
+    if (MultiChoice) {
+        int listWidth = ControlWidth(text);
+        if ((windowState() & Qt::WindowMaximized) && Twips::ScreenWidth() < 10000)
+            listWidth = ScaleWidth() - 375;
+        PlaceControl(*Clist, ControlLeft(text), ControlTop(text), listWidth, 800);
+        Clist->show();
+    }
+
+    ShowData(ShowCause::Refresh);
+
+    if (windowState() & Qt::WindowMinimized)
+        WindowMode = 1;
+    else if (windowState() & Qt::WindowMaximized)
+        WindowMode = 2;
+    else
+        WindowMode = 0;
+}
+
+void QuizForm::LayoutTextLines(const QRect &pictures)
+{
+    QLabel &text = *Llabel[0];
+    PlaceControl(text, ControlLeft(text), pictures.y() + pictures.height() + 120, pictures.width(),
+                 ControlHeight(text));
+}
+
+void QuizForm::LayoutRightColumn(const QRect &pictures)
+{
+    const int left = pictures.x() + pictures.width() + 120;
+    for (const ActionDesign &a : design.actions)
+        if (a.column == Column::RightColumn)
+            MoveControl(*Action[a.index], left, a.place.y());
+    MoveControl(*Lcheck[0], left, ControlTop(*Lcheck[0]));
+}
+
+// --- Handlers -------------------------------------------------------------
+
+void QuizForm::Action_Click(int Index)
+{
+    for (const ActionDesign &a : design.actions) {
+        if (a.index != Index)
+            continue;
+        switch (a.role) {
+        case ActionRole::First:
+            ShowFirst();
+            break;
+        case ActionRole::Previous:
+            ShowPrevious();
+            break;
+        case ActionRole::Next:
+            ShowNext();
+            break;
+        case ActionRole::Last:
+            ShowLast();
+            break;
+        case ActionRole::Hint:
+            ShowHint();
+            break;
+        case ActionRole::Further:
+            ShowFurther();
+            break;
+        case ActionRole::Text:
+            ShowText();
+            break;
+        case ActionRole::Own:
+            Action_Own(Index);
+            break;
+        }
+        return;
+    }
+}
+
+void QuizForm::Fmenu_Click(int Index)
+{
+    switch (Index) {
+    case 0:
+        Shuffle();
+        break;
+    case 1:
+        ShowList();
+        break;
+    case 2:
+        if (LinkMode)
+            break;
+        FormInstance<StatForm>().ShowModal();
+        if (Response == 6)
+            Shuffle();
+        break;
+    default:
+        Unload();
+        break;
+    }
+}
+
+void QuizForm::Lmenu_Click(int Index) { ShowLink(Index + 1, design.topicCode, series.RecordNo()); }
+
+void QuizForm::Lcheck_Click(int) { ShowData(ShowCause::Refresh); }
+
+// --- The series -----------------------------------------------------------
+
+void QuizForm::LoadSeries()
+{
+    MousePointer::Set(MousePointer::Hourglass);
+    std::vector<long> records;
+    RunStep(design.loaderName, [&] {
+        auto db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB"));
+        records = LinkMode ? ReadLinkedPictures(*db, LinkTypeOne, LinkRecordOne, LinkTypeTwo)
+                           : ReadAllPictures(*db, design.headTable);
+        db->Close();
+    });
+    series.Load(std::move(records));
+    Shuffle();
+    MousePointer::Set(MousePointer::Default);
+}
+
+void QuizForm::Shuffle()
+{
+    setCursor(Qt::WaitCursor);
+    series.Shuffle();
+    series.ShowFirst();
+    ShowData(ShowCause::Restart);
+    unsetCursor();
+}
+
+void QuizForm::ShowFirst()
+{
+    series.ShowFirst();
+    ShowData(ShowCause::Navigation);
+}
+
+void QuizForm::ShowPrevious()
+{
+    series.ShowPrevious();
+    ShowData(ShowCause::Navigation);
+}
+
+void QuizForm::ShowNext()
+{
+    series.ShowNext();
+    ShowData(ShowCause::Navigation);
+}
+
+void QuizForm::ShowLast()
+{
+    series.ShowLast();
+    ShowData(ShowCause::Navigation);
+}
+
+void QuizForm::ShowList()
+{
+    ListType = design.topicCode - 1;
+    ListEdit = false;
+    // The item list is not built yet: the picker closes without a choice.
+    ListRecord = 0;
+    if (ListRecord != 0 && series.JumpTo(ListRecord))
+        ShowData(ShowCause::Navigation);
+}
+
+// --- The text line --------------------------------------------------------
+
+void QuizForm::ToggleText(const QString &text)
+{
+    if (Llabel[0]->text() == text) {
+        ShowData(ShowCause::Refresh);
+        return;
+    }
+    Clist->hide();
+    Llabel[0]->setText(text);
+}
+
+void QuizForm::ShowHint() { ToggleText(hintText); }
+
+void QuizForm::ShowFurther() { ToggleText(furtherText); }
+
+void QuizForm::ShowText()
+{
+    Llabel[0]->setText(answerText);
+    if (MultiChoice)
+        LoadChoices(*Clist, design.topicCode, series.RecordNo(), answerText, Location(QStringLiteral("LoadChoices")));
+}
+
+// --- Showing a picture ----------------------------------------------------
+
+bool QuizForm::EndOfSeries(ShowCause cause)
+{
+    if (cause != ShowCause::Navigation || !series.EndReachedAgain())
+        return false;
+    int reply = MsgBoxAnswer::No;
+    if (LinkMode) {
+        reply = MsgBoxAnswer::No;
+    } else if (MultiChoice) {
+        FormInstance<StatForm>().ShowModal();
+        reply = Response;
+    } else {
+        reply = MsgBox(EndOfSeriesQuestion, MsgBoxStyle::YesNo + MsgBoxStyle::Question, QStringLiteral("Help"));
+    }
+    if (reply != MsgBoxAnswer::Yes)
+        return false;
+    Shuffle();
+    return true;
+}
+
+void QuizForm::WalkLines(Database &db)
+{
+    WalkPictureLines(db, design.lineTable, series.RecordNo(), [this](const Recordset &row) { DrawLine(row); });
+}
+
+void QuizForm::SetNavigationEnabled(bool on)
+{
+    for (const ActionDesign &a : design.actions)
+        if (IsNavigation(a.role))
+            Action[a.index]->setEnabled(on);
+}
+
+void QuizForm::ShowData(ShowCause cause)
+{
+    if (!client)
+        return;
+    BeforeShow();
+    if (EndOfSeries(cause))
+        return;
+    Llabel[0]->setText(QString());
+    Clist->clear();
+    // An empty series offers nothing to move to.
+    SetNavigationEnabled(!series.IsEmpty());
+
+    StartDrawing();
+    std::unique_ptr<Database> db;
+    PictureHead head;
+    if (series.RecordNo() != 0) {
+        RunStep(QStringLiteral("ShowData"), [&] {
+            db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB"));
+        });
+    }
+    if (db) {
+        RunStep(QStringLiteral("ShowData"), [&] {
+            head = ReadPictureHead(*db, design.headTable, series.RecordNo(), design.furtherField,
+                                   [this](const Recordset &row) { ReadHeadFields(row); });
+        });
+    }
+    hintText = head.hintText;
+    answerText = head.answerText;
+    furtherText = head.furtherText;
+    HeadRead(head.found);
+    ClearPictures();
+    // A number without a head row (a deleted picture) shows an empty picture.
+    if (db && head.found)
+        RunStep(QStringLiteral("ShowData"), [&] { WalkLines(*db); });
+    if (db)
+        IgnoreErrors([&] { db->Close(); });
+    FinishDrawing();
+
+    series.MarkShown();
+    if (Lcheck[0]->isChecked())
+        ShowText();
+    WhatLink(QList<QAction *>(Lmenu.begin(), Lmenu.end()), design.topicCode, series.RecordNo());
+}

@@ -1,0 +1,188 @@
+#pragma once
+
+#include "platform/ControlArray.h"
+#include "platform/Form.h"
+#include "quiz/PictureRecords.h"
+#include "quiz/QuizSeries.h"
+
+#include <QList>
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class Database;
+class QAction;
+class QCheckBox;
+class QLabel;
+class ChoiceList;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class Recordset;
+
+// The quiz window that every topic specialises: a shuffled series of pictures
+// shown one at a time, navigation, the hint, the topic's further text and the
+// answer under the picture, the end-of-series question, the item list as a
+// picker, the choice list of multiple-choice mode and the Links menu. A topic
+// adds its pictures and renderer, its own buttons and timers through the
+// virtual steps below.
+class QuizForm : public Form
+{
+    Q_OBJECT
+
+public:
+    // What a button of the Action array does; Own buttons go to Action_Own.
+    enum class ActionRole { First, Previous, Next, Last, Hint, Further, Text, Own };
+    // Where the layout moves a button: the row under the text line keeps its
+    // lefts, the column right of the picture keeps its tops.
+    enum class Column { BottomRow, RightColumn };
+
+    struct ActionDesign {
+        int index;
+        QString caption;
+        QRect place; // twips of the client area as designed
+        ActionRole role;
+        Column column;
+        bool hidden = false;
+    };
+
+    struct Design {
+        QString caption;
+        int helpContext = 0;
+        int topicCode = 0;    // 1 lights .. 5 collisions; the item list takes topicCode - 1
+        QString formName;     // before the colon of the error locations
+        QString loaderName;   // the series loader's name in its error location
+        QString headTable;
+        QString lineTable;
+        QString furtherField; // head field of the topic's further text
+        int clientWidth = 7590;
+        int clientHeight = 4485;
+        int openingHeight = 5175;
+        int minimumWidth = 7710;
+        int minimumHeight = 5175;
+        QList<ActionDesign> actions; // in tab order
+        QRect textLine{120, 3240, 6015, 615};
+        QRect cheat;
+        QRect list;
+        // "&Statistics" is offered only in multiple-choice mode.
+        bool statisticsOnlyInMultiChoice = true;
+    };
+
+    // The window's frame as designed, around the client area below the menu
+    // bar: outer size = client size + this, whatever frame the system draws.
+    static constexpr int FrameWidth = 120;
+    static constexpr int FrameHeight = 690;
+
+    // Controls, rebuilt at every load.
+    ControlArray<QPushButton> Action;
+    ControlArray<QLabel> Llabel;
+    ControlArray<QCheckBox> Lcheck;
+    ChoiceList *Clist = nullptr;
+    QMenu *FileMenu = nullptr;
+    QMenu *LinkMenu = nullptr;
+    std::array<QAction *, 4> Fmenu{}; // "&Shuffle", "&List", "&Statistics", "&Quit"
+    std::array<QAction *, 5> Lmenu{}; // one per topic, item i for topic i + 1
+
+    int TopicCode() const { return design.topicCode; }
+    const QuizSeries &Series() const { return series; }
+    long RecordNo() const { return series.RecordNo(); }
+    const QString &HintText() const { return hintText; }
+    const QString &AnswerText() const { return answerText; }
+    const QString &FurtherText() const { return furtherText; }
+
+    // Outer size in twips (see FrameWidth) and the client area's size.
+    int OuterWidth() const;
+    int OuterHeight() const;
+    void SetOuterSize(int width, int height);
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+
+    // The event handlers, as the controls and menus call them.
+    void Action_Click(int Index);
+    void Fmenu_Click(int Index);
+    void Lmenu_Click(int Index);
+    void Lcheck_Click(int Index);
+
+protected:
+    explicit QuizForm(Design design);
+
+    void CreateControls() override;
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Resize() override;
+    void Form_Unload() override;
+
+    // Why a picture is shown. Only navigation can end the series: a resize, a
+    // toggle, "Cheat" or a timer shows the picture again without asking.
+    enum class ShowCause { Navigation, Restart, Refresh };
+
+    // --- What a topic supplies ---
+    // Its pictures, extra labels, buttons' companions and timers, in the client.
+    virtual void CreateTopicControls(QWidget &client) = 0;
+    // Sizes its pictures for a client area of the given twips and returns the
+    // rectangle they take together.
+    virtual QRect LayoutPictures(int scaleWidth, int scaleHeight) = 0;
+    // Places the text line(s) under the pictures; by default Llabel(0).
+    virtual void LayoutTextLines(const QRect &pictures);
+    // Moves the right-hand column beside the pictures.
+    virtual void LayoutRightColumn(const QRect &pictures);
+    // First step of every show, before the end-of-series question.
+    virtual void BeforeShow() {}
+    // After the question, before the head row is read.
+    virtual void StartDrawing() {}
+    // Reads the topic's own head fields from the row found.
+    virtual void ReadHeadFields(const Recordset &) {}
+    // The head row has been read (found or not).
+    virtual void HeadRead(bool) {}
+    // Clears the pictures to their background.
+    virtual void ClearPictures() = 0;
+    // Draws one line row of the picture on show.
+    virtual void DrawLine(const Recordset &row) = 0;
+    // Walks the line rows of the picture on show; by default in the order of
+    // the index "ALTERNATE".
+    virtual void WalkLines(Database &db);
+    // After the last line has been drawn.
+    virtual void FinishDrawing() {}
+    virtual void Action_Own(int) {}
+
+    // The show step: every show ends here.
+    virtual void ShowData(ShowCause cause = ShowCause::Refresh);
+    // True when the end-of-series question was asked and the series restarted.
+    bool EndOfSeries(ShowCause cause);
+
+    void LoadSeries();
+    void Shuffle();
+    void ShowFirst();
+    void ShowPrevious();
+    void ShowNext();
+    void ShowLast();
+    void ShowList();
+    void ShowHint();
+    virtual void ShowFurther();
+    void ShowText();
+    // Puts text under the picture, or, when it is already there, shows the
+    // picture again without it.
+    void ToggleText(const QString &text);
+
+    // "FormName:Procedure".
+    QString Location(const QString &procedure) const;
+    // Runs a step that touches the data; a failure goes to the error reporter,
+    // which has it run again or lets the caller go on. Returns whether it ran.
+    bool RunStep(const QString &procedure, const std::function<void()> &step);
+
+    const Design design;
+    QuizSeries series;
+    QString hintText;
+    QString answerText;
+    QString furtherText;
+    QMenuBar *menuBar = nullptr;
+    QWidget *client = nullptr;
+
+private:
+    int MenuBarHeight() const;
+    void PlaceClient();
+    void SetNavigationEnabled(bool on);
+};
