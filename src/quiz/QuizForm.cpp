@@ -10,6 +10,7 @@
 #include "platform/Twips.h"
 #include "quiz/ChoiceList.h"
 #include "quiz/LinkServices.h"
+#include "quiz/ListForm.h"
 #include "quiz/LoadChoices.h"
 #include "quiz/StatForm.h"
 
@@ -346,8 +347,8 @@ void QuizForm::ShowList()
 {
     ListType = design.topicCode - 1;
     ListEdit = false;
-    // The item list is not built yet: the picker closes without a choice.
-    ListRecord = 0;
+    FormInstance<ListForm>().ShowModal();
+    // A picture not in the series, or no choice, changes nothing.
     if (ListRecord != 0 && series.JumpTo(ListRecord))
         ShowData(ShowCause::Navigation);
 }
