@@ -183,6 +183,7 @@ private:
 
 // Runs several steps as one write transaction: rolled back when destroyed
 // before Commit(), so a step that throws leaves nothing half-written.
+// Lives inside the scope of its Database.
 class Transaction
 {
 public:

@@ -40,6 +40,7 @@ private slots:
     void backOffIsARealWait();
     void trapRepeatsOrGoesOn_data();
     void trapRepeatsOrGoesOn();
+    void ignoreErrorsSkipsWithoutAWord();
     void trapRetriesRealLockUntilOtherUserIsDone();
     void trapAsksWhenRealLockPersists();
 
@@ -293,6 +294,27 @@ void TestReportError::trapRepeatsOrGoesOn()
     QCOMPARE(m_boxes.size(), boxes);
     if (number == 5)
         QCOMPARE(m_boxes.first(), boxText(64, "Help", "Unexpected Error In - Test:Step, Error Number 5, out of range"));
+}
+
+// Event handlers skip a failing step: no box, and the reporter's state
+// stays as it was.
+void TestReportError::ignoreErrorsSkipsWithoutAWord()
+{
+    ReportError("Test:Step", 3260, "x");
+    int ran = 0;
+    QVERIFY(!IgnoreErrors([&] {
+        ++ran;
+        throw DbError(DbError::Locked, "busy");
+    }));
+    QVERIFY(!IgnoreErrors([&] {
+        ++ran;
+        throw std::runtime_error("bad");
+    }));
+    QVERIFY(IgnoreErrors([&] { ++ran; }));
+    QCOMPARE(ran, 3);
+    QVERIFY(m_boxes.isEmpty());
+    QCOMPARE(LastError, 3260L);
+    QCOMPARE(RepeatCount, 0L);
 }
 
 // Another user holds the file for writing; the save is retried without a

@@ -24,7 +24,8 @@ int main(int argc, char **argv)
         return 0;
 
     // Starter files that are not SQL are read by the loader registered here
-    // for their suffix.
+    // for their suffix: loaders.insert("suffix", Loader), with the loader's
+    // library linked in this folder's CMakeLists.txt.
     StarterLoaders loaders;
 
     try {
