@@ -1,0 +1,46 @@
+#include "quiz/ListBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+ListBox::ListBox(QWidget *parent) : QListWidget(parent)
+{
+    QPalette face = palette();
+    face.setColor(QPalette::Base, face.color(QPalette::Button));
+    setPalette(face);
+}
+
+void ListBox::AddItem(const QString &text, long itemData)
+{
+    auto *entry = new QListWidgetItem(text, this);
+    entry->setData(Qt::UserRole, static_cast<qlonglong>(itemData));
+}
+
+long ListBox::ItemData(int row) const
+{
+    const QListWidgetItem *entry = item(row);
+    return entry ? static_cast<long>(entry->data(Qt::UserRole).toLongLong()) : 0;
+}
+
+QList<int> ListBox::SelectedRows() const
+{
+    QList<int> rows;
+    for (int row = 0; row < count(); ++row)
+        if (item(row)->isSelected())
+            rows << row;
+    return rows;
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    const int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() != before && currentItem() && currentItem()->isSelected())
+        emit KeyMoved();
+}
+
+void ListBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    emit MouseUp();
+}

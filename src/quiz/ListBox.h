@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QListWidget>
+
+// A list box of the program: entries with a number kept beside each text,
+// the button-face colour behind them, and the two user events the windows
+// react to beyond a selection change.
+class ListBox : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ListBox(QWidget *parent = nullptr);
+
+    void AddItem(const QString &text, long itemData);
+    // The number kept with the entry; 0 for a row that does not exist.
+    long ItemData(int row) const;
+    // Rows of the selected entries, top to bottom.
+    QList<int> SelectedRows() const;
+
+signals:
+    // A key press moved the selection to another entry.
+    void KeyMoved();
+    // A mouse button was released over the list.
+    void MouseUp();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
