@@ -1,0 +1,109 @@
+#include "core/LoadUser.h"
+
+#include "core/Global.h"
+#include "core/ReportError.h"
+#include "data/Database.h"
+#include "platform/MousePointer.h"
+#include "platform/Rounding.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+constexpr int SoundModeCount = 5;
+
+// What a step meets when an earlier step could not make the database or the record.
+[[noreturn]] void throwNotSet()
+{
+    throw DbError(91, QStringLiteral("Object variable or With block variable not set"));
+}
+} // namespace
+
+Recordset OpenUserRecord(Database &db)
+{
+    Recordset rs = db.OpenRecordset(QStringLiteral("USER"));
+    if (rs.Eof()) {
+        rs.AddNew();
+        rs.SetValue(QStringLiteral("OPTION1"), QStringLiteral("0"));
+        rs.SetValue(QStringLiteral("OPTION10"), QStringLiteral("Y"));
+        rs.SetValue(QStringLiteral("OPTION2"), QStringLiteral("Y"));
+        rs.Update();
+        rs.MoveLastModified();
+    }
+    return rs;
+}
+
+int SoundModeFrom(const QVariant &option1)
+{
+    if (option1.isNull())
+        return 0;
+    // The leading number of the text; blanks anywhere are passed over.
+    QString text = option1.toString();
+    text.remove(QRegularExpression(QStringLiteral("[ \\t\\n]")));
+    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eEdD][+-]?\\d+)?"));
+    const QRegularExpressionMatch match = number.match(text);
+    if (!match.hasMatch())
+        return 0;
+    QString digits = match.captured(0);
+    digits.replace(QLatin1Char('d'), QLatin1Char('e')).replace(QLatin1Char('D'), QLatin1Char('e'));
+    const double value = digits.toDouble();
+    // Far outside the modes (or beyond any number) before rounding can overflow.
+    if (!(value > -1 && value < SoundModeCount))
+        return 0;
+    const long mode = RoundHalfEven(value);
+    return mode < SoundModeCount ? static_cast<int>(mode) : 0;
+}
+
+bool OptionOn(const QVariant &value) { return value.isNull() || value.toString() == QLatin1String("Y"); }
+
+void WithUserRecord(const QString &location, std::initializer_list<UserStep> steps)
+{
+    long ErrorResume = 0;
+    std::unique_ptr<Database> db;
+    Recordset rs;
+    bool open = false;
+    Trap(location, ErrorResume, [&] { db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB")); });
+    Trap(location, ErrorResume, [&] {
+        if (!db)
+            throwNotSet();
+        rs = OpenUserRecord(*db);
+        open = true;
+    });
+    for (const UserStep &step : steps)
+        Trap(location, ErrorResume, [&] {
+            if (!open)
+                throwNotSet();
+            step(rs);
+        });
+    Trap(location, ErrorResume, [&] {
+        if (!open)
+            throwNotSet();
+        rs.Close();
+    });
+    Trap(location, ErrorResume, [&] {
+        if (!db)
+            throwNotSet();
+        db->Close();
+    });
+}
+
+StoredOptions ReadUserRecord(const QString &location)
+{
+    StoredOptions stored;
+    WithUserRecord(location, {[&](Recordset &rs) { stored.option1 = rs.Value(QStringLiteral("OPTION1")); },
+                              [&](Recordset &rs) { stored.option2 = rs.Value(QStringLiteral("OPTION2")); },
+                              [&](Recordset &rs) { stored.option10 = rs.Value(QStringLiteral("OPTION10")); }});
+    return stored;
+}
+
+void LoadUser()
+{
+    MousePointer::Set(MousePointer::Hourglass);
+    const StoredOptions stored = ReadUserRecord(QStringLiteral("Mainmod:LoadUser"));
+    SoundMode = SoundModeFrom(stored.option1);
+    MultiChoice = OptionOn(stored.option2);
+    ShowIntro = OptionOn(stored.option10);
+    MousePointer::Set(MousePointer::Default);
+}

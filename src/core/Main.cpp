@@ -1,0 +1,143 @@
+#include "core/Main.h"
+
+#include "core/AboutForm.h"
+#include "core/Global.h"
+#include "core/LoadUser.h"
+#include "core/ReportError.h"
+#include "platform/Form.h"
+#include "platform/HelpViewer.h"
+#include "platform/SingleInstance.h"
+#include "platform/Twips.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
+
+#include <cstdlib>
+
+namespace {
+QString &folderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+MainWindowShower &shower()
+{
+    static MainWindowShower s;
+    return s;
+}
+
+QPointer<QWidget> &mainWindow()
+{
+    static QPointer<QWidget> window;
+    return window;
+}
+
+EndHandler &endHandler()
+{
+    static EndHandler handler;
+    return handler;
+}
+
+// The one instance guard of this run; it belongs to the application object,
+// so it goes when the application does.
+QPointer<SingleInstance> &instance()
+{
+    static QPointer<SingleInstance> guard;
+    return guard;
+}
+
+SingleInstance &instanceFor(const QString &folder)
+{
+    if (instance() && instance()->property("folder").toString() != folder)
+        delete instance().data();
+    if (!instance()) {
+        instance() = new SingleInstance(folder, QCoreApplication::instance());
+        instance()->setProperty("folder", folder);
+        instance()->SetActivateHandler([](const QString &) { return RestoreAndActivate(MainWindow()); });
+    }
+    return *instance();
+}
+} // namespace
+
+QString AppPathFrom(const QString &folder)
+{
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder;
+    return folder + QLatin1Char('/');
+}
+
+QString ProgramFolder()
+{
+    if (!folderOverride().isEmpty())
+        return folderOverride();
+    return QCoreApplication::applicationDirPath();
+}
+
+void SetProgramFolder(const QString &folder) { folderOverride() = folder; }
+
+void SetMainWindowShower(MainWindowShower s) { shower() = std::move(s); }
+QWidget *MainWindow() { return mainWindow().data(); }
+
+void SetEndHandler(EndHandler handler) { endHandler() = std::move(handler); }
+
+void EndProgram(int code)
+{
+    if (endHandler()) {
+        endHandler()(code);
+        return;
+    }
+    std::_Exit(code);
+}
+
+bool PrevInstance() { return instanceFor(ProgramFolder()).PrevInstance(); }
+
+void HandOver()
+{
+    const QString title = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(title + QStringLiteral(" - Duplicate"));
+    const bool done = instanceFor(ProgramFolder()).ActivatePrevious(title, QCoreApplication::applicationName());
+    // The exit status tells whether the running copy answered.
+    EndProgram(done ? 0 : 1);
+}
+
+bool RestoreAndActivate(QWidget *window)
+{
+    if (!window)
+        return false;
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    // A modal window open over the main window stays in front of it.
+    if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != window) {
+        modal->raise();
+        modal->activateWindow();
+    }
+    return true;
+}
+
+void Main()
+{
+    long ErrorResume = 0;
+    const QString location = QStringLiteral("Mainmod:Main");
+
+    Trap(location, ErrorResume, [] { AppPath = AppPathFrom(ProgramFolder()); });
+    Trap(location, ErrorResume, [] {
+        SetAppHelpFile(AppPath + QStringLiteral("NORVANTA.CHM"));
+        Form::SetHelpHandler(
+            [](int helpContext) { HtmlHelp(nullptr, AppHelpFile(), HelpCommand::HelpContext, helpContext); });
+    });
+    Trap(location, ErrorResume, [] { LoadUser(); });
+    Trap(location, ErrorResume, [] {
+        if (Twips::ScreenWidth() < 10000)
+            WindowMode = 2;
+    });
+    Trap(location, ErrorResume, [] {
+        if (shower())
+            mainWindow() = shower()();
+    });
+    Trap(location, ErrorResume, [] { FormInstance<AboutForm>().Unload(); });
+}

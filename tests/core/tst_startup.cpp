@@ -1,0 +1,239 @@
+#include "tst_useroptions_fixture.h"
+
+#include "core/AboutForm.h"
+#include "core/IntroForm.h"
+#include "core/Main.h"
+#include "core/UserForm.h"
+#include "platform/Controls.h"
+#include "platform/HelpViewer.h"
+#include "platform/Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+#include <optional>
+
+// Start-up in this process: Main, the splash and the About box, and F1 as
+// Main wires it. The hand-over between two running copies is in
+// tst_startup_copies.
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::optional<UserOptionsFixture> fx;
+    std::unique_ptr<QWidget> mainWindow;
+    int shown = 0;
+
+    // Main shows this stand-in for the main window and counts its showings.
+    void UseMainWindow(const std::function<void()> &whileShowing = {})
+    {
+        SetMainWindowShower([this, whileShowing] {
+            ++shown;
+            if (whileShowing)
+                whileShowing();
+            mainWindow = std::make_unique<QWidget>();
+            mainWindow->show();
+            return mainWindow.get();
+        });
+    }
+
+private slots:
+    void initTestCase() { Twips::SetTwipsPerPixel(15, 15); }
+
+    void init()
+    {
+        fx.emplace();
+        AppPath.clear();
+        shown = 0;
+        SetProgramFolder(fx->folder.path());
+        UseMainWindow();
+    }
+
+    void cleanup()
+    {
+        HtmlHelp(nullptr, AppHelpFile(), HelpCommand::CloseAll, 0);
+        Form::SetHelpHandler({});
+        SetMainWindowShower({});
+        SetProgramFolder(QString());
+        SetAppHelpFile(QString());
+        Twips::ResetScreenSize();
+        fx.reset();
+        mainWindow.reset();
+    }
+
+    // The program's folder ends in exactly one separator, however it is given.
+    void appPath_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("appPath");
+        QTest::addRow("without-separator") << "/opt/norvanta" << "/opt/norvanta/";
+        QTest::addRow("with-separator") << "/opt/norvanta/" << "/opt/norvanta/";
+        QTest::addRow("root") << "/" << "/";
+    }
+
+    void appPath()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, appPath);
+        QCOMPARE(AppPathFrom(folder), appPath);
+    }
+
+    // Main in its order: AppPath, the help file, the options and WindowMode
+    // are all set when the main window comes up, and the splash is unloaded
+    // after it. A screen narrower than 10000 twips maximises the windows.
+    void mainPreparesTheRun_data()
+    {
+        QTest::addColumn<bool>("trailingSeparator");
+        QTest::addColumn<int>("screenWidth");
+        QTest::addColumn<int>("windowMode");
+        QTest::addRow("folder-without-separator") << false << 19200 << 0;
+        QTest::addRow("folder-with-separator") << true << 19200 << 0;
+        QTest::addRow("screen-10000-normal") << false << 10000 << 0;
+        QTest::addRow("screen-9999-maximised") << false << 9999 << 2;
+    }
+
+    void mainPreparesTheRun()
+    {
+        QFETCH(bool, trailingSeparator);
+        QFETCH(int, screenWidth);
+        QFETCH(int, windowMode);
+        const QString folder = fx->folder.path();
+        SetProgramFolder(trailingSeparator ? folder + QLatin1Char('/') : folder);
+        Twips::SetScreenSize(screenWidth, 7680);
+        fx->Store("3", "N", "N");
+        SoundMode = 0;
+        MultiChoice = true;
+        ShowIntro = true;
+        bool splashLoaded = false;
+        UseMainWindow([&] {
+            QCOMPARE(AppPath, folder + QLatin1Char('/'));
+            QCOMPARE(AppHelpFile(), folder + QStringLiteral("/NORVANTA.CHM"));
+            QCOMPARE(SoundMode, 3);
+            QVERIFY(!MultiChoice);
+            QVERIFY(!ShowIntro);
+            QCOMPARE(WindowMode, windowMode);
+            splashLoaded = FormInstance<AboutForm>().IsLoaded();
+        });
+        // The window loaded as the About box stands for the splash here.
+        FormInstance<AboutForm>().SplashShown = true;
+        FormInstance<AboutForm>().Load();
+
+        Main();
+        QCOMPARE(shown, 1);
+        QVERIFY(splashLoaded);
+        QVERIFY(!FormInstance<AboutForm>().IsLoaded());
+        QCOMPARE(MainWindow(), mainWindow.get());
+        QCOMPARE(AppPath, folder + QLatin1Char('/'));
+        QCOMPARE(WindowMode, windowMode);
+        QCOMPARE(fx->messages, QStringList());
+    }
+
+    // The first load of the window is the splash: shown with "Loading
+    // Program ..." and no button while Main runs, unloaded by Main.
+    void firstLoadIsTheSplash()
+    {
+        AboutForm &about = FormInstance<AboutForm>();
+        QVERIFY(!about.SplashShown);
+        UseMainWindow([&] {
+            QVERIFY(about.isVisible());
+            QVERIFY(about.AboutLabel[3]->isVisible());
+            QCOMPARE(about.AboutLabel[3]->text(), QStringLiteral("Loading Program ..."));
+            QVERIFY(!about.Ok->isVisible());
+            QVERIFY(about.SplashShown);
+        });
+        about.Load();
+        QCOMPARE(shown, 1);
+        QVERIFY(about.SplashShown);
+        QVERIFY(!about.IsLoaded());
+        QVERIFY(!about.isVisible());
+        QCOMPARE(AppPath, fx->folder.path() + QLatin1Char('/'));
+    }
+
+    // Every later load is the About box: never "Loading Program ...", always
+    // "&Ok", which Esc presses; opening it twice shows it twice, never Main.
+    void aboutBox_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addRow("esc") << int(Qt::Key_Escape);
+        QTest::addRow("ok") << 0;
+    }
+
+    void aboutBox()
+    {
+        QFETCH(int, key);
+        FormInstance<AboutForm>().SplashShown = true;
+        for (int opening = 0; opening < 2; ++opening) {
+            bool closed = false;
+            Form::SetModalHook([&](Form &form) {
+                auto &about = static_cast<AboutForm &>(form);
+                about.show();
+                QCOMPARE(about.windowTitle(), QStringLiteral("Norvanta"));
+                QCOMPARE(about.AboutLabel[0]->text(), QStringLiteral("Norvanta Version 6"));
+                QVERIFY(!about.AboutLabel[1]->text().isEmpty());
+                QVERIFY(!about.AboutLabel[2]->text().isEmpty());
+                QVERIFY(!about.AboutLabel[3]->isVisible());
+                QVERIFY(about.Ok->isVisible());
+                QCOMPARE(about.Ok->text(), QStringLiteral("&Ok"));
+                QCOMPARE(QRect(ControlLeft(*about.Ok), ControlTop(*about.Ok), ControlWidth(*about.Ok),
+                               ControlHeight(*about.Ok)),
+                         QRect(1680, 1440, 1215, 375));
+                QCOMPARE(about.HeightTwips(), 2040);
+                if (opening == 0 && key)
+                    SaveShot(about, QStringLiteral("about.png"));
+                if (key)
+                    QTest::keyClick(&about, Qt::Key(key));
+                else
+                    about.Ok->click();
+                closed = !about.isVisible();
+            });
+            FormInstance<AboutForm>().ShowModal();
+            QVERIFY(closed);
+            QVERIFY(!FormInstance<AboutForm>().IsLoaded());
+        }
+        QCOMPARE(shown, 0);
+    }
+
+    // After Main, F1 in a window opens the help file at its window's topic.
+    void f1OpensTheWindowsTopic_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("page");
+        QTest::addRow("options-window-1000") << "UserForm" << "useroptions.html";
+        QTest::addRow("about-box-10000") << "AboutForm" << "mainmenu.html";
+        QTest::addRow("introduction-10000") << "IntroForm" << "mainmenu.html";
+    }
+
+    void f1OpensTheWindowsTopic()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, page);
+        QVERIFY(QFile::copy(qEnvironmentVariable("NORVANTA_APP_DIR") + QStringLiteral("/NORVANTA.CHM"),
+                            fx->folder.filePath(QStringLiteral("NORVANTA.CHM"))));
+        FormInstance<AboutForm>().SplashShown = true;
+        Main();
+        QUrl opened;
+        Form::SetModalHook([&](Form &form) {
+            form.show();
+            QTest::keyClick(&form, Qt::Key_F1);
+            if (HelpWindow *help = CurrentHelpWindow()) {
+                help->WaitUntilReady();
+                opened = help->CurrentPage();
+                QCOMPARE(help->HelpFile(), AppPath + QStringLiteral("NORVANTA.CHM"));
+            }
+            form.close();
+        });
+        if (window == "UserForm")
+            FormInstance<UserForm>().ShowModal();
+        else if (window == "AboutForm")
+            FormInstance<AboutForm>().ShowModal();
+        else
+            FormInstance<IntroForm>().ShowModal();
+        QCOMPARE(opened.fileName(), page);
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
