@@ -4,8 +4,10 @@
 #include "data/Database.h"
 #include "platform/Controls.h"
 #include "platform/PictureBox.h"
+#include "quiz/ChoiceList.h"
 #include "quiz/PictureScale.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
@@ -83,6 +85,8 @@ void LightForm::BeforeShow()
 {
     Ltimer[1]->stop();
     PutPictureHome();
+    Llabel[0]->setText(QString());
+    Clist->clear();
 }
 
 void LightForm::StartDrawing()

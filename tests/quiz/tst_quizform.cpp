@@ -237,6 +237,84 @@ private slots:
         QCOMPARE(boxes.size(), 0);
     }
 
+    // "&Statistics" from the menu: "&Start Again" shuffles and shows the first
+    // picture, any other way of closing leaves the picture on show.
+    void statisticsMenu_data()
+    {
+        QTest::addColumn<int>("reply");
+        QTest::addColumn<long>("position");
+        QTest::addRow("start-again") << 6 << 0L;
+        QTest::addRow("ok") << 2 << 2L;
+    }
+    void statisticsMenu()
+    {
+        QFETCH(int, reply);
+        for (int i = 0; i < 3; ++i)
+            fixture->AddPicture("h", "t", "f", 0);
+        MultiChoice = true;
+        Form::SetModalHook([&](Form &shown) {
+            Response = reply;
+            shown.Unload();
+        });
+        TestQuiz &form = FormInstance<TestQuiz>();
+        form.Load();
+        form.show();
+        form.Action[3]->click();
+        int draws = 0;
+        SetShuffleRandom([&](long upper) {
+            ++draws;
+            return upper;
+        });
+        form.Fmenu[2]->trigger();
+        QTEST(form.Series().Position(), "position");
+        QCOMPARE(draws > 0, reply == 6);
+    }
+
+    // "&List" opens the item list as a picker for the topic; a picture it
+    // chose that is in the series is shown, anything else changes nothing.
+    void showList_data()
+    {
+        QTest::addColumn<int>("chosen"); // index into the pictures, -1 none, 9 not in the series
+        QTest::addColumn<long>("position");
+        QTest::addRow("picture-in-series") << 1 << 1L;
+        QTest::addRow("closed-without-choice") << -1 << 2L;
+        QTest::addRow("picture-not-in-series") << 9 << 2L;
+    }
+    void showList()
+    {
+        QFETCH(int, chosen);
+        std::vector<long> records;
+        for (int i = 0; i < 3; ++i)
+            records.push_back(fixture->AddPicture("h", "t", "f", 0));
+        const long outside = fixture->AddPicture("h", "t", "f", 0);
+        fixture->AddLink(2, 1, 1, records[0]);
+        fixture->AddLink(2, 1, 1, records[1]);
+        fixture->AddLink(2, 1, 1, records[2]);
+        LinkMode = true;
+        LinkTypeOne = 2;
+        LinkRecordOne = 1;
+        LinkTypeTwo = 1;
+        int pickers = 0;
+        Form::SetModalHook([&](Form &shown) {
+            ++pickers;
+            QCOMPARE(ListType, 0);
+            QVERIFY(!ListEdit);
+            shown.Unload();
+            // What the item list leaves behind once closed.
+            ListRecord = chosen < 0 ? 0 : (chosen == 9 ? outside : records[size_t(chosen)]);
+        });
+        TestQuiz &form = FormInstance<TestQuiz>();
+        form.Load();
+        form.show();
+        form.Action[3]->click();
+        const int shows = form.shown.size();
+        form.Fmenu[1]->trigger();
+        QCOMPARE(pickers, 1);
+        QTEST(form.Series().Position(), "position");
+        QCOMPARE(form.shown.size(), shows + (chosen == 1 ? 1 : 0));
+        QCOMPARE(boxes.size(), 0);
+    }
+
     // In link mode the series is the linked pictures, the end never asks, the
     // menus stay shut and closing the window ends link mode.
     void linkMode()
