@@ -5,6 +5,7 @@
 //     mkdb <database file> <schema.sql> [<starter folder>]
 
 #include "data/CreateDatabase.h"
+#include "lights/StarterLights.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,6 +28,7 @@ int main(int argc, char **argv)
     // for their suffix: loaders.insert("suffix", Loader), with the loader's
     // library linked in this folder's CMakeLists.txt.
     StarterLoaders loaders;
+    loaders.insert(QStringLiteral("lights"), LoadStarterLights);
 
     try {
         QDir().mkpath(QFileInfo(target).absolutePath());

@@ -1,0 +1,36 @@
+#pragma once
+
+// Shows an editor window and drives it with the mouse through its window, as
+// the window system would.
+
+#include "quiz/MaintForm.h"
+
+#include <QtTest>
+
+inline bool ShowEditor(MaintForm &editor)
+{
+    editor.Load();
+    editor.show();
+    return QTest::qWaitForWindowExposed(&editor);
+}
+
+// Steps apart by ";": "press" on the newest element's centre, "move x,y" and
+// "release x,y" with x and y in canvas pixels.
+inline void DriveMouse(MaintForm &editor, const QString &script)
+{
+    QWindow *window = editor.windowHandle();
+    for (const QString &step : script.split(';', Qt::SkipEmptyParts)) {
+        const QStringList parts = step.trimmed().split(' ');
+        if (parts[0] == "press") {
+            MaintElement *top = editor.NewPicture[static_cast<int>(editor.PictureCount)];
+            QTest::mousePress(window, Qt::LeftButton, {}, top->mapTo(&editor, top->rect().center()));
+            continue;
+        }
+        const QStringList xy = parts[1].split(',');
+        const QPoint at = editor.Lpicture[0]->mapTo(&editor, QPoint(xy[0].toInt(), xy[1].toInt()));
+        if (parts[0] == "move")
+            QTest::mouseMove(window, at);
+        else
+            QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+    }
+}
