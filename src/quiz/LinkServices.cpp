@@ -56,8 +56,9 @@ void WhatLink(const QList<QAction *> &Lmenu, long TypeOne, long RecordOne)
     if (!db)
         return;
     Trap(location, ErrorResume, [&] {
-        Recordset rs = db->OpenQuery(QStringLiteral("Select Distinct TYPETWO From LINKS Where TYPEONE = ? And RECORDONE = ?"),
-                                     {static_cast<qlonglong>(TypeOne), static_cast<qlonglong>(RecordOne)});
+        Recordset rs =
+            db->OpenQuery(QStringLiteral("Select Distinct TYPETWO From LINKS Where TYPEONE = ? And RECORDONE = ?"),
+                          {static_cast<qlonglong>(TypeOne), static_cast<qlonglong>(RecordOne)});
         while (!rs.Eof()) {
             const long topic = rs.LongValue(QStringLiteral("TYPETWO"));
             const long j = topic - 1;

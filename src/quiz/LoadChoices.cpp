@@ -20,8 +20,8 @@ std::vector<Choice> ReadOfferedChoices(Database &db, long topicCode, long record
         choices.push_back({answerText, -1});
     } else {
         // The set ends at the first row of another picture or topic.
-        while (!rs.Eof() && rs.LongValue(QStringLiteral("TYPE")) == topicCode
-               && rs.LongValue(QStringLiteral("RECORDONE")) == recordNo) {
+        while (!rs.Eof() && rs.LongValue(QStringLiteral("TYPE")) == topicCode &&
+               rs.LongValue(QStringLiteral("RECORDONE")) == recordNo) {
             const long offered = rs.LongValue(QStringLiteral("RECORDTWO"));
             const int value = rs.BoolValue(QStringLiteral("ANSWER")) ? -1 : 0;
             choices.push_back({ReadPossible(topicCode, offered), value});
@@ -32,8 +32,7 @@ std::vector<Choice> ReadOfferedChoices(Database &db, long topicCode, long record
     return choices;
 }
 
-void LoadChoices(ChoiceList &Clist, long topicCode, long recordNo, const QString &answerText,
-                 const QString &location)
+void LoadChoices(ChoiceList &Clist, long topicCode, long recordNo, const QString &answerText, const QString &location)
 {
     static long ErrorResume = 0;
     QWidget *window = Clist.window();

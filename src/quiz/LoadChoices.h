@@ -24,8 +24,7 @@ std::vector<Choice> ReadOfferedChoices(Database &db, long topicCode, long record
 // Fills a quiz window's choice list for the picture on show, in a random
 // order, and shows it. Failures go to the error reporter with location
 // ("LightForm:LoadChoices" and its twins).
-void LoadChoices(ChoiceList &Clist, long topicCode, long recordNo, const QString &answerText,
-                 const QString &location);
+void LoadChoices(ChoiceList &Clist, long topicCode, long recordNo, const QString &answerText, const QString &location);
 
 // The user chose an entry: the answer window judges it, and after a right
 // answer that the user goes on from, ShowNext moves the quiz to the next

@@ -5,8 +5,7 @@
 
 #include <QMenuBar>
 
-MenuClient CreateMenuClient(Form &form, const QStringList &menuTitles, int clientWidthTwips,
-                            int clientHeightTwips)
+MenuClient CreateMenuClient(Form &form, const QStringList &menuTitles, int clientWidthTwips, int clientHeightTwips)
 {
     MenuClient parts;
     const int width = Twips::ToPixelsX(clientWidthTwips);

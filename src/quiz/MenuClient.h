@@ -17,5 +17,4 @@ struct MenuClient {
     QWidget *client = nullptr;
 };
 
-MenuClient CreateMenuClient(Form &form, const QStringList &menuTitles, int clientWidthTwips,
-                            int clientHeightTwips);
+MenuClient CreateMenuClient(Form &form, const QStringList &menuTitles, int clientWidthTwips, int clientHeightTwips);

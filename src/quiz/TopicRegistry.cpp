@@ -29,5 +29,8 @@ bool ShowQuiz(long topicCode)
     return true;
 }
 
-void Clear() { openers().fill(QuizOpener()); }
+void Clear()
+{
+    openers().fill(QuizOpener());
+}
 } // namespace TopicRegistry

@@ -9,9 +9,8 @@ struct Topic {
 };
 
 constexpr Topic topics[] = {
-    {"LIGHTHEAD", "LIGHTLINE", "Lights"}, {"SHAPEHEAD", "SHAPELINE", "Shapes"},
-    {"BUOYHEAD", "BUOYLINE", "Buoys"},    {"SOUNDHEAD", "SOUNDLINE", "Sounds"},
-    {"COLHEAD", "COLLINE", "Collisions"},
+    {"LIGHTHEAD", "LIGHTLINE", "Lights"}, {"SHAPEHEAD", "SHAPELINE", "Shapes"}, {"BUOYHEAD", "BUOYLINE", "Buoys"},
+    {"SOUNDHEAD", "SOUNDLINE", "Sounds"}, {"COLHEAD", "COLLINE", "Collisions"},
 };
 } // namespace
 

@@ -9,7 +9,10 @@ namespace Topics {
 constexpr int First = 1;
 constexpr int Last = 5;
 
-inline bool IsTopic(long topicCode) { return topicCode >= First && topicCode <= Last; }
+inline bool IsTopic(long topicCode)
+{
+    return topicCode >= First && topicCode <= Last;
+}
 // The topic's head table ("LIGHTHEAD" ...) and line table ("LIGHTLINE" ...);
 // empty for a code that names no topic.
 QString HeadTable(long topicCode);

@@ -1,19 +1,12 @@
 #pragma once
 
-// A fresh program folder with an empty database of the program's schema, and
-// helpers that store pictures of any topic, their alternatives and links, and
-// read the rows back.
+// Helpers that store pictures of any topic and their alternatives, and read
+// alternatives and links back.
 
-#include "core/Global.h"
-#include "data/CreateDatabase.h"
-#include "data/Database.h"
+#include "LightsFixture.h"
+
 #include "quiz/Topics.h"
 
-#include <QTemporaryDir>
-#include <QVariant>
-#include <QtTest>
-
-#include <memory>
 #include <vector>
 
 struct AlternativeRow {
@@ -37,21 +30,10 @@ struct LinkRow {
     }
 };
 
-class TopicsFixture
+// Extends the lights fixture (database, AppPath, links) to every topic.
+class TopicsFixture : public LightsFixture
 {
 public:
-    // Makes the database and points AppPath at its folder.
-    bool Create()
-    {
-        if (!dir.isValid())
-            return false;
-        AppPath = dir.path() + '/';
-        CreateDatabase(AppPath + "CALVOREN.MDB", qEnvironmentVariable("NORVANTA_SOURCE_DIR") + "/data/schema.sql");
-        return true;
-    }
-
-    std::unique_ptr<Database> Open() const { return Database::OpenDatabase(AppPath + "CALVOREN.MDB"); }
-
     // Appends a picture of the topic with its answer text (a null QVariant
     // stores Null) and lineCount line rows; returns its RECORD.
     long AddPicture(int topic, const QVariant &text, int lineCount = 1)
@@ -76,14 +58,6 @@ public:
         auto db = Open();
         db->Execute("Insert Into ALTERNATIVES (TYPE, RECORDONE, RECORDTWO, ANSWER) Values (?, ?, ?, ?)",
                     {type, static_cast<qlonglong>(recordOne), static_cast<qlonglong>(recordTwo), answer ? -1 : 0});
-        db->Close();
-    }
-
-    void AddLink(int typeOne, long recordOne, int typeTwo, long recordTwo)
-    {
-        auto db = Open();
-        db->Execute("Insert Into LINKS (TYPEONE, RECORDONE, TYPETWO, RECORDTWO) Values (?, ?, ?, ?)",
-                    {typeOne, static_cast<qlonglong>(recordOne), typeTwo, static_cast<qlonglong>(recordTwo)});
         db->Close();
     }
 
@@ -125,7 +99,4 @@ public:
         db->Close();
         return n;
     }
-
-private:
-    QTemporaryDir dir;
 };

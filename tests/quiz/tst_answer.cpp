@@ -135,20 +135,58 @@ private slots:
         QTest::addColumn<QString>("correct");
         QTest::addColumn<QString>("percentage");
         QTest::addColumn<QString>("verdict");
-        QTest::addRow("no-answer") << "" << "" << 0 << "0" << "0" << "0.0%" << "Do Not Leave Shore";
-        QTest::addRow("all-right") << "RRRRR" << "-1 -1 -1 -1 -1" << 5 << "5" << "5" << "100.0%" << "A Yachtmaster";
-        QTest::addRow("2-of-5") << "RRWWx" << "-1 -1 0 0 0" << 2 << "5" << "2" << "40.0%" << "A Fair Effort";
-        QTest::addRow("3-of-5") << "RERWw" << "-1 -1 -1 0 0" << 3 << "5" << "3" << "60.0%" << "A Good Effort";
-        QTest::addRow("4-of-5") << "RRRRW" << "-1 -1 -1 -1 0" << 4 << "5" << "4" << "80.0%"
+        QTest::addRow("no-answer") << ""
+                                   << "" << 0 << "0"
+                                   << "0"
+                                   << "0.0%"
+                                   << "Do Not Leave Shore";
+        QTest::addRow("all-right") << "RRRRR"
+                                   << "-1 -1 -1 -1 -1" << 5 << "5"
+                                   << "5"
+                                   << "100.0%"
+                                   << "A Yachtmaster";
+        QTest::addRow("2-of-5") << "RRWWx"
+                                << "-1 -1 0 0 0" << 2 << "5"
+                                << "2"
+                                << "40.0%"
+                                << "A Fair Effort";
+        QTest::addRow("3-of-5") << "RERWw"
+                                << "-1 -1 -1 0 0" << 3 << "5"
+                                << "3"
+                                << "60.0%"
+                                << "A Good Effort";
+        QTest::addRow("4-of-5") << "RRRRW"
+                                << "-1 -1 -1 -1 0" << 4 << "5"
+                                << "4"
+                                << "80.0%"
                                 << "A Very Good Effort";
-        QTest::addRow("1-of-3") << "RWW" << "-1 0 0" << 1 << "3" << "1" << "33.3%" << "Do Not Leave Shore";
-        QTest::addRow("2-of-3") << "RRW" << "-1 -1 0" << 2 << "3" << "2" << "66.7%" << "A Good Effort";
-        QTest::addRow("1-of-16") << "RWWWWWWWWWWWWWWW" << "-1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0" << 1 << "16" << "1"
-                                 << "6.3%" << "Do Not Leave Shore";
-        QTest::addRow("wrong-then-right") << "WR" << "0 -1" << 1 << "2" << "1" << "50.0%" << "A Fair Effort";
+        QTest::addRow("1-of-3") << "RWW"
+                                << "-1 0 0" << 1 << "3"
+                                << "1"
+                                << "33.3%"
+                                << "Do Not Leave Shore";
+        QTest::addRow("2-of-3") << "RRW"
+                                << "-1 -1 0" << 2 << "3"
+                                << "2"
+                                << "66.7%"
+                                << "A Good Effort";
+        QTest::addRow("1-of-16") << "RWWWWWWWWWWWWWWW"
+                                 << "-1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0" << 1 << "16"
+                                 << "1"
+                                 << "6.3%"
+                                 << "Do Not Leave Shore";
+        QTest::addRow("wrong-then-right") << "WR"
+                                          << "0 -1" << 1 << "2"
+                                          << "1"
+                                          << "50.0%"
+                                          << "A Fair Effort";
         // Right answers left without going on still count as right; the quiz
         // stays on the picture.
-        QTest::addRow("right-but-quit") << "qf" << "0 0" << 0 << "2" << "2" << "100.0%" << "A Yachtmaster";
+        QTest::addRow("right-but-quit") << "qf"
+                                        << "0 0" << 0 << "2"
+                                        << "2"
+                                        << "100.0%"
+                                        << "A Yachtmaster";
     }
 
     void answersCountedAndJudged()
@@ -167,13 +205,27 @@ private slots:
         for (QChar code : answers) {
             const bool right = QString("REqf").contains(code);
             switch (code.toLatin1()) {
-            case 'R': how = Close::GoOn; break;
-            case 'E': how = Close::Enter; break;
-            case 'q': how = Close::Quit; break;
-            case 'f': how = Close::Frame; break;
-            case 'W': how = Close::TryAgain; break;
-            case 'x': how = Close::Esc; break;
-            default: how = Close::Frame; break;
+            case 'R':
+                how = Close::GoOn;
+                break;
+            case 'E':
+                how = Close::Enter;
+                break;
+            case 'q':
+                how = Close::Quit;
+                break;
+            case 'f':
+                how = Close::Frame;
+                break;
+            case 'W':
+                how = Close::TryAgain;
+                break;
+            case 'x':
+                how = Close::Esc;
+                break;
+            default:
+                how = Close::Frame;
+                break;
             }
             list->clearSelection();
             list->setCurrentRow(right ? 0 : 1);

@@ -86,15 +86,14 @@ private slots:
         QTest::addRow("self-row-only") << "1:2:2:R" << 2L << QStringList{"Sidelights=-1"};
         QTest::addRow("set-of-three") << "1:2:2:R 1:2:1:W 1:2:4:W" << 2L
                                       << QStringList{"Sidelights=-1", "Masthead light=0", "All-round white=0"};
-        QTest::addRow("stops-at-next-picture") << "1:1:1:R 1:1:3:W 1:2:2:R 1:2:1:W" << 1L
-                                               << QStringList{"Masthead light=-1", "Sternlight=0"};
-        QTest::addRow("stops-at-other-topic") << "1:4:4:R 1:4:2:W 2:4:1:R" << 4L
-                                              << QStringList{"All-round white=-1", "Sidelights=0"};
-        QTest::addRow("other-topic-same-number-unread") << "2:1:1:R 2:1:9:W" << 1L
-                                                        << QStringList{"Own answer=-1"};
+        QTest::addRow("stops-at-next-picture")
+            << "1:1:1:R 1:1:3:W 1:2:2:R 1:2:1:W" << 1L << QStringList{"Masthead light=-1", "Sternlight=0"};
+        QTest::addRow("stops-at-other-topic")
+            << "1:4:4:R 1:4:2:W 2:4:1:R" << 4L << QStringList{"All-round white=-1", "Sidelights=0"};
+        QTest::addRow("other-topic-same-number-unread") << "2:1:1:R 2:1:9:W" << 1L << QStringList{"Own answer=-1"};
         // Picture 9 never existed, or was deleted after the set was saved.
-        QTest::addRow("deleted-picture-not-found") << "1:3:3:R 1:3:9:W" << 3L
-                                                   << QStringList{"Sternlight=-1", "Answer Not Found=0"};
+        QTest::addRow("deleted-picture-not-found")
+            << "1:3:3:R 1:3:9:W" << 3L << QStringList{"Sternlight=-1", "Answer Not Found=0"};
     }
 
     void choicesOffered()
