@@ -15,6 +15,7 @@
 #include "quiz/StatForm.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
@@ -170,6 +171,13 @@ void QuizForm::Form_Activate()
 }
 
 void QuizForm::Form_Unload() { LinkMode = false; }
+
+void QuizForm::changeEvent(QEvent *event)
+{
+    Form::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && IsLoaded() && (windowState() & Qt::WindowMinimized))
+        WindowMode = 1;
+}
 
 void QuizForm::Form_Resize()
 {

@@ -114,6 +114,8 @@ protected:
     void Form_Activate() override;
     void Form_Resize() override;
     void Form_Unload() override;
+    // Minimising brings no resize; the next window still opens minimised.
+    void changeEvent(QEvent *event) override;
 
     // Why a picture is shown. Only navigation can end the series: a resize, a
     // toggle, "Cheat" or a timer shows the picture again without asking.

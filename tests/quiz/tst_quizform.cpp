@@ -315,6 +315,33 @@ private slots:
         QCOMPARE(boxes.size(), 0);
     }
 
+    // The window opens in the state WindowMode carries and writes its own
+    // state back after a change, for the next quiz window.
+    void windowMode_data()
+    {
+        QTest::addColumn<int>("opening");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("written");
+        QTest::addRow("normal") << 0 << int(Qt::WindowNoState) << 0;
+        QTest::addRow("opens-maximised") << 2 << int(Qt::WindowMaximized) << 2;
+        QTest::addRow("minimised-by-user") << 0 << int(Qt::WindowMinimized) << 1;
+        QTest::addRow("maximised-by-user") << 0 << int(Qt::WindowMaximized) << 2;
+    }
+    void windowMode()
+    {
+        QFETCH(int, opening);
+        QFETCH(int, state);
+        QFETCH(int, written);
+        fixture->AddPicture("h", "t", "f", 0);
+        WindowMode = opening;
+        TestQuiz &form = FormInstance<TestQuiz>();
+        form.Load();
+        form.show();
+        QCOMPARE(form.windowState() & Qt::WindowMaximized, opening == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
+        form.setWindowState(Qt::WindowStates(state));
+        QTRY_COMPARE(WindowMode, written);
+    }
+
     // In link mode the series is the linked pictures, the end never asks, the
     // menus stay shut and closing the window ends link mode.
     void linkMode()
