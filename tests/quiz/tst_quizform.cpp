@@ -7,6 +7,7 @@
 #include "quiz/QuizForm.h"
 #include "quiz/Shuffle.h"
 #include "quiz/StatForm.h"
+#include "quiz/TopicRegistry.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -340,6 +341,34 @@ private slots:
         QCOMPARE(form.windowState() & Qt::WindowMaximized, opening == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
         form.setWindowState(Qt::WindowStates(state));
         QTRY_COMPARE(WindowMode, written);
+    }
+
+    // The Links menu offers the topics the picture on show links to, and an
+    // item opens that topic's quiz on the pictures linked from it.
+    void linksMenu()
+    {
+        const long a = fixture->AddPicture("h", "a", "f", 0);
+        const long b = fixture->AddPicture("h", "b", "f", 0);
+        fixture->AddLink(1, a, 2, 70);
+        fixture->AddLink(1, a, 1, b); // toward its own topic: never offered
+        fixture->AddLink(1, b, 5, 80);
+        QList<QList<long>> opened;
+        TopicRegistry::RegisterQuiz(2, [&] { opened << QList<long>{2, LinkMode, LinkTypeOne, LinkRecordOne, LinkTypeTwo}; });
+        TestQuiz &form = FormInstance<TestQuiz>();
+        form.Load();
+        form.show();
+        auto enabled = [&] {
+            QList<bool> items;
+            for (QAction *item : form.Lmenu)
+                items << item->isEnabled();
+            return items;
+        };
+        QCOMPARE(enabled(), (QList<bool>{false, true, false, false, false}));
+        form.Lmenu[1]->trigger();
+        QCOMPARE(opened, (QList<QList<long>>{{2, 1, 1, a, 2}}));
+        form.Action[2]->click();
+        QCOMPARE(enabled(), (QList<bool>{false, false, false, false, true}));
+        TopicRegistry::Clear();
     }
 
     // In link mode the series is the linked pictures, the end never asks, the
