@@ -8,6 +8,7 @@
 #include "platform/MousePointer.h"
 #include "platform/MsgBox.h"
 #include "platform/Twips.h"
+#include "quiz/ListForm.h"
 #include "quiz/MaintText.h"
 #include "quiz/MenuClient.h"
 
@@ -133,6 +134,7 @@ void MaintForm::CreateControls()
         auto *list = new QListWidget(client);
         list->setObjectName(QStringLiteral("Mlist%1").arg(i));
         list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         const QRect &r = design.lists[i];
         PlaceControl(*list, r.x(), r.y(), r.width(), r.height());
         Mlist.push_back(list);
@@ -357,6 +359,6 @@ void MaintForm::SaveData()
 
 void MaintForm::ListItems()
 {
-    ListType = design.listType;
-    ListEdit = true;
+    // Nothing is read back: the elements and texts stay as they are.
+    MaintainListItems(design.listType);
 }

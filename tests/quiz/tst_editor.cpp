@@ -128,6 +128,7 @@ private slots:
     void clearKeepsTextsAndChoices();
     void closingEmptiesTheEditor_data();
     void closingEmptiesTheEditor();
+    void listOpensTheItemListForMaintenance();
 
 private:
     PlainEditor &editor() { return FormInstance<PlainEditor>(); }
@@ -490,6 +491,27 @@ void TestEditor::closingEmptiesTheEditor()
     editor().Mtext[1]->setPlainText("Answer");
     editor().Action[1]->click();
     QCOMPARE(messages, QStringList{"You Have Not Added Any Marks"});
+}
+
+// "&List" opens the item list for the editor's topic in maintenance mode;
+// the picture being composed is still there when it closes.
+void TestEditor::listOpensTheItemListForMaintenance()
+{
+    open();
+    add(2);
+    editor().Mtext[0]->setPlainText("Hint");
+    QStringList shown;
+    Form::SetModalHook([&](Form &f) {
+        shown << QString("%1 %2 %3").arg(f.metaObject()->className()).arg(ListType).arg(ListEdit);
+        f.Unload();
+    });
+    editor().Fmenu[0]->trigger();
+    Form::SetModalHook({});
+
+    QCOMPARE(shown, QStringList{"ListForm 3 1"});
+    QCOMPARE(editor().PictureCount, 2L);
+    QVERIFY(editor().NewPicture[2]->isVisible());
+    QCOMPARE(editor().Mtext[0]->toPlainText(), QString("Hint"));
 }
 
 QTEST_MAIN(TestEditor)
