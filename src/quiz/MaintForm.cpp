@@ -343,6 +343,7 @@ void MaintForm::SaveData()
                 WriteElement(line, *element);
                 line.Update();
             }
+            WriteOtherLines(line, record);
             line.Close();
             head.Close();
             transaction.Commit();

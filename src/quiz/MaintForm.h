@@ -153,6 +153,14 @@ protected:
     virtual void WriteHead(Recordset &head) = 0;
     // A line row's fields, besides HEADER, from one element.
     virtual void WriteElement(Recordset &line, const MaintElement &element) = 0;
+    // Line rows of what the editor holds besides its elements (the sound
+    // editor's stack of sounds), appended after the elements' rows in the
+    // same transaction.
+    virtual void WriteOtherLines(Recordset &line, long record)
+    {
+        Q_UNUSED(line);
+        Q_UNUSED(record);
+    }
 
     // Steps common to every add routine: the next element, a copy of the
     // template at (100, 100) on the canvas, shown, enabled and on top.

@@ -77,6 +77,28 @@ protected:
     }
 };
 
+// A plain editor that also holds a stack of numbers, stored after its
+// elements as rows of their own.
+class StackEditor : public PlainEditor
+{
+public:
+    std::vector<double> stack;
+
+protected:
+    void WriteOtherLines(Recordset &line, long record) override
+    {
+        for (double value : stack) {
+            line.AddNew();
+            line.SetValue("HEADER", static_cast<qlonglong>(record));
+            line.SetValue("COLOUR", 0);
+            line.SetValue("XPOS", 0);
+            line.SetValue("YPOS", 0);
+            line.SetValue("SIZE", value);
+            line.Update();
+        }
+    }
+};
+
 struct Row {
     long header;
     double x;
@@ -129,6 +151,8 @@ private slots:
     void closingEmptiesTheEditor_data();
     void closingEmptiesTheEditor();
     void listOpensTheItemListForMaintenance();
+    void otherRowsFollowTheElementsInOneTransaction_data();
+    void otherRowsFollowTheElementsInOneTransaction();
 
 private:
     PlainEditor &editor() { return FormInstance<PlainEditor>(); }
@@ -512,6 +536,48 @@ void TestEditor::listOpensTheItemListForMaintenance()
     QCOMPARE(editor().PictureCount, 2L);
     QVERIFY(editor().NewPicture[2]->isVisible());
     QCOMPARE(editor().Mtext[0]->toPlainText(), QString("Hint"));
+}
+
+// Rows of an editor's second set come after the elements' rows, and a
+// failure among them takes the whole picture back.
+void TestEditor::otherRowsFollowTheElementsInOneTransaction_data()
+{
+    QTest::addColumn<int>("failingRow"); // 0: none
+    QTest::addColumn<QList<double>>("sizes");
+    QTest::addRow("stored-after-the-elements") << 0 << QList<double>{10, 20, 7, 8};
+    QTest::addRow("failure-in-the-last-row") << 4 << QList<double>{};
+}
+
+void TestEditor::otherRowsFollowTheElementsInOneTransaction()
+{
+    QFETCH(int, failingRow);
+    QFETCH(QList<double>, sizes);
+
+    StackEditor &stacked = FormInstance<StackEditor>();
+    QVERIFY(ShowEditor(stacked));
+    stacked.Action[0]->click();
+    stacked.Action[0]->click();
+    stacked.stack = {7, 8};
+    stacked.Mtext[0]->setPlainText("Hint");
+    stacked.Mtext[1]->setPlainText("Answer");
+    int written = 0;
+    Database::SetWriteHook([&](const QString &sql) {
+        if (sql.contains("LIGHTLINE", Qt::CaseInsensitive) && ++written == failingRow)
+            throw DbError(DbError::DiskError, "Injected");
+    });
+
+    stacked.Action[1]->click();
+
+    Database::SetWriteHook({});
+    QCOMPARE(messages.size(), failingRow ? 1 : 0);
+    auto db = fixture->Open();
+    QCOMPARE(countRows(*db, "LIGHTHEAD"), failingRow ? 0L : 1L);
+    QList<double> stored;
+    for (const Row &row : lineRows(*db))
+        stored << row.size;
+    db->Close();
+    QCOMPARE(stored, sizes);
+    QCOMPARE(stacked.PictureCount, failingRow ? 2L : 0L);
 }
 
 QTEST_MAIN(TestEditor)
