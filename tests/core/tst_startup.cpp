@@ -59,6 +59,7 @@ private slots:
         SetMainWindowShower({});
         SetProgramFolder(QString());
         SetAppHelpFile(QString());
+        QApplication::setWindowIcon(QIcon());
         Twips::ResetScreenSize();
         fx.reset();
         mainWindow.reset();
@@ -143,6 +144,7 @@ private slots:
             QCOMPARE(about.AboutLabel[3]->text(), QStringLiteral("Loading Program ..."));
             QVERIFY(!about.Ok->isVisible());
             QVERIFY(about.SplashShown);
+            SaveShot(about, QStringLiteral("splash.png"));
         });
         about.Load();
         QCOMPARE(shown, 1);
@@ -164,6 +166,10 @@ private slots:
     void aboutBox()
     {
         QFETCH(int, key);
+        // The program's icon, as the program sets it, shows in both images.
+        QPixmap icon(32, 32);
+        icon.fill(Qt::red);
+        QApplication::setWindowIcon(QIcon(icon));
         FormInstance<AboutForm>().SplashShown = true;
         for (int opening = 0; opening < 2; ++opening) {
             bool closed = false;
@@ -181,6 +187,11 @@ private slots:
                                ControlHeight(*about.Ok)),
                          QRect(1680, 1440, 1215, 375));
                 QCOMPARE(about.HeightTwips(), 2040);
+                for (QLabel *image : about.AboutImage)
+                    QCOMPARE(image->pixmap().toImage().pixelColor(16, 16), QColor(Qt::red));
+                QCOMPARE(ControlLeft(*about.AboutImage[0]), 360);
+                QCOMPARE(ControlLeft(*about.AboutImage[1]), 3720);
+                QCOMPARE(ControlTop(*about.AboutImage[1]), 1320);
                 if (opening == 0 && key)
                     SaveShot(about, QStringLiteral("about.png"));
                 if (key)
@@ -194,6 +205,34 @@ private slots:
             QVERIFY(!FormInstance<AboutForm>().IsLoaded());
         }
         QCOMPARE(shown, 0);
+    }
+
+    // What a running copy does when a second copy hands over: a minimised
+    // main window comes back in the state it had, shown and active; with no
+    // main window yet there is nothing to do, which the second copy is told.
+    void restoreAndActivate_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addRow("minimised") << int(Qt::WindowMinimized);
+        QTest::addRow("minimised-from-maximised") << int(Qt::WindowMinimized | Qt::WindowMaximized);
+        QTest::addRow("normal") << int(Qt::WindowNoState);
+        QTest::addRow("hidden") << -1;
+    }
+
+    void restoreAndActivate()
+    {
+        QFETCH(int, state);
+        QVERIFY(!RestoreAndActivate(nullptr));
+        QWidget window;
+        if (state >= 0) {
+            window.setWindowState(Qt::WindowStates(state));
+            window.show();
+        }
+        QVERIFY(RestoreAndActivate(&window));
+        QVERIFY(window.isVisible());
+        QVERIFY(!window.isMinimized());
+        QCOMPARE(window.isMaximized(), state > 0 && (state & Qt::WindowMaximized) != 0);
+        QTRY_VERIFY(window.isActiveWindow());
     }
 
     // After Main, F1 in a window opens the help file at its window's topic.
