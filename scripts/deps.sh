@@ -6,6 +6,7 @@ NORVANTA_PACKAGES=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libbenchmark-dev
   xvfb xauth fonts-dejavu-core poppler-utils
+  libqt6sql6-sqlite x11-utils
 )
 
 norvanta_install_missing() {
