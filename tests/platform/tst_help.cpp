@@ -96,6 +96,7 @@ private slots:
             QVERIFY2(keywords.contains(QString::fromLatin1(keyword)), keyword);
         window->ShowPage(window->Engine()->documentsForKeyword(QStringLiteral("Wind Chill")).first().url);
         QCOMPARE(pageName(window->CurrentPage()), QStringLiteral("meteorology.html"));
+        saveShot(*window, QStringLiteral("help-index.png"));
     }
 
     // Each help context number of the program's windows opens its page; a
