@@ -61,11 +61,13 @@ void idle()
 }
 
 // Seconds since the current run of lock errors began; a run that crosses
-// midnight keeps counting instead of going negative.
+// midnight keeps counting instead of going negative. FirstTime is rounded to
+// the whole second, so a reading up to half a second before it is the same
+// moment, not a day later.
 double secondsSinceFirst(double now)
 {
     double elapsed = now - FirstTime;
-    if (elapsed < 0)
+    if (elapsed < -1)
         elapsed += 24 * 60 * 60;
     return elapsed;
 }

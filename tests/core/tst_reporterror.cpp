@@ -163,6 +163,12 @@ void TestReportError::runsOfErrors_data()
         << QStringList{boxText(64, "Help", "Unexpected Error In - Test:Step, Error Number-2147217900, Described")}
         << 0L << 0L << 0;
 
+    // The run's start is kept as a whole second: 10.6 becomes 11, and a repeat
+    // at 10.7 is a tenth of a second later, not a day later.
+    QTest::addRow("repeat-before-rounded-start-is-silent")
+        << QList<long>{3260, 3260} << QList<double>{10.6, 10.7} << int(MsgBoxAnswer::Retry)
+        << QList<long>{-1, -1} << QStringList{} << 1L << 11L << 1;
+
     QTest::addRow("run-across-midnight-keeps-counting")
         << QList<long>{3260, 3260, 3260} << QList<double>{86390.0, 20.0, 60.0} << int(MsgBoxAnswer::Retry)
         << QList<long>{-1, -1, -1} << QStringList{question} << 0L << 60L << 1;
