@@ -8,7 +8,6 @@
 
 #include <QRegularExpression>
 
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -53,7 +52,7 @@ int SoundModeFrom(const QVariant &option1)
     if (!(value > -1 && value < SoundModeCount))
         return 0;
     const long mode = RoundHalfEven(value);
-    return mode < SoundModeCount ? static_cast<int>(mode) : 0;
+    return mode >= 0 && mode < SoundModeCount ? static_cast<int>(mode) : 0;
 }
 
 bool OptionOn(const QVariant &value) { return value.isNull() || value.toString() == QLatin1String("Y"); }

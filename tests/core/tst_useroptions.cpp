@@ -68,6 +68,8 @@ private slots:
         QTest::addRow("mode-above-range") << QVariant("5") << QVariant("Y") << QVariant("Y") << 0 << true << true;
         QTest::addRow("mode-rounds-above-range") << QVariant("4.6") << QVariant("Y") << QVariant("Y") << 0 << true << true;
         QTest::addRow("mode-negative") << QVariant("-1") << QVariant("Y") << QVariant("Y") << 0 << true << true;
+        QTest::addRow("mode-rounds-below-range") << QVariant("-0.6") << QVariant("Y") << QVariant("Y") << 0 << true << true;
+        QTest::addRow("mode-minus-half-to-even") << QVariant("-0.5") << QVariant("Y") << QVariant("Y") << 0 << true << true;
         QTest::addRow("mode-huge") << QVariant("1e400") << QVariant("Y") << QVariant("Y") << 0 << true << true;
     }
 
