@@ -40,24 +40,24 @@ EndHandler &endHandler()
     return handler;
 }
 
-// The one instance guard of this run; it belongs to the application object,
-// so it goes when the application does.
-QPointer<SingleInstance> &instance()
-{
-    static QPointer<SingleInstance> guard;
-    return guard;
-}
+// The one instance guard of this run, for the program folder it was made
+// for; it belongs to the application object, so it goes when that does.
+struct InstanceGuard {
+    QPointer<SingleInstance> instance;
+    QString folder;
+};
 
 SingleInstance &instanceFor(const QString &folder)
 {
-    if (instance() && instance()->property("folder").toString() != folder)
-        delete instance().data();
-    if (!instance()) {
-        instance() = new SingleInstance(folder, QCoreApplication::instance());
-        instance()->setProperty("folder", folder);
-        instance()->SetActivateHandler([](const QString &) { return RestoreAndActivate(MainWindow()); });
+    static InstanceGuard guard;
+    if (guard.instance && guard.folder != folder)
+        delete guard.instance.data();
+    if (!guard.instance) {
+        guard.instance = new SingleInstance(folder, QCoreApplication::instance());
+        guard.folder = folder;
+        guard.instance->SetActivateHandler([](const QString &) { return RestoreAndActivate(MainWindow()); });
     }
-    return *instance();
+    return *guard.instance;
 }
 } // namespace
 
