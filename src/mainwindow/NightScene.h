@@ -5,6 +5,7 @@
 
 class PictureBox;
 class QLabel;
+class Recordset;
 class QTimer;
 
 // The controls of the main window that the night scene draws on and drives.
@@ -67,6 +68,7 @@ private:
     void SetSceneScale();
     void InitScene();
     void DrawVessel();
+    void DrawVesselLight(Recordset &rs);
     void Wipe();
     void MoveVessel(int direction);
     void PlaceLight(int row, int kind, float x, float y, float radius);
@@ -84,4 +86,5 @@ private:
     double vesselStartLeft = 0;
     int vesselMoves = 0;
     bool running = false;
+    long ErrorResume = 0;
 };
