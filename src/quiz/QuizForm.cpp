@@ -145,6 +145,15 @@ void QuizForm::Form_Load()
     IgnoreErrors([&] { SetOuterSize(OuterWidth(), design.openingHeight); });
     IgnoreErrors([&] { CentreForm(*this); });
     LoadSeries();
+    TakeWindowMode();
+    if (MultiChoice)
+        Lcheck[0]->setChecked(true);
+    else
+        Fmenu[2]->setEnabled(false);
+}
+
+void QuizForm::TakeWindowMode()
+{
     IgnoreErrors([&] {
         if (WindowMode == 1)
             setWindowState(Qt::WindowMinimized);
@@ -153,10 +162,6 @@ void QuizForm::Form_Load()
         else
             setWindowState(Qt::WindowNoState);
     });
-    if (MultiChoice)
-        Lcheck[0]->setChecked(true);
-    else
-        Fmenu[2]->setEnabled(false);
 }
 
 void QuizForm::Form_Activate()
@@ -388,6 +393,14 @@ void QuizForm::ShowText()
 
 bool QuizForm::EndOfSeries(ShowCause cause)
 {
+    if (!AskRestart(cause))
+        return false;
+    Shuffle();
+    return true;
+}
+
+bool QuizForm::AskRestart(ShowCause cause)
+{
     if (cause != ShowCause::Navigation || !series.EndReachedAgain())
         return false;
     int reply = MsgBoxAnswer::No;
@@ -399,10 +412,7 @@ bool QuizForm::EndOfSeries(ShowCause cause)
     } else {
         reply = MsgBox(EndOfSeriesQuestion, MsgBoxStyle::YesNo + MsgBoxStyle::Question, QStringLiteral("Help"));
     }
-    if (reply != MsgBoxAnswer::Yes)
-        return false;
-    Shuffle();
-    return true;
+    return reply == MsgBoxAnswer::Yes;
 }
 
 void QuizForm::WalkLines(Database &db)

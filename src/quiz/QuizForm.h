@@ -154,6 +154,12 @@ protected:
     virtual void ShowData(ShowCause cause = ShowCause::Refresh);
     // True when the end-of-series question was asked and the series restarted.
     bool EndOfSeries(ShowCause cause);
+    // The question alone: true when the reply asks to shuffle and restart.
+    bool AskRestart(ShowCause cause);
+    // The four navigation buttons.
+    void SetNavigationEnabled(bool on);
+    // The window takes the state the last quiz window left (WindowMode).
+    void TakeWindowMode();
 
     void LoadSeries();
     void Shuffle();
@@ -186,5 +192,4 @@ protected:
 private:
     int MenuBarHeight() const;
     void PlaceClient();
-    void SetNavigationEnabled(bool on);
 };
