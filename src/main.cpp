@@ -1,8 +1,32 @@
+#include "core/AboutForm.h"
+#include "core/Main.h"
+#include "mainwindow/MenuForm.h"
+#include "platform/Form.h"
+
 #include <QApplication>
 
+#include <memory>
+
+// The program starts with its splash: the splash's first load either hands
+// over to a copy that is already running and ends the program, or runs Main,
+// which shows the main window through the shower given here.
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Norvanta"));
-    return 0;
+    QApplication::setWindowIcon(ProgramIcon());
+
+    std::unique_ptr<MenuForm> menu;
+    SetMainWindowShower([&menu] {
+        menu = std::make_unique<MenuForm>();
+        menu->show();
+        return menu.get();
+    });
+
+    FormInstance<AboutForm>().Load();
+    if (!MainWindow())
+        return 1;
+    const int code = QApplication::exec();
+    Forms::DestroyAll();
+    return code;
 }
