@@ -120,7 +120,7 @@ void MaintForm::CreateControls()
     templ->hide();
     NewPicture.SetDesigned(0, templ);
 
-    const QStringList labels{QStringLiteral("Hint"), QStringLiteral("Text"), design.thirdLabel};
+    const QStringList labels{design.hintLabel, QStringLiteral("Text"), design.thirdLabel};
     for (int i = 0; i < 3; ++i) {
         Mtext[i] = new MaintText(client);
         Mtext[i]->setObjectName(QStringLiteral("Mtext%1").arg(i));

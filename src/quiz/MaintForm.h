@@ -79,6 +79,7 @@ struct EditorDesign {
     long canvasColour = 0;
     QRect elementTemplate;          // inside the canvas
     long templateColour = 0;
+    QString hintLabel = QStringLiteral("Hint"); // caption of the hint text
     QString thirdLabel;             // caption of the third text: "Fog Signal"
     std::vector<QRect> lists;       // Mlist 0, 1, ...
     QRect addButton;
