@@ -1,0 +1,38 @@
+#pragma once
+
+#include "shapes/ShapeArithmetic.h"
+
+#include <initializer_list>
+
+class PictureBox;
+
+// The drawing steps the shape routines are made of, on a drawing surface in
+// twips. Every coordinate reaches the surface in single precision, unrounded.
+namespace ShapeSteps {
+
+struct Pt {
+    float x;
+    float y;
+};
+inline Pt P(Whole x, Whole y) { return {x.F(), y.F()}; }
+// A y formed in double precision with a fractional multiplier of the unit.
+inline Pt P(Whole x, double y) { return {x.F(), static_cast<float>(y)}; }
+
+void Line(PictureBox &surface, Pt from, Pt to, long colour);
+// Consecutive lines, each from where the last ended.
+void Polyline(PictureBox &surface, std::initializer_list<Pt> points, long colour);
+// Outline in the colour, inside in the surface's fill colour.
+void Box(PictureBox &surface, Pt a, Pt b, long colour);
+void FilledBox(PictureBox &surface, Pt a, Pt b, long colour);
+// A dot as wide as the line width.
+void Point(PictureBox &surface, Pt at, long colour);
+// The platform's flood fill from the pixel nearest the point (halves to
+// even), in the surface's fill colour up to pixels of the border colour, for
+// the outline whose box has the corners a and b. A seed on the border or off
+// the surface paints nothing, and the drawing goes on either way. A seed
+// that its outline does not enclose (an element too small for its seed, or
+// an outline shrunk below a pixel) paints nothing either, so that no fill
+// runs out over the picture around the shape.
+void Fill(PictureBox &surface, Pt at, long border, Pt a, Pt b);
+
+} // namespace ShapeSteps
