@@ -1,6 +1,136 @@
 #include "collisions/ColForm.h"
 
-ColForm::ColForm()
-    : Form(QStringLiteral("Collision"), 1200, false)
+#include "collisions/ColDraw.h"
+#include "collisions/ColRows.h"
+#include "core/ReportError.h"
+#include "platform/Controls.h"
+#include "platform/PictureBox.h"
+#include "quiz/ChoiceList.h"
+#include "quiz/PictureScale.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr int RuleButton = 7;
+
+QuizForm::Design ColDesign()
 {
+    using Role = QuizForm::ActionRole;
+    using Column = QuizForm::Column;
+    QuizForm::Design d;
+    d.caption = QStringLiteral("Collision");
+    d.helpContext = 1200;
+    d.topicCode = 5;
+    d.formName = QStringLiteral("ColForm");
+    d.loaderName = QStringLiteral("LoadCols");
+    d.headTable = QStringLiteral("COLHEAD");
+    d.lineTable = QStringLiteral("COLLINE");
+    d.furtherField = QStringLiteral("EXTRA");
+    d.clientWidth = 7590;
+    d.clientHeight = 4875;
+    d.openingHeight = 5565;
+    d.actions = {
+        {0, QStringLiteral("<< &First"), {120, 4320, 1215, 375}, Role::First, Column::BottomRow},
+        {1, QStringLiteral("< &Previous"), {1560, 4320, 1215, 375}, Role::Previous, Column::BottomRow},
+        {2, QStringLiteral("&Next >"), {3480, 4320, 1215, 375}, Role::Next, Column::BottomRow},
+        {3, QStringLiteral("&Last >>"), {4920, 4320, 1215, 375}, Role::Last, Column::BottomRow},
+        {4, QStringLiteral("&Hint"), {6240, 120, 1215, 375}, Role::Hint, Column::RightColumn},
+        {5, QStringLiteral("&Reveal"), {6240, 720, 1215, 375}, Role::Text, Column::RightColumn, true},
+        {6, QStringLiteral("?"), {2880, 4320, 495, 375}, Role::Text, Column::BottomRow},
+        {RuleButton, QStringLiteral("&IRPCS"), {6240, 3600, 1215, 375}, Role::Own, Column::RightColumn},
+    };
+    d.textLine = {120, 3600, 6015, 615};
+    d.cheat = {6240, 1320, 1215, 255};
+    d.list = {6240, 2280, 1215, 1035};
+    d.statisticsOnlyInMultiChoice = false;
+    return d;
 }
+} // namespace
+
+ColForm::ColForm() : QuizForm(ColDesign()) {}
+
+void ColForm::CreateControls()
+{
+    QuizForm::CreateControls();
+    // "Cheat" comes between "?" and "&IRPCS" in the tab order.
+    setTabOrder(Action[6], Lcheck[0]);
+    setTabOrder(Lcheck[0], Action[RuleButton]);
+    setTabOrder(Action[RuleButton], Clist);
+}
+
+void ColForm::CreateTopicControls(QWidget &client)
+{
+    Lpicture.Clear();
+    auto *picture = new PictureBox(&client);
+    picture->SetBackColor(ColColour::White);
+    PlaceControl(*picture, 120, 120, 6000, 3000);
+    Lpicture.SetDesigned(0, picture);
+
+    auto *caption = new QLabel(&client);
+    caption->setAlignment(Qt::AlignCenter);
+    PlaceControl(*caption, 120, 3240, 6015, 255);
+    Llabel.SetDesigned(1, caption);
+}
+
+QRect ColForm::LayoutPictures(int scaleWidth, int scaleHeight)
+{
+    const QRect picture(120, 120, scaleWidth - 1590, scaleHeight - 1875);
+    PlaceControl(*Lpicture[0], picture.x(), picture.y(), picture.width(), picture.height());
+    return picture;
+}
+
+void ColForm::LayoutTextLines(const QRect &pictures)
+{
+    // The caption right under the picture, the text line under the caption.
+    QLabel &caption = *Llabel[1];
+    PlaceControl(caption, ControlLeft(caption), pictures.y() + pictures.height() + 120, pictures.width(),
+                 ControlHeight(caption));
+    QLabel &text = *Llabel[0];
+    PlaceControl(text, ControlLeft(text), ControlTop(caption) + ControlHeight(caption) + 120, pictures.width(),
+                 ControlHeight(text));
+}
+
+void ColForm::LayoutRightColumn(const QRect &pictures)
+{
+    QuizForm::LayoutRightColumn(pictures);
+    // "&IRPCS" stands level with the text line.
+    QPushButton &rule = *Action[RuleButton];
+    MoveControl(rule, ControlLeft(rule), ControlTop(*Llabel[0]));
+}
+
+void ColForm::StartDrawing()
+{
+    const PictureBox &picture = *Lpicture[0];
+    scale = static_cast<float>(PictureScale(ControlWidth(picture), ControlHeight(picture)));
+}
+
+void ColForm::HeadRead(bool)
+{
+    const HintAndRule parts = SplitHint(hintText);
+    hintText = parts.hint;
+    ruleText = parts.rule;
+    Action[RuleButton]->setEnabled(!ruleText.isEmpty());
+    Llabel[1]->setText(furtherText);
+}
+
+void ColForm::ClearPictures() { Lpicture[0]->Cls(); }
+
+void ColForm::DrawLine(const Recordset &row)
+{
+    const std::optional<ColLine> line = ReadColLine(row);
+    if (!line)
+        return;
+    // A row that cannot be drawn is reported on its own; the rows after it
+    // are drawn as usual.
+    Trap(Location(QStringLiteral("ShowData")), ErrorResume, [&] { DrawCol(*Lpicture[0], *line, scale); });
+}
+
+void ColForm::Action_Own(int Index)
+{
+    if (Index == RuleButton)
+        ShowRule();
+}
+
+void ColForm::ShowRule() { ToggleText(ruleText); }

@@ -1,15 +1,42 @@
 #pragma once
 
-#include "platform/Form.h"
+#include "platform/ControlArray.h"
+#include "quiz/QuizForm.h"
 
-// The collision-situations quiz window. Only its caption for now.
-class ColForm : public Form
+class PictureBox;
+
+// The collision quiz: pictures of situations at sea drawn from their
+// elements, with the caption under the picture, the hint, the rule that
+// governs the situation ("&IRPCS") and the answer.
+class ColForm : public QuizForm
 {
     Q_OBJECT
 
 public:
     ColForm();
 
+    // Lpicture(0) is the quiz picture.
+    ControlArray<PictureBox> Lpicture;
+
+    const QString &RuleText() const { return ruleText; }
+    const QString &ExtraText() const { return furtherText; }
+
 protected:
-    void CreateControls() override {}
+    void CreateControls() override;
+    void CreateTopicControls(QWidget &client) override;
+    QRect LayoutPictures(int scaleWidth, int scaleHeight) override;
+    void LayoutTextLines(const QRect &pictures) override;
+    void LayoutRightColumn(const QRect &pictures) override;
+    void StartDrawing() override;
+    void HeadRead(bool found) override;
+    void ClearPictures() override;
+    void DrawLine(const Recordset &row) override;
+    void Action_Own(int Index) override;
+
+private:
+    void ShowRule();
+
+    QString ruleText;
+    float scale = 1;
+    long ErrorResume = 0;
 };
