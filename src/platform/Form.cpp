@@ -50,6 +50,7 @@ void Form::Load()
     if (loaded)
         return;
     loaded = true;
+    resizedSinceLoad = false;
     CreateControls();
     Form_Load();
 }
@@ -139,8 +140,19 @@ bool Form::event(QEvent *e)
 void Form::resizeEvent(QResizeEvent *e)
 {
     QDialog::resizeEvent(e);
-    if (loaded)
+    if (loaded) {
+        resizedSinceLoad = true;
         Form_Resize();
+    }
+}
+
+void Form::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    if (loaded && !resizedSinceLoad) {
+        resizedSinceLoad = true;
+        Form_Resize();
+    }
 }
 
 void Form::closeEvent(QCloseEvent *e)

@@ -78,6 +78,9 @@ protected:
 
     bool event(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // The first showing after a load lays the window out (Form_Resize) even
+    // when its size has not changed since the last time it was open.
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -87,6 +90,7 @@ private:
     const int helpContext;
     bool loaded = false;
     bool inModal = false;
+    bool resizedSinceLoad = false;
     QPointer<QPushButton> defaultButton;
     QPointer<QPushButton> cancelButton;
 };

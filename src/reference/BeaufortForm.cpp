@@ -1,6 +1,314 @@
 #include "reference/BeaufortForm.h"
 
-BeaufortForm::BeaufortForm()
-    : Form(QStringLiteral("Meteorology"), 1400, false)
+#include "core/Global.h"
+#include "core/ReportError.h"
+#include "core/WindowServices.h"
+#include "platform/Colour.h"
+#include "platform/Controls.h"
+#include "platform/Fonts.h"
+#include "platform/Grid.h"
+#include "platform/Rounding.h"
+#include "platform/Twips.h"
+#include "quiz/QuizForm.h"
+#include "quiz/Shuffle.h"
+#include "reference/ChillForm.h"
+#include "reference/SymbolForm.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+constexpr int ClientWidth = 7365;
+constexpr int OpeningHeight = 6630;
+const QString Hidden = QStringLiteral("?");
+const QString LoadLocation = QStringLiteral("BeaufortForm:LoadData");
+} // namespace
+
+BeaufortForm::BeaufortForm() : Form(QStringLiteral("Meteorology"), 1400, false) {}
+
+int BeaufortForm::ScaleWidth() const
 {
+    return Twips::FromPixelsX(width());
+}
+
+int BeaufortForm::ScaleHeight() const
+{
+    return Twips::FromPixelsY(height() - (menuBar ? menuBar->height() : 0));
+}
+
+void BeaufortForm::PlaceClient()
+{
+    const int bar = menuBar->sizeHint().height();
+    menuBar->setGeometry(0, 0, width(), bar);
+    client->setGeometry(0, bar, width(), height() - bar);
+}
+
+void BeaufortForm::CreateControls()
+{
+    Bgrid = nullptr;
+    menuBar = new QMenuBar(this);
+    menuBar->setNativeMenuBar(false);
+    FileMenu = menuBar->addMenu(QStringLiteral("&File"));
+    const QStringList fileItems{QStringLiteral("&Shuffle"), QStringLiteral("&Cheat"), QStringLiteral("&Quit")};
+    for (int i = 0; i < 3; ++i)
+        Fmenu[i] = FileMenu->addAction(fileItems[i]);
+    Fmenu[1]->setCheckable(true);
+    connect(Fmenu[0], &QAction::triggered, this, [this] { Fmenu_Click(0); });
+    // The menu has already reversed the check mark.
+    connect(Fmenu[1], &QAction::triggered, this, [this] { CheatChanged(); });
+    connect(Fmenu[2], &QAction::triggered, this, [this] { Fmenu_Click(2); });
+
+    BeaufortMenu = menuBar->addAction(QStringLiteral("&Beaufort Scale"));
+    connect(BeaufortMenu, &QAction::triggered, this, [this] { BeaufortMenu_Click(); });
+    TermMenu = menuBar->addMenu(QStringLiteral("&Terms Used In Forecasts"));
+    const QStringList termItems{QStringLiteral("&Warnings"), QStringLiteral("&Times"), QStringLiteral("&Visibility"),
+                                QStringLiteral("&Pressure And Tendency"), QStringLiteral("&Speed")};
+    for (int i = 0; i < 5; ++i) {
+        Tmenu[i] = TermMenu->addAction(termItems[i]);
+        connect(Tmenu[i], &QAction::triggered, this, [this, i] { Tmenu_Click(i); });
+    }
+    SymbolMenu = menuBar->addAction(QStringLiteral("&Symbols"));
+    connect(SymbolMenu, &QAction::triggered, this, [this] { SymbolMenu_Click(); });
+    PressureMenu = menuBar->addAction(QStringLiteral("&Pressure Changes"));
+    connect(PressureMenu, &QAction::triggered, this, [this] { PressureMenu_Click(); });
+    WindMenu = menuBar->addAction(QStringLiteral("&Wind Chill"));
+    connect(WindMenu, &QAction::triggered, this, [this] { WindMenu_Click(); });
+
+    client = new QWidget(this);
+    const int bar = menuBar->sizeHint().height();
+    resize(Twips::ToPixelsX(ClientWidth), bar + Twips::ToPixelsY(OpeningHeight - QuizForm::FrameHeight));
+    PlaceClient();
+
+    // As designed: the Beaufort scale's shape without its headings.
+    Bgrid = new Grid(client);
+    MoveControl(*Bgrid, 120, 120);
+    Bgrid->SetRows(12);
+    Bgrid->SetCols(4);
+    Bgrid->SetFixedRows(1);
+    Bgrid->SetFixedCols(0);
+    Bgrid->SetBackColor(QColorToBgr(palette().color(QPalette::Button)));
+    Bgrid->SetWordWrap(true);
+    Bgrid->setFont(FormFont(true));
+    connect(Bgrid, &Grid::Click, this, [this] { Bgrid_Click(); });
+    connect(Bgrid, &Grid::MouseUp, this, [this] { Bgrid_MouseUp(); });
+}
+
+void BeaufortForm::Form_Load()
+{
+    IgnoreErrors(
+        [this] { resize(width(), Twips::ToPixelsY(OpeningHeight - QuizForm::FrameHeight) + menuBar->height()); });
+    IgnoreErrors([this] { CentreForm(*this); });
+    LoadData();
+    IgnoreErrors([this] {
+        if (WindowMode == 1)
+            setWindowState(Qt::WindowMinimized);
+        else if (WindowMode == 2)
+            setWindowState(Qt::WindowMaximized);
+        else
+            setWindowState(Qt::WindowNoState);
+    });
+}
+
+void BeaufortForm::Form_Resize()
+{
+    if (!client || !Bgrid)
+        return;
+    IgnoreErrors([this] { PlaceClient(); });
+    SetGrid();
+    if (windowState() & Qt::WindowMinimized)
+        WindowMode = 1;
+    else if (windowState() & Qt::WindowMaximized)
+        WindowMode = 2;
+    else
+        WindowMode = 0;
+}
+
+void BeaufortForm::changeEvent(QEvent *event)
+{
+    Form::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && IsLoaded() && (windowState() & Qt::WindowMinimized))
+        WindowMode = 1;
+}
+
+// --- Menus ----------------------------------------------------------------
+
+void BeaufortForm::BeaufortMenu_Click()
+{
+    TableNo = 0;
+    LoadData();
+}
+
+void BeaufortForm::Tmenu_Click(int Index)
+{
+    TableNo = Index + 1;
+    LoadData();
+}
+
+void BeaufortForm::PressureMenu_Click()
+{
+    TableNo = 6;
+    LoadData();
+}
+
+void BeaufortForm::SymbolMenu_Click()
+{
+    FormInstance<SymbolForm>().ShowModal();
+}
+void BeaufortForm::WindMenu_Click()
+{
+    FormInstance<ChillForm>().ShowModal();
+}
+
+void BeaufortForm::Fmenu_Click(int Index)
+{
+    switch (Index) {
+    case 0:
+        HideCells();
+        break;
+    case 1:
+        Fmenu[1]->setChecked(!Fmenu[1]->isChecked());
+        CheatChanged();
+        break;
+    default:
+        Unload();
+        break;
+    }
+}
+
+void BeaufortForm::CheatChanged()
+{
+    if (Fmenu[1]->isChecked())
+        FillGrid();
+    else
+        HideCells();
+}
+
+// --- The grid -------------------------------------------------------------
+
+void BeaufortForm::Bgrid_Click()
+{
+    IgnoreErrors([this] {
+        const int row = Bgrid->Row();
+        const int col = Bgrid->Col();
+        if (row == 0 || (TableNo == 0 && col == 0))
+            return;
+        const int answer = TableNo == 0 ? col - 1 : col;
+        if (Bgrid->Text() == Hidden)
+            Bgrid->SetText(Answers.at(static_cast<size_t>(row - 1)).at(static_cast<size_t>(answer)));
+        else
+            Bgrid->SetText(Hidden);
+    });
+}
+
+void BeaufortForm::Bgrid_MouseUp()
+{
+    IgnoreErrors([this] {
+        if (Bgrid->LeftCol() != 0)
+            Bgrid->SetLeftCol(0);
+    });
+}
+
+void BeaufortForm::LoadData()
+{
+    long ErrorResume = 0;
+    if (TableNo != LastTable) {
+        Trap(LoadLocation, ErrorResume, [this] { SetGrid(); });
+        Trap(LoadLocation, ErrorResume, [] { QCoreApplication::processEvents(); });
+        LastTable = TableNo;
+    }
+    Trap(LoadLocation, ErrorResume, [this] { LoadTableTexts(TableNo, Answers); });
+    Trap(LoadLocation, ErrorResume, [this] {
+        const int rows = DataRowCount(TableNo);
+        for (int i = 0; i < rows; ++i) {
+            const auto &answers = Answers[static_cast<size_t>(i)];
+            if (TableNo == 0) {
+                Bgrid->SetTextMatrix(i + 1, 0, QString::number(i));
+                for (int k = 0; k < 3; ++k)
+                    Bgrid->SetTextMatrix(i + 1, k + 1, answers[static_cast<size_t>(k)]);
+            } else {
+                Bgrid->SetTextMatrix(i + 1, 0, answers[0]);
+                Bgrid->SetTextMatrix(i + 1, 1, answers[1]);
+            }
+        }
+    });
+    if (!Fmenu[1]->isChecked()) {
+        const int passes = TableNo == 0 ? 4 : 1;
+        for (int pass = 0; pass < passes; ++pass)
+            Trap(LoadLocation, ErrorResume, [this] { HideCells(); });
+    }
+}
+
+void BeaufortForm::SetGrid()
+{
+    // A size that would be negative (a window minimised or made very small)
+    // is not set: the grid keeps the size it has.
+    IgnoreErrors([this] {
+        const int width = ScaleWidth() - 270;
+        if (width >= 0)
+            ResizeControl(*Bgrid, width, ControlHeight(*Bgrid));
+    });
+    IgnoreErrors([this] {
+        const int height = ScaleHeight() - 240;
+        if (height >= 0)
+            ResizeControl(*Bgrid, ControlWidth(*Bgrid), height);
+    });
+
+    TableLayout layout{};
+    IgnoreErrors([&] { layout = MeteorologyLayout(TableNo); });
+    IgnoreErrors([&] { Bgrid->SetRows(layout.gridRows); });
+    IgnoreErrors([&] { Bgrid->SetCols(layout.gridCols); });
+
+    IgnoreErrors([&] {
+        const float whole = static_cast<float>(ControlWidth(*Bgrid));
+        if (TableNo == 0) {
+            const float unit = whole / 7;
+            const float shares[] = {1.0f, 1.5f, 3.5f, 1.0f};
+            for (int c = 0; c < 4; ++c)
+                IgnoreErrors([&] { Bgrid->SetColWidth(c, static_cast<int>(RoundHalfEven(shares[c] * unit))); });
+        } else {
+            const float unit = whole / 2;
+            for (int c = 0; c < 2; ++c)
+                IgnoreErrors([&] { Bgrid->SetColWidth(c, static_cast<int>(RoundHalfEven(unit))); });
+        }
+    });
+
+    IgnoreErrors([&] {
+        const float heading = static_cast<float>(Bgrid->RowHeight(0));
+        const int height = static_cast<int>(RoundHalfEven(5 * heading));
+        for (int r = 1; r < Bgrid->Rows(); ++r)
+            IgnoreErrors([&] { Bgrid->SetRowHeight(r, height); });
+    });
+
+    for (int c = 0; c < layout.headings.size(); ++c)
+        IgnoreErrors([&] { Bgrid->SetTextMatrix(0, c, layout.headings[c]); });
+    for (int c = 0; c < Bgrid->Cols(); ++c) {
+        IgnoreErrors([&] { Bgrid->SetColAlignment(c, Grid::AlignLeft); });
+        IgnoreErrors([&] { Bgrid->SetFixedAlignment(c, Grid::AlignLeft); });
+    }
+}
+
+void BeaufortForm::FillGrid()
+{
+    const int firstCol = TableNo == 0 ? 1 : 0;
+    for (int r = 1; r < Bgrid->Rows(); ++r)
+        for (int c = firstCol; c < Bgrid->Cols(); ++c)
+            IgnoreErrors([&] {
+                Bgrid->SetTextMatrix(r, c,
+                                     Answers.at(static_cast<size_t>(r - 1)).at(static_cast<size_t>(c - firstCol)));
+            });
+}
+
+void BeaufortForm::HideCells()
+{
+    // Table 0 hides among description, sea state and knots; the others among
+    // both columns, the term as well as its meaning.
+    for (int r = 1; r < Bgrid->Rows(); ++r)
+        IgnoreErrors([&] {
+            const int col =
+                TableNo == 0 ? 1 + static_cast<int>(DrawRandomIndex(2)) : static_cast<int>(DrawRandomIndex(1));
+            Bgrid->SetTextMatrix(r, col, Hidden);
+        });
 }

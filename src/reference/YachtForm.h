@@ -1,15 +1,15 @@
 #pragma once
 
-#include "platform/Form.h"
+#include "reference/LabelledPictureForm.h"
 
-// The labelled picture of a yacht. Only its caption for now.
-class YachtForm : public Form
+// The parts of a yacht: a drawing of a yacht from the side with its twelve
+// parts named on labels to reveal; "&Sails" opens the parts of its sails.
+class YachtForm : public LabelledPictureForm
 {
     Q_OBJECT
 
 public:
     YachtForm();
 
-protected:
-    void CreateControls() override {}
+    void Fmenu_Click(int Index) override;
 };

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The number a text begins with: blanks anywhere are passed over, "." is the
+// decimal point, a sign and an exponent may come with it, and the reading
+// stops at the first character that cannot go on with the number. A text
+// that does not begin with a number reads as 0. A number beyond the range of
+// a double reads as an infinity of its sign.
+double LeadingNumber(const QString &text);
+
+// The temperature felt in wind, degrees Celsius, from the air temperature in
+// degrees Celsius and the wind speed in knots; without wind the temperature
+// itself. Nothing when there is no answer: a negative wind speed, or numbers
+// too large to give a finite result.
+std::optional<double> WindChill(double temperature, double windKnots);
+
+// A result as the calculator shows it: one decimal, at least one digit before
+// the point, a minus sign when negative ("#0.0").
+QString ChillText(double value);
+
+// What an input box holds once the user leaves it: box 0 (temperature) is
+// kept within -50 to 33, box 1 (wind speed) within 5 to 80; a value inside
+// the limits, and box 2, keep the text as typed.
+QString LimitedInput(int box, const QString &text);

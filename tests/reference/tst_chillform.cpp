@@ -1,0 +1,256 @@
+#include "core/Global.h"
+#include "platform/Controls.h"
+#include "platform/MsgBox.h"
+#include "platform/Twips.h"
+#include "reference/ChillForm.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+class TestChillForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        ResetGlobals();
+        Twips::SetTwipsPerPixel(15, 15);
+        Twips::SetScreenSize(19200, 14400);
+        boxes.clear();
+        SetMsgBoxHandler([this](const MsgBoxCall &call) {
+            boxes << call;
+            return MsgBoxAnswer::Ok;
+        });
+    }
+    void cleanup()
+    {
+        Forms::DestroyAll();
+        SetMsgBoxHandler({});
+        Twips::ResetScreenSize();
+        Twips::ResetTwipsPerPixel();
+    }
+
+    void layout_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QRect>("place");
+        QTest::addRow("temperature-label") << "Clabel0"
+                                           << "Ambient Temperature \u00B0C" << QRect(120, 120, 1935, 255);
+        QTest::addRow("wind-label") << "Clabel1"
+                                    << "Wind Speed In Knots" << QRect(120, 480, 1935, 255);
+        QTest::addRow("result-label") << "Clabel2"
+                                      << "Result \u00B0C" << QRect(120, 840, 1935, 255);
+        QTest::addRow("temperature") << "Ctext0"
+                                     << "" << QRect(2280, 120, 1215, 285);
+        QTest::addRow("wind") << "Ctext1"
+                              << "" << QRect(2280, 480, 1215, 285);
+        QTest::addRow("result") << "Ctext2"
+                                << "" << QRect(2280, 840, 1215, 285);
+        QTest::addRow("calculate") << "Action0"
+                                   << "&Calculate" << QRect(2280, 1320, 1215, 375);
+        QTest::addRow("quit") << "Action1"
+                              << "&Quit" << QRect(120, 1320, 1215, 375);
+    }
+    void layout()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, caption);
+        QFETCH(QRect, place);
+        ChillForm &form = Open();
+        QCOMPARE(form.windowTitle(), QString("Calculate Wind Chill"));
+        QCOMPARE(QSize(form.WidthTwips(), form.HeightTwips()), QSize(3630, 1815));
+        // Centred on the 19200 x 14400 screen.
+        QCOMPARE(QPoint(form.LeftTwips(), form.TopTwips()), QPoint((19200 - 3630) / 2 / 15 * 15, 6300));
+        const int index = control.back().digitValue();
+        QWidget *w = nullptr;
+        QString text;
+        if (control.startsWith("Clabel")) {
+            w = form.Clabel[index];
+            text = form.Clabel[index]->text();
+        } else if (control.startsWith("Ctext")) {
+            w = form.Ctext[index];
+            text = form.Ctext[index]->text();
+        } else {
+            w = form.Action[index];
+            text = form.Action[index]->text();
+        }
+        QCOMPARE(text, caption);
+        QCOMPARE(QRect(ControlLeft(*w), ControlTop(*w), ControlWidth(*w), ControlHeight(*w)), place);
+        if (auto *label = qobject_cast<QLabel *>(w))
+            QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width());
+    }
+
+    void tabOrderAndButtons()
+    {
+        ChillForm &form = Open();
+        QWidget *w = form.Ctext[0];
+        const QList<QWidget *> expected{form.Ctext[1], form.Ctext[2], form.Action[0], form.Action[1]};
+        for (QWidget *next : expected) {
+            w = w->nextInFocusChain();
+            while (w->focusPolicy() == Qt::NoFocus)
+                w = w->nextInFocusChain();
+            QCOMPARE(w, next);
+        }
+        QVERIFY(form.Action[0]->isDefault());
+        QVERIFY(form.Ctext[2]->isReadOnly());
+    }
+
+    // Both boxes empty read as 0 with no wind: the temperature 0 itself.
+    void calculateAtOnceShowsZero()
+    {
+        ChillForm &form = Open();
+        QVERIFY(form.Ctext[0]->text().isEmpty());
+        QVERIFY(form.Ctext[1]->text().isEmpty());
+        QTest::mouseClick(form.Action[0], Qt::LeftButton);
+        QCOMPARE(form.Ctext[2]->text(), QString("0.0"));
+        QVERIFY(boxes.isEmpty());
+    }
+
+    // Tab leaves the box and applies its limits; Enter calculates with what
+    // the box holds.
+    void leavingWithTabLimitsEnterDoesNot_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("afterTab");
+        QTest::addColumn<QString>("resultWithEnter");
+        // With the other box at 0 (temperature) or 10 kn (wind).
+        QTest::addRow("wind-100") << 1 << "100"
+                                  << "80"
+                                  << "-12.7";
+        QTest::addRow("wind-0") << 1 << "0"
+                                << "5"
+                                << "0.0";
+        QTest::addRow("temperature-40") << 0 << "40"
+                                        << "33"
+                                        << "41.8";
+        QTest::addRow("temperature-inside") << 0 << "12"
+                                            << "12"
+                                            << "6.5";
+    }
+    void leavingWithTabLimitsEnterDoesNot()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, afterTab);
+        QFETCH(QString, resultWithEnter);
+        ChillForm &form = OpenActive();
+        form.Ctext[1 - box]->setText(box == 1 ? "0" : "10");
+
+        form.Ctext[box]->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(form.Ctext[box], typed);
+        QTest::keyClick(form.Ctext[box], Qt::Key_Return);
+        QCOMPARE(form.Ctext[box]->text(), typed);
+        QCOMPARE(form.Ctext[2]->text(), resultWithEnter);
+
+        QTest::keyClick(form.Ctext[box], Qt::Key_Tab);
+        QCOMPARE(form.Ctext[box]->text(), afterTab);
+    }
+
+    // The mouse takes the focus to the button first, so the limit applies
+    // before the calculation: -60 becomes -50.
+    void clickingCalculateLimitsFirst()
+    {
+        ChillForm &form = OpenActive();
+        form.Ctext[1]->setText("10");
+        form.Ctext[0]->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(form.Ctext[0], "-60");
+        QTest::mouseClick(form.Action[0], Qt::LeftButton);
+        QCOMPARE(form.Ctext[0]->text(), QString("-50"));
+        // (7.1766 x sqrt(10) + 10.45 - 5.145) x 0.045 x -83 + 33 = -71.578
+        QCOMPARE(form.Ctext[2]->text(), QString("-71.6"));
+    }
+
+    void focusSelectsTheWholeText()
+    {
+        ChillForm &form = OpenActive();
+        form.Ctext[1]->setText("25");
+        form.Ctext[0]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(form.Ctext[0], Qt::Key_Tab);
+        QCOMPARE(form.Ctext[1]->selectedText(), QString("25"));
+        QTest::keyClicks(form.Ctext[1], "7");
+        QCOMPARE(form.Ctext[1]->text(), QString("7"));
+    }
+
+    // A negative wind or a number beyond range reaches the calculation only
+    // by Enter in its box: a message, no result shown, the window stays open.
+    void inputWithoutAnswerGetsAMessage_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("negative-wind") << 1 << "-5"
+                                       << "The Wind Speed Cannot Be Negative";
+        QTest::addRow("huge-temperature") << 0 << "1e999"
+                                          << "The Temperature Or Wind Speed Is Too Large To Calculate";
+        QTest::addRow("huge-wind") << 1 << "1e999"
+                                   << "The Temperature Or Wind Speed Is Too Large To Calculate";
+    }
+    void inputWithoutAnswerGetsAMessage()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        ChillForm &form = OpenActive();
+        form.Ctext[2]->setText("1.0");
+        form.Ctext[1 - box]->setText("10");
+        form.Ctext[box]->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(form.Ctext[box], typed);
+        QTest::keyClick(form.Ctext[box], Qt::Key_Return);
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].prompt, message);
+        QCOMPARE(boxes[0].title, QString("Help"));
+        QCOMPARE(boxes[0].style, MsgBoxStyle::Information);
+        QVERIFY(form.Ctext[2]->text().isEmpty());
+        QVERIFY(form.IsLoaded());
+        QCOMPARE(form.Ctext[box]->text(), typed);
+    }
+
+    void quitAndEscapeCloseAndReopenEmpty_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::addRow("quit") << false;
+        QTest::addRow("escape") << true;
+    }
+    void quitAndEscapeCloseAndReopenEmpty()
+    {
+        QFETCH(bool, escape);
+        ChillForm &form = OpenActive();
+        form.Ctext[0]->setText("5");
+        form.Ctext[1]->setText("20");
+        form.GetWc();
+        if (escape)
+            QTest::keyClick(form.Ctext[0], Qt::Key_Escape);
+        else
+            QTest::mouseClick(form.Action[1], Qt::LeftButton);
+        QVERIFY(!form.IsLoaded());
+        ChillForm &again = Open();
+        for (QLineEdit *box : again.Ctext)
+            QVERIFY(box->text().isEmpty());
+    }
+
+private:
+    ChillForm &Open()
+    {
+        ChillForm &form = FormInstance<ChillForm>();
+        form.Load();
+        form.show();
+        return form;
+    }
+    ChillForm &OpenActive()
+    {
+        ChillForm &form = Open();
+        form.activateWindow();
+        [&] { QVERIFY(QTest::qWaitForWindowActive(&form)); }();
+        return form;
+    }
+
+    QList<MsgBoxCall> boxes;
+};
+
+QTEST_MAIN(TestChillForm)
+#include "tst_chillform.moc"
