@@ -1,6 +1,328 @@
 #include "sounds/SoundForm.h"
 
-SoundForm::SoundForm()
-    : Form(QStringLiteral("Sounds"), 1700, false)
+#include "core/Global.h"
+#include "core/ReportError.h"
+#include "core/WindowServices.h"
+#include "data/Database.h"
+#include "platform/Controls.h"
+#include "platform/PictureBox.h"
+#include "platform/Sound.h"
+#include "quiz/ChoiceList.h"
+#include "quiz/LinkServices.h"
+#include "quiz/PictureRecords.h"
+#include "quiz/PictureScale.h"
+#include "sounds/SignalWait.h"
+#include "sounds/VesselDrawing.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+constexpr int PlayButton = 7;
+// Ticks of the cycle timer before the signal is presented again.
+constexpr long CycleTicks = 9;
+// The pause after a signal that was heard, before the next can be asked for.
+constexpr double AfterSound = 2;
+
+QuizForm::Design SoundDesign()
 {
+    using Role = QuizForm::ActionRole;
+    using Column = QuizForm::Column;
+    QuizForm::Design d;
+    d.caption = QStringLiteral("Sounds");
+    d.helpContext = 1700;
+    d.topicCode = 4;
+    d.formName = QStringLiteral("SoundForm");
+    d.loaderName = QStringLiteral("LoadSounds");
+    d.headTable = QStringLiteral("SoundHEAD");
+    d.lineTable = QStringLiteral("SoundLINE");
+    d.furtherField = QStringLiteral("EXTRA");
+    d.actions = {
+        {0, QStringLiteral("<< &First"), {120, 3960, 1215, 375}, Role::First, Column::BottomRow},
+        {1, QStringLiteral("< &Previous"), {1560, 3960, 1215, 375}, Role::Previous, Column::BottomRow},
+        {2, QStringLiteral("&Next >"), {3480, 3960, 1215, 375}, Role::Next, Column::BottomRow},
+        {3, QStringLiteral("&Last >>"), {4920, 3960, 1215, 375}, Role::Last, Column::BottomRow},
+        {4, QStringLiteral("&Hint"), {6240, 120, 1215, 375}, Role::Hint, Column::RightColumn},
+        {5, QStringLiteral("&Reveal"), {6240, 1320, 1215, 375}, Role::Text, Column::RightColumn, true},
+        {6, QStringLiteral("&Info"), {6240, 1920, 1215, 375}, Role::Further, Column::RightColumn, true},
+        {PlayButton, QStringLiteral("&Play"), {6240, 720, 1215, 375}, Role::Own, Column::RightColumn},
+        {8, QStringLiteral("?"), {2880, 3960, 495, 375}, Role::Text, Column::BottomRow},
+    };
+    d.cheat = {6240, 2520, 1215, 255};
+    d.list = {6240, 2880, 1215, 645};
+    d.statisticsOnlyInMultiChoice = false;
+    return d;
+}
+} // namespace
+
+SoundForm::SoundForm() : QuizForm(SoundDesign()) {}
+
+void SoundForm::CreateTopicControls(QWidget &client)
+{
+    Lpicture.Clear();
+    auto *picture = new PictureBox(&client);
+    picture->SetBackColor(SignalColour::White);
+    PlaceControl(*picture, 120, 120, 6000, 3000);
+    Lpicture.SetDesigned(0, picture);
+
+    SoundMenu = menuBar->addAction(QStringLiteral(" "));
+
+    Stimer = new QTimer(&client);
+    Stimer->setInterval(60000);
+    connect(Stimer, &QTimer::timeout, this, [this] { Stimer_Timer(); });
+
+    Smm = new MMControl(&client);
+}
+
+QRect SoundForm::LayoutPictures(int scaleWidth, int scaleHeight)
+{
+    const QRect picture(120, 120, scaleWidth - 1590, scaleHeight - 1485);
+    PlaceControl(*Lpicture[0], picture.x(), picture.y(), picture.width(), picture.height());
+    return picture;
+}
+
+void SoundForm::ClearPictures() { Lpicture[0]->Cls(); }
+
+void SoundForm::Action_Own(int Index)
+{
+    // "&Play": the signal again from the start.
+    if (Index == PlayButton)
+        ShowData(ShowCause::Refresh);
+}
+
+// --- Opening and closing ----------------------------------------------------
+
+void SoundForm::Form_Load()
+{
+    closing = false;
+    Loading = true;
+    IgnoreErrors([&] { SetOuterSize(OuterWidth(), design.openingHeight); });
+    IgnoreErrors([&] { CentreForm(*this); });
+    // On screen before the series loads. Its openers always ask for it
+    // modally, so it is modal from the start.
+    IgnoreErrors([&] {
+        setWindowModality(Qt::ApplicationModal);
+        show();
+    });
+    QApplication::processEvents();
+    LoadSeries();
+    QApplication::processEvents();
+    Loading = false;
+    TakeWindowMode();
+    if (MultiChoice)
+        Lcheck[0]->setChecked(true);
+    else
+        Fmenu[2]->setEnabled(false);
+}
+
+void SoundForm::StopPresenting()
+{
+    closing = true;
+    if (Stimer)
+        Stimer->stop();
+    SoundCard::Stop();
+    if (Smm)
+        Smm->Command(QStringLiteral("Close"));
+}
+
+void SoundForm::done(int result)
+{
+    // A modal window closes here before its unload step runs.
+    StopPresenting();
+    QuizForm::done(result);
+}
+
+void SoundForm::Form_Unload()
+{
+    StopPresenting();
+    Loading = false;
+    QuizForm::Form_Unload();
+}
+
+// --- The cycle ----------------------------------------------------------------
+
+void SoundForm::Stimer_Timer()
+{
+    IgnoreErrors([&] {
+        ++TickCount;
+        if (TickCount > CycleTicks)
+            ShowData(ShowCause::Refresh);
+    });
+}
+
+void SoundForm::StartCycle(long interval)
+{
+    // An interval of 0 never ticks.
+    if (interval <= 0)
+        return;
+    Stimer->setInterval(static_cast<int>(std::min<long>(interval, std::numeric_limits<int>::max())));
+    Stimer->start();
+}
+
+// --- Presenting a signal --------------------------------------------------------
+
+void SoundForm::SetCommandsEnabled(bool on)
+{
+    FileMenu->setEnabled(on);
+    FileMenu->menuAction()->setEnabled(on);
+    // An empty series offers nothing to move to.
+    SetNavigationEnabled(on && !series.IsEmpty());
+}
+
+bool SoundForm::Wait(double seconds)
+{
+    return SignalWait(seconds, [this] { return closing || !IsLoaded(); });
+}
+
+std::vector<SoundRow> SoundForm::ReadSignal(double scale)
+{
+    std::vector<SoundRow> rows;
+    PictureHead head;
+    std::unique_ptr<Database> db;
+    // An empty series names no signal.
+    if (series.RecordNo() != 0)
+        RunStep(QStringLiteral("ShowData"),
+                [&] { db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB")); });
+    if (db)
+        RunStep(QStringLiteral("ShowData"),
+                [&] { head = ReadPictureHead(*db, design.headTable, series.RecordNo(), design.furtherField); });
+    hintText = head.hintText;
+    answerText = head.answerText;
+    furtherText = head.furtherText;
+    // A signal without its head row (deleted meanwhile) shows an empty picture.
+    if (db && head.found) {
+        RunStep(QStringLiteral("ShowData"), [&] {
+            rows.clear();
+            WalkSoundRows(*db, series.RecordNo(), [&](const Recordset &row) {
+                // A row that cannot be read is reported and left out.
+                RunStep(QStringLiteral("ShowData"), [&] { rows.push_back(ReadSoundRow(row, scale)); });
+            });
+        });
+    }
+    if (db)
+        IgnoreErrors([&] { db->Close(); });
+    return rows;
+}
+
+bool SoundForm::Present(const SignalPlan &plan)
+{
+    PictureBox &picture = *Lpicture[0];
+    for (const SignalStep &step : plan.steps) {
+        switch (step.kind) {
+        case SignalStep::Kind::Vessel:
+            // Turning white clears the picture: only before the first vessel.
+            if (picture.BackColor() != SignalColour::White)
+                picture.SetBackColor(SignalColour::White);
+            // The silhouettes expect black as the fill colour on entry.
+            picture.SetFillColor(0);
+            RunStep(QStringLiteral("ShowData"), [&] { DrawVessel(picture, step.row); });
+            break;
+        case SignalStep::Kind::Bar:
+            picture.FilledBox(step.x1, step.y1, step.x2, step.y2, step.colour);
+            break;
+        case SignalStep::Kind::Play:
+            if (step.multimedia) {
+                Smm->Command(QStringLiteral("Close"));
+                Smm->SetFileName(step.file);
+                Smm->Command(QStringLiteral("Open"));
+                Smm->Command(QStringLiteral("Play"));
+            } else {
+                SoundCard::Play(step.file);
+            }
+            break;
+        case SignalStep::Kind::Wait:
+            if (!Wait(step.seconds))
+                return false;
+            break;
+        case SignalStep::Kind::Cycle:
+            StartCycle(step.interval);
+            break;
+        }
+    }
+    return true;
+}
+
+void SoundForm::ShowData(ShowCause cause)
+{
+    if (Loading || !IsLoaded() || !Lpicture[0])
+        return;
+    // A presentation still running ignores every further request.
+    if (Busy)
+        return;
+    Busy = true;
+    if (AskRestart(cause)) {
+        Busy = false;
+        Shuffle();
+        return;
+    }
+    if (closing) {
+        Busy = false;
+        return;
+    }
+
+    const long presented = series.Position();
+    Clist->clear();
+    SetCommandsEnabled(false);
+    Stimer->stop();
+    TickCount = 0;
+
+    PictureBox &picture = *Lpicture[0];
+    picture.SetBackColor(SignalColour::LightGrey);
+    const double scale = PictureScale(ControlWidth(picture), ControlHeight(picture));
+    const double unit = picture.ScaleWidth() / 50.0;
+
+    Llabel[0]->setText(QString());
+    const std::vector<SoundRow> rows = ReadSignal(scale);
+
+    signalText.clear();
+    SoundMenu->setText(QString());
+    ClearPictures();
+    // The answer stands under the picture while the signal is drawn and heard.
+    const bool cheat = Lcheck[0]->isChecked();
+    if (cheat)
+        ShowText();
+
+    const SignalPlan plan = PlanSignal(rows, SoundMode, scale, unit, AppPath);
+    signalText = plan.signalText;
+    if (!Present(plan)) {
+        Busy = false;
+        return;
+    }
+    if (!cheat && SoundMode == SoundModes::Graphics)
+        Llabel[0]->setText(signalText);
+    if (MultiChoice)
+        SoundMenu->setText(signalText);
+
+    if (SoundMode != SoundModes::Graphics) {
+        if (!Wait(AfterSound)) {
+            Busy = false;
+            return;
+        }
+        QApplication::processEvents();
+        if (closing || !IsLoaded()) {
+            Busy = false;
+            return;
+        }
+    }
+
+    SetCommandsEnabled(true);
+    // A right answer chosen while the signal played has moved the series on;
+    // the signal now in its place is shown, so none is skipped unheard.
+    const bool moved = series.Position() != presented;
+    if (!moved) {
+        series.MarkShown();
+        WhatLink(QList<QAction *>(Lmenu.begin(), Lmenu.end()), design.topicCode, series.RecordNo());
+    }
+    Busy = false;
+    if (moved)
+        ShowData(ShowCause::Navigation);
 }

@@ -1,0 +1,693 @@
+// The sound-signals quiz window: its layout, what each sound mode draws,
+// plays and waits, the guard against a second presentation, the cycle
+// replay, and closing the window in the middle of a signal.
+
+#include "SoundsFixture.h"
+
+#include "core/ReportError.h"
+#include "platform/Controls.h"
+#include "platform/MsgBox.h"
+#include "platform/PictureBox.h"
+#include "platform/Sound.h"
+#include "platform/Twips.h"
+#include "quiz/ChoiceList.h"
+#include "quiz/Shuffle.h"
+#include "quiz/StatForm.h"
+#include "sounds/SignalWait.h"
+#include "sounds/SoundForm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+constexpr long Blue = 0x800000;
+constexpr long Magenta = 0x800080;
+constexpr long White = 0xFFFFFF;
+constexpr long Grey = 0xC0C0C0;
+
+const QString Answer = "Vessel under way";
+// Horn five seconds twice, then one short whistle.
+const std::vector<StoredSoundLine> HornsAndWhistle{Sound(1, 5, 2), Sound(5, 1, 1)};
+const QString HornsAndWhistleText = " Horn Horn,  Whistle";
+} // namespace
+
+class TestSoundForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        ResetGlobals();
+        ResetReportError();
+        Twips::SetTwipsPerPixel(15, 15);
+        fixture = std::make_unique<SoundsFixture>();
+        QVERIFY(fixture->Create());
+        SetShuffleRandom([](long upper) { return upper; });
+        timeline.clear();
+        boxes.clear();
+        duringWait = {};
+        SetMsgBoxHandler([this](const MsgBoxCall &call) {
+            boxes << call.prompt;
+            return MsgBoxAnswer::No;
+        });
+        SetSoundRecorder([this](const SoundCall &call) {
+            QString file = call.file;
+            file.remove(AppPath);
+            timeline << (call.device + ' ' + call.command + (file.isEmpty() ? QString() : ' ' + file));
+        });
+        SetSignalWaitHook([this](double seconds) {
+            timeline << QString("wait %1").arg(seconds);
+            if (duringWait) {
+                auto once = std::move(duringWait);
+                duringWait = {};
+                once();
+            }
+        });
+    }
+    void cleanup()
+    {
+        Forms::DestroyAll();
+        Form::SetModalHook({});
+        SetMsgBoxHandler({});
+        SetSoundRecorder({});
+        SetSignalWaitHook({});
+        SetShuffleRandom({});
+        Twips::ResetTwipsPerPixel();
+        fixture.reset();
+    }
+
+    // At the designed client area the picture takes the whole design space;
+    // the right-hand column and the bottom row keep their designed places.
+    void layoutAtDesignSize_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QRect>("place");
+        QTest::addRow("picture") << "Lpicture0" << QRect(120, 120, 6000, 3000);
+        QTest::addRow("text-line") << "Llabel0" << QRect(120, 3240, 6000, 615);
+        QTest::addRow("first") << "Action0" << QRect(120, 3975, 1215, 375);
+        QTest::addRow("previous") << "Action1" << QRect(1560, 3975, 1215, 375);
+        QTest::addRow("answer") << "Action8" << QRect(2880, 3975, 495, 375);
+        QTest::addRow("next") << "Action2" << QRect(3480, 3975, 1215, 375);
+        QTest::addRow("last") << "Action3" << QRect(4920, 3975, 1215, 375);
+        QTest::addRow("hint") << "Action4" << QRect(6240, 120, 1215, 375);
+        QTest::addRow("play") << "Action7" << QRect(6240, 720, 1215, 375);
+        QTest::addRow("reveal") << "Action5" << QRect(6240, 1320, 1215, 375);
+        QTest::addRow("info") << "Action6" << QRect(6240, 1920, 1215, 375);
+        QTest::addRow("cheat") << "Lcheck0" << QRect(6240, 2520, 1215, 255);
+    }
+    void layoutAtDesignSize()
+    {
+        QFETCH(QString, control);
+        QFETCH(QRect, place);
+        fixture->AddSignal("h", Answer, "e", HornsAndWhistle);
+        SoundForm &form = Open();
+        QCOMPARE(form.OuterWidth(), 7710);
+        QCOMPARE(form.OuterHeight(), 5175);
+        const int index = control.back().digitValue();
+        QWidget *w = nullptr;
+        if (control.startsWith("Lpicture"))
+            w = form.Lpicture[index];
+        else if (control.startsWith("Llabel"))
+            w = form.Llabel[index];
+        else if (control.startsWith("Action"))
+            w = form.Action[index];
+        else
+            w = form.Lcheck[index];
+        QVERIFY(w);
+        QCOMPARE(QRect(ControlLeft(*w), ControlTop(*w), ControlWidth(*w), ControlHeight(*w)), place);
+    }
+
+    void captionsAndControls()
+    {
+        SoundForm &form = Open();
+        QCOMPARE(form.windowTitle(), QString("Sounds"));
+        const QStringList captions{"<< &First", "< &Previous", "&Next >", "&Last >>", "&Hint",
+                                   "&Reveal",   "&Info",       "&Play",   "?"};
+        for (int i = 0; i < 9; ++i)
+            QCOMPARE(form.Action[i]->text(), captions[i]);
+        QVERIFY(form.Action[2]->isDefault());
+        QVERIFY(form.Action[5]->isHidden());
+        QVERIFY(form.Action[6]->isHidden());
+        QVERIFY(form.Clist->isHidden());
+        QCOMPARE(form.SoundMenu->text(), QString(" "));
+        QVERIFY(!form.Stimer->isActive());
+        QCOMPARE(form.Stimer->interval(), 60000);
+        QCOMPARE(form.Lmenu[3]->text(), QString("&Sound"));
+    }
+
+    // The load step shows nothing: the series loads while the window is on
+    // screen but the first signal waits for the first command.
+    void openingShowsNothingUntilPlay()
+    {
+        fixture->AddSignal("h", Answer, "e", {Vessel(3000, 1500, 150, 1), Sound(1, 5, 1)});
+        SoundForm &form = Open();
+        QVERIFY(form.isVisible());
+        QCOMPARE(timeline, QStringList{});
+        QVERIFY(!form.Busy);
+        QCOMPARE(form.TickCount, 0L);
+        QCOMPARE(form.Llabel[0]->text(), QString());
+        QCOMPARE(form.Lpicture[0]->PixelColour(240, 120), White);
+
+        form.Action[7]->click();
+        QCOMPARE(timeline, QStringList({"card Play HORN5.WAV", "wait 2"}));
+        QCOMPARE(form.Lpicture[0]->PixelColour(240, 120), Grey);
+    }
+
+    // What each sound mode draws, plays and waits for one signal, and what
+    // the text line and the menu bar say afterwards.
+    void soundModes_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("heard");
+        QTest::addColumn<bool>("bars");
+        QTest::addColumn<QString>("label");
+        const QStringList card{"card Play HORN5.WAV", "wait 5", "card Play HORN5.WAV", "card Play WHISTLE1.WAV",
+                               "wait 2"};
+        const QStringList mm{"multimedia Close",  "multimedia Open HORN5.WAV",    "multimedia Play",
+                             "wait 5",            "multimedia Close",             "multimedia Open HORN5.WAV",
+                             "multimedia Play",   "multimedia Close",             "multimedia Open WHISTLE1.WAV",
+                             "multimedia Play",   "wait 2"};
+        QTest::addRow("0-sound-card") << 0 << card << false << "";
+        QTest::addRow("1-graphics") << 1 << QStringList{} << true << HornsAndWhistleText;
+        QTest::addRow("2-multimedia") << 2 << mm << false << "";
+        QTest::addRow("3-card-and-graphics") << 3 << card << true << "";
+        QTest::addRow("4-multimedia-and-graphics") << 4 << mm << true << "";
+    }
+    void soundModes()
+    {
+        QFETCH(int, mode);
+        QFETCH(QStringList, heard);
+        QFETCH(bool, bars);
+        QFETCH(QString, label);
+        SoundMode = mode;
+        fixture->AddSignal("h", Answer, "e", HornsAndWhistle);
+        SoundForm &form = Open();
+        form.Action[7]->click();
+        QCOMPARE(timeline, heard);
+        // Bars along the top: blue 1-600 twips (pixels 0-40), a gap, then at
+        // 1441-1560 twips (pixels 96-104) the whistle's magenta.
+        const PictureBox &picture = *form.Lpicture[0];
+        QCOMPARE(picture.PixelColour(20, 3), bars ? Blue : Grey);
+        QCOMPARE(picture.PixelColour(44, 3), Grey);
+        QCOMPARE(picture.PixelColour(100, 3), bars ? Magenta : Grey);
+        QCOMPARE(picture.PixelColour(20, 20), Grey);
+        QCOMPARE(form.Llabel[0]->text(), label);
+        QCOMPARE(form.SoundMenu->text(), QString());
+        QCOMPARE(form.SignalText(), bars ? HornsAndWhistleText : QString());
+        QCOMPARE(boxes, QStringList{});
+    }
+
+    // In modes 3 and 4 a row's bars stand before it is heard and the next
+    // row's bars only after its repetitions.
+    void barsGrowAsTheSignalSounds()
+    {
+        SoundMode = 3;
+        fixture->AddSignal("h", Answer, "e", HornsAndWhistle);
+        SoundForm &form = Open();
+        long horn = -1;
+        long whistle = -1;
+        duringWait = [&] {
+            horn = form.Lpicture[0]->PixelColour(60, 3);
+            whistle = form.Lpicture[0]->PixelColour(100, 3);
+        };
+        form.Action[7]->click();
+        QCOMPARE(horn, Blue);
+        QCOMPARE(whistle, Grey);
+    }
+
+    // Vessels stand on white, every one of them, and the gaps take the white.
+    void vesselsOnWhite()
+    {
+        SoundMode = 1;
+        // Head-on vessel: hull boxes below the centre, 8 units to each side.
+        fixture->AddSignal("h", Answer, "e",
+                           {Sound(2, 1, 1), Vessel(1500, 1500, 80, 1), Vessel(4500, 1500, 150, 1)});
+        SoundForm &form = Open();
+        form.Action[7]->click();
+        const PictureBox &picture = *form.Lpicture[0];
+        QCOMPARE(picture.PixelColour(100 + 4, 100 + 2), Grey);
+        QCOMPARE(picture.PixelColour(300 + 4, 100 + 2), Grey);
+        QCOMPARE(picture.PixelColour(200, 150), White);
+        QCOMPARE(picture.PixelColour(4, 3), 0x008000L);
+        QCOMPARE(picture.PixelColour(12, 3), White);
+    }
+
+    // With "Cheat" the answer stands under the picture before the first row
+    // is heard, and stays in every mode.
+    void cheatShowsAnswerFirst_data()
+    {
+        QTest::addColumn<int>("mode");
+        for (int mode = 0; mode <= 4; ++mode)
+            QTest::addRow("mode-%d", mode) << mode;
+    }
+    void cheatShowsAnswerFirst()
+    {
+        QFETCH(int, mode);
+        SoundMode = mode;
+        fixture->AddSignal("h", Answer, "e", {Sound(6, 3, 1), Sound(1, 1, 1)});
+        SoundForm &form = Open();
+        QString duringFirstWait = "none";
+        duringWait = [&] { duringFirstWait = form.Llabel[0]->text(); };
+        form.Lcheck[0]->setChecked(true);
+        if (mode != 1)
+            QCOMPARE(duringFirstWait, Answer);
+        QCOMPARE(form.Llabel[0]->text(), Answer);
+    }
+
+    // In multiple-choice mode the menu bar shows the signal as text, which
+    // only the graphics modes write.
+    void multipleChoiceMenuText_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("card") << 0 << "";
+        QTest::addRow("graphics") << 1 << HornsAndWhistleText;
+        QTest::addRow("multimedia") << 2 << "";
+        QTest::addRow("card-and-graphics") << 3 << HornsAndWhistleText;
+        QTest::addRow("multimedia-and-graphics") << 4 << HornsAndWhistleText;
+    }
+    void multipleChoiceMenuText()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, text);
+        SoundMode = mode;
+        MultiChoice = true;
+        fixture->AddSignal("h", Answer, "e", HornsAndWhistle);
+        SoundForm &form = Open();
+        // Ticking "Cheat" at the end of the load step shows the first signal.
+        QVERIFY(form.Lcheck[0]->isChecked());
+        QCOMPARE(form.SoundMenu->text(), text);
+        QVERIFY(form.Clist->isVisible());
+        QCOMPARE(form.Clist->count(), 1);
+        QCOMPARE(form.Clist->item(0)->text(), Answer);
+    }
+
+    // Opened again in multiple-choice mode, at the size it had, the window
+    // is laid out anew: the choice list covers the text line.
+    void reopenedInMultipleChoice()
+    {
+        fixture->AddSignal("h", Answer, "e", HornsAndWhistle);
+        SoundForm &form = Open();
+        form.Fmenu[3]->trigger();
+        MultiChoice = true;
+        form.Load();
+        QVERIFY(form.Clist->isVisible());
+        QCOMPARE(QRect(ControlLeft(*form.Clist), ControlTop(*form.Clist), ControlWidth(*form.Clist), 0),
+                 QRect(120, 3240, 6000, 0));
+    }
+
+    // "&Hint" hides the choice list; a second "&Hint" shows the signal again
+    // with the list.
+    void hintOverChoiceList()
+    {
+        MultiChoice = true;
+        fixture->AddSignal("A hint", Answer, "e", HornsAndWhistle);
+        SoundForm &form = Open();
+        form.Action[4]->click();
+        QVERIFY(form.Clist->isHidden());
+        QCOMPARE(form.Llabel[0]->text(), QString("A hint"));
+        form.Action[4]->click();
+        QVERIFY(form.Clist->isVisible());
+        QCOMPARE(form.Llabel[0]->text(), Answer);
+    }
+
+    // While a signal plays, navigation and the File menu are off and every
+    // further request to present is ignored; afterwards all is back.
+    void busyIgnoresRequests()
+    {
+        fixture->AddSignal("h", Answer, "e", HornsAndWhistle);
+        fixture->AddSignal("h", "second", "e", {Sound(4, 5, 1)});
+        SoundForm &form = Open();
+        bool navigationOff = false;
+        bool fileOff = false;
+        bool othersOn = false;
+        duringWait = [&] {
+            navigationOff = !form.Action[0]->isEnabled() && !form.Action[1]->isEnabled()
+                            && !form.Action[2]->isEnabled() && !form.Action[3]->isEnabled();
+            fileOff = !form.FileMenu->isEnabled();
+            othersOn = form.Action[4]->isEnabled() && form.Action[7]->isEnabled() && form.Action[8]->isEnabled()
+                       && form.Lcheck[0]->isEnabled();
+            form.Action[7]->click();
+            form.Action[2]->click();
+            form.Lcheck[0]->setChecked(true);
+        };
+        form.Action[7]->click();
+        QVERIFY(navigationOff);
+        QVERIFY(fileOff);
+        QVERIFY(othersOn);
+        QCOMPARE(timeline.count("card Play HORN5.WAV"), 2);
+        QCOMPARE(timeline.count("wait 2"), 1);
+        QCOMPARE(form.Series().Position(), 0L);
+        QVERIFY(!form.Busy);
+        QVERIFY(form.Action[0]->isEnabled());
+        QVERIFY(form.FileMenu->isEnabled());
+    }
+
+    // A cycle of 120 seconds ticks every 12 s; the tenth tick presents the
+    // signal again, which restarts the count and the timer.
+    void cycleReplays()
+    {
+        fixture->AddSignal("h", Answer, "e", {Sound(1, 1, 1), Sound(7, 120, 1)});
+        SoundForm &form = Open();
+        form.Action[7]->click();
+        QVERIFY(form.Stimer->isActive());
+        QCOMPARE(form.Stimer->interval(), 12000);
+        timeline.clear();
+        for (int i = 0; i < 9; ++i)
+            form.Stimer_Timer();
+        QCOMPARE(timeline, QStringList{});
+        QCOMPARE(form.TickCount, 9L);
+        form.Stimer_Timer();
+        QCOMPARE(timeline, QStringList({"card Play HORN1.WAV", "wait 2"}));
+        QCOMPARE(form.TickCount, 0L);
+        QVERIFY(form.Stimer->isActive());
+    }
+
+    // A tick during a presentation only counts; the first tick after it has
+    // ended replays.
+    void tickDuringPresentationOnlyCounts()
+    {
+        fixture->AddSignal("h", Answer, "e", {Sound(1, 5, 2), Sound(7, 10, 1)});
+        SoundForm &form = Open();
+        form.Action[7]->click();
+        timeline.clear();
+        duringWait = [&] {
+            for (int i = 0; i < 12; ++i)
+                form.Stimer_Timer();
+        };
+        for (int i = 0; i < 10; ++i)
+            form.Stimer_Timer();
+        // The replay's first wait saw twelve more ticks, none of which replayed.
+        QCOMPARE(timeline.count("card Play HORN5.WAV"), 2);
+        QCOMPARE(form.TickCount, 12L);
+        form.Stimer_Timer();
+        QCOMPARE(timeline.count("card Play HORN5.WAV"), 4);
+        QCOMPARE(form.TickCount, 0L);
+    }
+
+    // A right answer chosen while a signal plays moves the series on; the
+    // next signal is shown once the first has ended, not skipped.
+    void answerDuringPresentation()
+    {
+        MultiChoice = true;
+        fixture->AddSignal("first hint", "first", "e", {Sound(1, 5, 2)});
+        fixture->AddSignal("second hint", "second", "e", {Sound(4, 5, 1)});
+        Form::SetModalHook([](Form &shown) {
+            Response = -1;
+            shown.Unload();
+        });
+        SoundForm &form = Open();
+        QCOMPARE(form.HintText(), QString("first hint"));
+        timeline.clear();
+        duringWait = [&] {
+            form.Clist->setCurrentRow(0);
+            emit form.Clist->Click();
+        };
+        form.Action[7]->click();
+        QCOMPARE(timeline, QStringList({"card Play HORN5.WAV", "wait 5", "card Play HORN5.WAV", "wait 2",
+                                        "card Play GONG.WAV", "wait 2"}));
+        QCOMPARE(form.Series().Position(), 1L);
+        QCOMPARE(form.HintText(), QString("second hint"));
+        QCOMPARE(form.Llabel[0]->text(), QString("second"));
+    }
+
+    // "&Play" stops the cycle and presents from the start; a signal without
+    // a cycle leaves the timer stopped.
+    void playStopsCycle()
+    {
+        fixture->AddSignal("h", Answer, "e", {Sound(7, 60, 1)});
+        SoundForm &form = Open();
+        form.Action[7]->click();
+        QVERIFY(form.Stimer->isActive());
+        form.Stimer_Timer();
+        form.Action[7]->click();
+        QCOMPARE(form.TickCount, 0L);
+        QVERIFY(form.Stimer->isActive());
+        QCOMPARE(form.Stimer->interval(), 6000);
+    }
+
+    // Closing the window during a wait ends the presentation there: nothing
+    // more is drawn or heard, the sounds stop and no replay follows.
+    void closingDuringWait_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addRow("quit") << "quit";
+        QTest::addRow("close-box") << "close";
+    }
+    void closingDuringWait()
+    {
+        QFETCH(QString, how);
+        fixture->AddSignal("h", Answer, "e", {Sound(1, 5, 3), Sound(7, 30, 1)});
+        SoundForm &form = Open();
+        duringWait = [&] {
+            if (how == "quit")
+                form.Fmenu[3]->trigger();
+            else
+                form.close();
+        };
+        form.Action[7]->click();
+        QCOMPARE(timeline, QStringList({"card Play HORN5.WAV", "wait 5", "card Stop", "multimedia Close"}));
+        QVERIFY(!form.Busy);
+        QVERIFY(!form.IsLoaded());
+    }
+
+    // A modal window closed by its close box during a wait: the wait ends
+    // at once, though the unload step runs only after the modal loop.
+    void closingModalWindowDuringWait()
+    {
+        fixture->AddSignal("h", Answer, "e", {Sound(1, 5, 3)});
+        Form::SetModalHook([&](Form &shown) {
+            auto &form = static_cast<SoundForm &>(shown);
+            duringWait = [&] { form.close(); };
+            form.Action[7]->click();
+            timeline << "returned";
+        });
+        FormInstance<SoundForm>().ShowModal();
+        QCOMPARE(timeline,
+                 QStringList({"card Play HORN5.WAV", "wait 5", "card Stop", "multimedia Close", "returned",
+                              "card Stop", "multimedia Close"}));
+        QVERIFY(!FormInstance<SoundForm>().IsLoaded());
+    }
+
+    // The real wait: a ten-minute silence ends as soon as the window closes.
+    void realWaitEndsOnClose()
+    {
+        SetSignalWaitHook({});
+        fixture->AddSignal("h", Answer, "e", {Sound(6, 600, 1)});
+        SoundForm &form = Open();
+        QTimer::singleShot(200, &form, [&] { form.close(); });
+        QElapsedTimer clock;
+        clock.start();
+        form.Action[7]->click();
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!form.Busy);
+    }
+
+    // The real wait lasts as long as asked, on the monotonic clock.
+    void realWaitLasts()
+    {
+        SetSignalWaitHook({});
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(SignalWait(0.3, [] { return false; }));
+        QVERIFY(clock.elapsed() >= 300);
+        QVERIFY(clock.elapsed() < 2000);
+        clock.restart();
+        QVERIFY(SignalWait(0, [] { return false; }));
+        QVERIFY(clock.elapsed() < 100);
+    }
+
+    void closingStopsCycle()
+    {
+        fixture->AddSignal("h", Answer, "e", {Sound(7, 10, 1)});
+        SoundForm &form = Open();
+        form.Action[7]->click();
+        QPointer<QTimer> timer = form.Stimer;
+        QVERIFY(timer->isActive());
+        form.Fmenu[3]->trigger();
+        QVERIFY(!timer || !timer->isActive());
+        QVERIFY(!LinkMode);
+        QVERIFY(!form.Loading);
+    }
+
+    // The end-of-series question comes from navigation alone: replaying the
+    // last signal by "&Play", a tick or a resize does not ask.
+    void endOfSeriesOnlyFromNavigation()
+    {
+        fixture->AddSignal("h", "a", "e", {Sound(7, 10, 1)});
+        fixture->AddSignal("h", "b", "e", {Sound(7, 10, 1)});
+        SoundForm &form = Open();
+        form.Action[7]->click();
+        form.Action[2]->click();
+        QCOMPARE(boxes, QStringList{});
+        form.Action[7]->click();
+        for (int i = 0; i < 10; ++i)
+            form.Stimer_Timer();
+        form.SetOuterSize(9000, 6000);
+        QCOMPARE(boxes, QStringList{});
+        form.Action[2]->click();
+        QCOMPARE(boxes, QStringList{"This Is The Last Picture In This Series, Do You Want To Shuffle And Restart"});
+    }
+
+    // "&Start Again" in the statistics window shuffles and shows the first
+    // signal; the statistics are offered at every activation outside link mode.
+    void statisticsMenu()
+    {
+        fixture->AddSignal("h", "a", "e", {Sound(2, 1, 1)});
+        fixture->AddSignal("h", "b", "e", {Sound(3, 1, 1)});
+        SoundForm &form = Open();
+        QVERIFY(!form.Fmenu[2]->isEnabled());
+        form.Activate();
+        QVERIFY(form.Fmenu[2]->isEnabled());
+        form.Action[3]->click();
+        Form::SetModalHook([](Form &shown) {
+            QVERIFY(qobject_cast<StatForm *>(&shown));
+            Response = 6;
+            shown.Unload();
+        });
+        timeline.clear();
+        form.Fmenu[2]->trigger();
+        QCOMPARE(form.Series().Position(), 0L);
+        QCOMPARE(timeline.size(), 2);
+    }
+
+    // In link mode the series is the linked signals and the File items and
+    // the Links menu are off; closing ends link mode.
+    void linkMode()
+    {
+        const long a = fixture->AddSignal("h", "a", "e", {Sound(2, 1, 1)});
+        fixture->AddSignal("h", "b", "e", {Sound(3, 1, 1)});
+        fixture->AddLink(1, 7, 4, a);
+        LinkMode = true;
+        LinkTypeOne = 1;
+        LinkRecordOne = 7;
+        LinkTypeTwo = 4;
+        SoundForm &form = Open();
+        form.Activate();
+        QCOMPARE(form.Series().Items(), std::vector<long>{a});
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(!form.Fmenu[i]->isEnabled());
+        QVERIFY(!form.LinkMenu->isEnabled());
+        form.Fmenu[3]->trigger();
+        QVERIFY(!LinkMode);
+    }
+
+    // Links to other topics are offered; the window's own topic never is.
+    void linksMenu()
+    {
+        const long a = fixture->AddSignal("h", "a", "e", {Sound(2, 1, 1)});
+        const long b = fixture->AddSignal("h", "b", "e");
+        fixture->AddLink(4, a, 1, 3);
+        fixture->AddLink(4, a, 4, b);
+        SoundForm &form = Open();
+        form.Action[7]->click();
+        QVERIFY(form.Lmenu[0]->isEnabled());
+        QVERIFY(!form.Lmenu[3]->isEnabled());
+        QVERIFY(!form.Lmenu[2]->isEnabled());
+    }
+
+    // The texts of the signal on show; a Null further text reads "Unknown",
+    // an empty one stays empty.
+    void headTexts_data()
+    {
+        QTest::addColumn<QVariant>("hint");
+        QTest::addColumn<QVariant>("extra");
+        QTest::addColumn<QString>("hintText");
+        QTest::addColumn<QString>("extraText");
+        QTest::addRow("all-given") << QVariant("a hint") << QVariant("more") << "a hint" << "more";
+        QTest::addRow("null-texts") << QVariant() << QVariant() << "No Hint" << "Unknown";
+        QTest::addRow("empty-extra") << QVariant("x") << QVariant("") << "x" << "";
+    }
+    void headTexts()
+    {
+        QFETCH(QVariant, hint);
+        QFETCH(QVariant, extra);
+        fixture->AddSignal(hint, QVariant(), extra, {Sound(1, 1, 1)});
+        SoundForm &form = Open();
+        form.Action[7]->click();
+        QTEST(form.HintText(), "hintText");
+        QTEST(form.ExtraText(), "extraText");
+        QCOMPARE(form.AnswerText(), QString("No Text"));
+    }
+
+    // Without any signal, or on a signal whose head row is gone, the picture
+    // is empty grey, nothing is heard and no error is shown.
+    void nothingToShow_data()
+    {
+        QTest::addColumn<bool>("linkToMissing");
+        QTest::addRow("empty-series") << false;
+        QTest::addRow("missing-head-row") << true;
+    }
+    void nothingToShow()
+    {
+        QFETCH(bool, linkToMissing);
+        if (linkToMissing) {
+            fixture->AddLink(1, 7, 4, 99);
+            LinkMode = true;
+            LinkTypeOne = 1;
+            LinkRecordOne = 7;
+            LinkTypeTwo = 4;
+        }
+        SoundForm &form = Open();
+        form.Action[7]->click();
+        QCOMPARE(boxes, QStringList{});
+        QCOMPARE(timeline, QStringList{"wait 2"});
+        QCOMPARE(form.Lpicture[0]->PixelColour(200, 100), Grey);
+        QCOMPARE(form.Action[2]->isEnabled(), linkToMissing);
+        QCOMPARE(form.HintText(), QString("No Hint"));
+    }
+
+    // A resize lays the window out, then shows and plays the signal again;
+    // below its smallest size it snaps back, width first.
+    void resizeShowsAgain()
+    {
+        fixture->AddSignal("h", Answer, "e", {Sound(4, 5, 1)});
+        SoundForm &form = Open();
+        form.SetOuterSize(10710, 8175);
+        QCOMPARE(timeline, QStringList({"card Play GONG.WAV", "wait 2"}));
+        QCOMPARE(ControlWidth(*form.Lpicture[0]), 9000);
+        QCOMPARE(ControlHeight(*form.Lpicture[0]), 6000);
+        QCOMPARE(ControlLeft(*form.Action[7]), 9240);
+        form.SetOuterSize(5000, 3000);
+        QCOMPARE(form.OuterWidth(), 7710);
+        QCOMPARE(form.OuterHeight(), 5175);
+    }
+
+    // A picture twice the design size draws bars twice as high and long.
+    void barsFollowPictureSize()
+    {
+        SoundMode = 1;
+        fixture->AddSignal("h", Answer, "e", {Sound(1, 1, 1)});
+        SoundForm &form = Open();
+        form.SetOuterSize(13710, 8175);
+        const PictureBox &picture = *form.Lpicture[0];
+        QCOMPARE(ControlWidth(picture), 12000);
+        // Unit 240 twips (16 px), bar 200 twips high (13 px).
+        QCOMPARE(picture.PixelColour(10, 11), Blue);
+        QCOMPARE(picture.PixelColour(20, 5), Grey);
+        QCOMPARE(picture.PixelColour(10, 16), Grey);
+    }
+
+private:
+    SoundForm &Open()
+    {
+        SoundForm &form = FormInstance<SoundForm>();
+        form.Load();
+        return form;
+    }
+
+    std::unique_ptr<SoundsFixture> fixture;
+    QStringList timeline;
+    QStringList boxes;
+    std::function<void()> duringWait;
+};
+
+QTEST_MAIN(TestSoundForm)
+#include "tst_soundform.moc"
