@@ -1,6 +1,70 @@
 #include "shapes/ShapeForm.h"
 
-ShapeForm::ShapeForm()
-    : Form(QStringLiteral("Shapes"), 1600, false)
+#include "platform/Controls.h"
+#include "platform/PictureBox.h"
+#include "quiz/PictureScale.h"
+#include "shapes/DrawShape.h"
+#include "shapes/ShapeRows.h"
+
+namespace {
+QuizForm::Design ShapeDesign()
 {
+    using Role = QuizForm::ActionRole;
+    using Column = QuizForm::Column;
+    QuizForm::Design d;
+    d.caption = QStringLiteral("Shapes");
+    d.helpContext = 1600;
+    d.topicCode = 2;
+    d.formName = QStringLiteral("ShapeForm");
+    d.loaderName = QStringLiteral("LoadShapes");
+    d.headTable = QStringLiteral("ShapeHEAD");
+    d.lineTable = QStringLiteral("ShapeLINE");
+    d.furtherField = QStringLiteral("FOGSIGNAL");
+    d.actions = {
+        {0, QStringLiteral("<< &First"), {120, 3960, 1215, 375}, Role::First, Column::BottomRow},
+        {1, QStringLiteral("< &Previous"), {1560, 3960, 1215, 375}, Role::Previous, Column::BottomRow},
+        {2, QStringLiteral("&Next >"), {3480, 3960, 1215, 375}, Role::Next, Column::BottomRow},
+        {3, QStringLiteral("&Last >>"), {4920, 3960, 1215, 375}, Role::Last, Column::BottomRow},
+        {4, QStringLiteral("&Hint"), {6240, 120, 1215, 375}, Role::Hint, Column::RightColumn},
+        {5, QStringLiteral("&Reveal"), {6240, 1080, 1215, 375}, Role::Text, Column::RightColumn, true},
+        {6, QStringLiteral("&Fog Signal"), {6240, 600, 1215, 375}, Role::Further, Column::RightColumn},
+        {7, QStringLiteral("?"), {2880, 3960, 495, 375}, Role::Text, Column::BottomRow},
+    };
+    d.cheat = {6240, 1680, 1215, 255};
+    d.list = {6240, 2160, 1215, 1035};
+    return d;
+}
+} // namespace
+
+ShapeForm::ShapeForm() : QuizForm(ShapeDesign()) {}
+
+void ShapeForm::CreateTopicControls(QWidget &client)
+{
+    Lpicture.Clear();
+    auto *picture = new PictureBox(&client);
+    picture->SetBackColor(16777215);
+    PlaceControl(*picture, 120, 120, 6000, 3000);
+    Lpicture.SetDesigned(0, picture);
+}
+
+QRect ShapeForm::LayoutPictures(int scaleWidth, int scaleHeight)
+{
+    const QRect place(120, 120, scaleWidth - 1590, scaleHeight - 1485);
+    PlaceControl(*Lpicture[0], place.x(), place.y(), place.width(), place.height());
+    return place;
+}
+
+void ShapeForm::StartDrawing()
+{
+    const PictureBox &picture = *Lpicture[0];
+    scale = static_cast<float>(PictureScale(ControlWidth(picture), ControlHeight(picture)));
+}
+
+void ShapeForm::ClearPictures() { Lpicture[0]->Cls(); }
+
+void ShapeForm::DrawLine(const Recordset &row)
+{
+    // A row that cannot be drawn is reported and left out; the rows after it
+    // are drawn as usual.
+    RunStep(QStringLiteral("ShowData"), [&] { DrawShape(*Lpicture[0], ReadShapeLine(row), scale); });
 }

@@ -1,15 +1,33 @@
 #pragma once
 
-#include "platform/Form.h"
+#include "platform/ControlArray.h"
+#include "quiz/QuizForm.h"
 
-// The day-shapes quiz window. Only its caption for now.
-class ShapeForm : public Form
+class PictureBox;
+
+// The day-shapes quiz: each picture of the series shows the signal shapes and
+// vessels stored for it on one white picture, with its hint, fog signal and
+// answer on request.
+class ShapeForm : public QuizForm
 {
     Q_OBJECT
 
 public:
     ShapeForm();
 
+    // Lpicture(0), the quiz picture.
+    ControlArray<PictureBox> Lpicture;
+
+    // The factor the picture on show was drawn at.
+    float Scale() const { return scale; }
+
 protected:
-    void CreateControls() override {}
+    void CreateTopicControls(QWidget &client) override;
+    QRect LayoutPictures(int scaleWidth, int scaleHeight) override;
+    void StartDrawing() override;
+    void ClearPictures() override;
+    void DrawLine(const Recordset &row) override;
+
+private:
+    float scale = 1;
 };

@@ -1,0 +1,324 @@
+// The day-shapes quiz window: its controls as designed, the pictures it draws
+// from the stored rows at the window's scale, its texts, and the topic it
+// names to the item list, the choices and the links.
+
+#include "ShapesFixture.h"
+
+#include "core/ReportError.h"
+#include "platform/Controls.h"
+#include "platform/MsgBox.h"
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
+#include "quiz/ChoiceList.h"
+#include "quiz/ListForm.h"
+#include "quiz/Shuffle.h"
+#include "quiz/TopicRegistry.h"
+#include "shapes/DrawShape.h"
+#include "shapes/ShapeForm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+constexpr long White = 16777215;
+constexpr long Black = 0;
+constexpr long LightGrey = 12632256;
+} // namespace
+
+class TestShapeForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        ResetGlobals();
+        ResetReportError();
+        Twips::SetTwipsPerPixel(15, 15);
+        Twips::SetScreenSize(1024 * 15, 768 * 15);
+        fixture = std::make_unique<ShapesFixture>();
+        QVERIFY(fixture->Create());
+        // The series keeps the order loaded.
+        SetShuffleRandom([](long upper) { return upper; });
+        boxes.clear();
+        SetMsgBoxHandler([this](const MsgBoxCall &call) {
+            boxes << call.prompt;
+            return MsgBoxAnswer::No;
+        });
+    }
+    void cleanup()
+    {
+        Forms::DestroyAll();
+        Form::SetModalHook({});
+        TopicRegistry::Clear();
+        SetMsgBoxHandler({});
+        SetShuffleRandom({});
+        Twips::ResetTwipsPerPixel();
+        Twips::ResetScreenSize();
+        fixture.reset();
+    }
+
+    // At the designed client area the layout gives the picture the design
+    // space, keeps the right-hand column and moves the bottom row to 3975.
+    void layoutAtDesignSize_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QRect>("place");
+        QTest::addRow("picture") << "Lpicture0" << QRect(120, 120, 6000, 3000);
+        QTest::addRow("text-line") << "Llabel0" << QRect(120, 3240, 6000, 615);
+        QTest::addRow("first") << "Action0" << QRect(120, 3975, 1215, 375);
+        QTest::addRow("previous") << "Action1" << QRect(1560, 3975, 1215, 375);
+        QTest::addRow("next") << "Action2" << QRect(3480, 3975, 1215, 375);
+        QTest::addRow("last") << "Action3" << QRect(4920, 3975, 1215, 375);
+        QTest::addRow("hint") << "Action4" << QRect(6240, 120, 1215, 375);
+        QTest::addRow("reveal") << "Action5" << QRect(6240, 1080, 1215, 375);
+        QTest::addRow("fog-signal") << "Action6" << QRect(6240, 600, 1215, 375);
+        QTest::addRow("answer") << "Action7" << QRect(2880, 3975, 495, 375);
+        QTest::addRow("cheat") << "Lcheck0" << QRect(6240, 1680, 1215, 255);
+    }
+    void layoutAtDesignSize()
+    {
+        QFETCH(QString, control);
+        QFETCH(QRect, place);
+        fixture->AddShapes("h", "t", "f");
+        ShapeForm &form = Open();
+        QCOMPARE(form.OuterWidth(), 7710);
+        QCOMPARE(form.OuterHeight(), 5175);
+        const int index = control.back().digitValue();
+        QWidget *w = control.startsWith("Lpicture") ? static_cast<QWidget *>(form.Lpicture[index])
+                     : control.startsWith("Llabel") ? static_cast<QWidget *>(form.Llabel[index])
+                     : control.startsWith("Action") ? static_cast<QWidget *>(form.Action[index])
+                                                    : static_cast<QWidget *>(form.Lcheck[index]);
+        QVERIFY(w);
+        QCOMPARE(QRect(ControlLeft(*w), ControlTop(*w), ControlWidth(*w), ControlHeight(*w)), place);
+    }
+
+    void captionsAndDefaults()
+    {
+        ShapeForm &form = Open();
+        QCOMPARE(form.windowTitle(), QString("Shapes"));
+        const QStringList captions{"<< &First", "< &Previous", "&Next >", "&Last >>",
+                                   "&Hint",     "&Reveal",     "&Fog Signal", "?"};
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(form.Action[i]->text(), captions[i]);
+        QVERIFY(form.Action[2]->isDefault());
+        QVERIFY(form.Action[5]->isHidden());
+        QCOMPARE(form.Lpicture[0]->BackColor(), White);
+        QVERIFY(form.Clist->isHidden());
+        QVERIFY(!form.Lcheck[0]->isChecked());
+    }
+
+    // The stored elements are drawn at k, the smaller of the picture's width
+    // / 6000 and height / 3000: a cone up at (3000, 1500) with s 150 and a
+    // sailing vessel at (1500, 1000) with s 80, probed at the cone's centre,
+    // just outside its base corner, and in the vessel's hull (y + 4s).
+    void drawsAtScale_data()
+    {
+        QTest::addColumn<int>("outerWidth");
+        QTest::addColumn<int>("outerHeight");
+        QTest::addColumn<float>("k");
+        QTest::addRow("design-size") << 7710 << 5175 << 1.0f;
+        QTest::addRow("wide-window-height-limits") << 10710 << 5175 << 1.0f;
+        QTest::addRow("double-size") << 13710 << 8175 << 2.0f;
+        QTest::addRow("one-and-a-half") << 10710 << 6675 << 1.5f;
+    }
+    void drawsAtScale()
+    {
+        QFETCH(int, outerWidth);
+        QFETCH(int, outerHeight);
+        QFETCH(float, k);
+        fixture->AddShapes("h", "t", "f", {Shape(3000, 1500, 150, 2), Shape(1500, 1000, 80, 13)});
+        ShapeForm &form = Open();
+        form.SetOuterSize(outerWidth, outerHeight);
+        QCOMPARE(form.Scale(), k);
+        const PictureBox &picture = *form.Lpicture[0];
+        auto at = [&](double x, double y) { return picture.PixelColour(Twips::ToPixelsX(k * x), Twips::ToPixelsY(k * y)); };
+        QCOMPARE(at(3000, 1550), Black);
+        QCOMPARE(at(3000 + 170, 1500 + 170), White);
+        QCOMPARE(at(1500, 1000 + 320), LightGrey);
+        QCOMPARE(at(200, 200), White);
+        QCOMPARE(boxes, QStringList());
+    }
+
+    // Rows are drawn in the order stored, a later one over an earlier. A row
+    // that cannot be drawn is reported once a show and left out; a kind outside 0
+    // to 13 draws nothing without a word; the rows after either are drawn.
+    void badRowLeftOut_data()
+    {
+        QTest::addColumn<QString>("bad");
+        QTest::addColumn<int>("reports");
+        QTest::addRow("kind-14") << "kind-14" << 0;
+        QTest::addRow("kind-minus-one") << "kind-minus-one" << 0;
+        QTest::addRow("null-xpos") << "null-xpos" << 1;
+        QTest::addRow("null-listptr") << "null-listptr" << 1;
+        QTest::addRow("size-overflows") << "size-overflows" << 1;
+    }
+    void badRowLeftOut()
+    {
+        QFETCH(QString, bad);
+        QFETCH(int, reports);
+        StoredShape odd = Shape(4500, 1500, 150, 1);
+        if (bad == "kind-14") odd.kind = 14;
+        if (bad == "kind-minus-one") odd.kind = -1;
+        if (bad == "null-xpos") odd.x = QVariant();
+        if (bad == "null-listptr") odd.kind = QVariant();
+        if (bad == "size-overflows") odd.size = 1e10;
+        // A barge, a ball over its middle, the odd row, a ball at (1500, 600).
+        fixture->AddShapes("h", "t", "f",
+                           {Shape(3000, 1500, 150, 10), Shape(3000, 1500, 150, 1), odd, Shape(1500, 600, 150, 1)});
+        ShapeForm &form = Open();
+        // Opening shows the picture at loading and again at the first
+        // layout; count the reports of one further show.
+        boxes.clear();
+        form.Lcheck[0]->click();
+        const PictureBox &picture = *form.Lpicture[0];
+        QCOMPARE(picture.PixelColour(200, 100), Black);
+        QCOMPARE(picture.PixelColour(170, 100), LightGrey);
+        QCOMPARE(picture.PixelColour(300, 100), White);
+        QCOMPARE(picture.PixelColour(100, 40), Black);
+        QCOMPARE(boxes.size(), reports);
+        for (const QString &box : boxes)
+            QVERIFY2(box.startsWith("Unexpected Error In - ShapeForm:ShowData, Error Number"), qPrintable(box));
+    }
+
+    // The hint, the fog signal and the answer with what a Null one shows;
+    // nothing is reported for a Null text.
+    void texts_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("hint") << 4 << QVariant("Two Balls") << "Two Balls";
+        QTest::addRow("null-hint") << 4 << QVariant() << "No Hint";
+        QTest::addRow("fog-signal") << 6 << QVariant("One Long Blast") << "One Long Blast";
+        QTest::addRow("null-fog-signal") << 6 << QVariant() << "Unknown";
+        QTest::addRow("answer") << 7 << QVariant("Vessel Aground") << "Vessel Aground";
+        QTest::addRow("null-answer") << 7 << QVariant() << "No Text";
+    }
+    void texts()
+    {
+        QFETCH(int, button);
+        QFETCH(QVariant, stored);
+        QFETCH(QString, shown);
+        fixture->AddShapes(button == 4 ? stored : QVariant("h"), button == 7 ? stored : QVariant("t"),
+                           button == 6 ? stored : QVariant("f"));
+        fixture->AddShapes("h2", "t2", "f2");
+        ShapeForm &form = Open();
+        QCOMPARE(form.Llabel[0]->text(), QString());
+        form.Action[button]->click();
+        QCOMPARE(form.Llabel[0]->text(), shown);
+        QCOMPARE(boxes, QStringList());
+    }
+
+    // "&Hint" then "&Fog Signal" switches the text; "&Fog Signal" again
+    // shows the picture without a text.
+    void hintThenFogSignal()
+    {
+        fixture->AddShapes("Two Cones", "t", "Three Blasts");
+        fixture->AddShapes("h2", "t2", "f2");
+        ShapeForm &form = Open();
+        form.Action[4]->click();
+        QCOMPARE(form.Llabel[0]->text(), QString("Two Cones"));
+        form.Action[6]->click();
+        QCOMPARE(form.Llabel[0]->text(), QString("Three Blasts"));
+        form.Action[6]->click();
+        QCOMPARE(form.Llabel[0]->text(), QString());
+    }
+
+    // "&List" asks the item list for a day-shapes picture and jumps to it.
+    void listPicksAShapesPicture()
+    {
+        fixture->AddShapes("h", "a", "f");
+        const long b = fixture->AddShapes("h", "b", "f");
+        int opened = 0;
+        Form::SetModalHook([&](Form &shown) {
+            ++opened;
+            QVERIFY(qobject_cast<ListForm *>(&shown));
+            QCOMPARE(ListType, 1);
+            QVERIFY(!ListEdit);
+            shown.Unload();
+            ListRecord = b;
+        });
+        ShapeForm &form = Open();
+        form.Fmenu[1]->trigger();
+        QCOMPARE(opened, 1);
+        QCOMPARE(form.RecordNo(), b);
+    }
+
+    // The Links menu offers the other topics the picture links to, never
+    // "&Shape", and opens them as links from day-shapes picture RecordNo.
+    void linksFromAShapesPicture()
+    {
+        const long a = fixture->AddShapes("h", "a", "f");
+        fixture->AddLink(2, a, 3, 40);
+        fixture->AddLink(2, a, 2, a);
+        fixture->AddLink(1, a, 4, 41); // from a lights picture of that number
+        QList<QList<long>> opened;
+        TopicRegistry::RegisterQuiz(3, [&] { opened << QList<long>{LinkMode, LinkTypeTwo, LinkTypeOne, LinkRecordOne}; });
+        ShapeForm &form = Open();
+        QList<bool> enabled;
+        for (QAction *item : form.Lmenu)
+            enabled << item->isEnabled();
+        QCOMPARE(enabled, (QList<bool>{false, false, true, false, false}));
+        form.Lmenu[2]->trigger();
+        QCOMPARE(opened, (QList<QList<long>>{{1, 3, 2, a}}));
+    }
+
+    // Opened through a link, the series is the day-shapes pictures linked
+    // from the asking picture.
+    void linkedSeries()
+    {
+        fixture->AddShapes("h", "a", "f");
+        const long b = fixture->AddShapes("h", "b", "f");
+        const long c = fixture->AddShapes("h", "c", "f");
+        fixture->AddLink(1, 9, 2, b);
+        fixture->AddLink(1, 9, 2, c);
+        fixture->AddLink(1, 8, 2, 1);
+        fixture->AddLink(3, 9, 2, 1);
+        LinkMode = true;
+        LinkTypeOne = 1;
+        LinkRecordOne = 9;
+        LinkTypeTwo = 2;
+        ShapeForm &form = Open();
+        std::vector<long> items = form.Series().Items();
+        std::sort(items.begin(), items.end());
+        QCOMPARE(items, (std::vector<long>{b, c}));
+    }
+
+    // In multiple-choice mode the choices are the answers of the day-shapes
+    // pictures stored as the picture's alternatives.
+    void choicesFromShapesAlternatives()
+    {
+        MultiChoice = true;
+        const long a = fixture->AddShapes("h", "Vessel Aground", "f");
+        const long b = fixture->AddShapes("h", "Vessel At Anchor", "f");
+        fixture->AddAlternative(2, a, a, true);
+        fixture->AddAlternative(2, a, b, false);
+        fixture->AddAlternative(1, a, b, false); // a lights picture's set
+        ShapeForm &form = Open();
+        QVERIFY(form.Clist->isVisible());
+        QStringList offered;
+        for (int i = 0; i < form.Clist->count(); ++i)
+            offered << form.Clist->item(i)->text();
+        offered.sort();
+        QCOMPARE(offered, (QStringList{"Vessel Aground", "Vessel At Anchor"}));
+    }
+
+private:
+    ShapeForm &Open()
+    {
+        ShapeForm &form = FormInstance<ShapeForm>();
+        form.Load();
+        form.show();
+        return form;
+    }
+
+    std::unique_ptr<ShapesFixture> fixture;
+    QStringList boxes;
+};
+
+QTEST_MAIN(TestShapeForm)
+#include "tst_shapeform.moc"
