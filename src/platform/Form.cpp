@@ -3,6 +3,7 @@
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -64,9 +65,14 @@ void Form::ShowModal()
     if (modalHook()) {
         modalHook()(*this);
     } else {
+        // The opener becomes active again when this window closes, as it
+        // does under a window manager, so its timers and animations resume.
+        QPointer<QWidget> opener = QApplication::activeWindow();
         setWindowModality(Qt::ApplicationModal);
         exec();
         setWindowModality(Qt::NonModal);
+        if (opener && opener != this && opener->isVisible())
+            opener->activateWindow();
     }
     inModal = false;
     if (loaded)
@@ -172,13 +178,13 @@ void Form::keyPressEvent(QKeyEvent *e)
 {
     switch (e->key()) {
     case Qt::Key_Escape:
-        if (cancelButton && cancelButton->isVisible() && cancelButton->isEnabled())
+        if (cancelButton && cancelButton->isVisibleTo(this) && cancelButton->isEnabled())
             cancelButton->click();
         e->accept();
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (defaultButton && defaultButton->isVisible() && defaultButton->isEnabled()) {
+        if (defaultButton && defaultButton->isVisibleTo(this) && defaultButton->isEnabled()) {
             defaultButton->click();
             e->accept();
             return;
