@@ -1,6 +1,217 @@
 #include "buoys/BuoyForm.h"
 
-BuoyForm::BuoyForm()
-    : Form(QStringLiteral("Buoys"), 1100, false)
+#include "buoys/BuoyKinds.h"
+#include "buoys/BuoyPlacement.h"
+#include "buoys/BuoySteps.h"
+#include "buoys/LightCharacters.h"
+#include "core/ReportError.h"
+#include "data/Database.h"
+#include "platform/Controls.h"
+#include "platform/PictureBox.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+namespace {
+constexpr int LightModeButton = 7;
+constexpr int TickInterval = 100;
+constexpr long Overflow = 6;
+
+QuizForm::Design BuoyDesign()
 {
+    using Role = QuizForm::ActionRole;
+    using Column = QuizForm::Column;
+    QuizForm::Design d;
+    d.caption = QStringLiteral("Buoys");
+    d.helpContext = 1100;
+    d.topicCode = 3;
+    d.formName = QStringLiteral("BuoyForm");
+    d.loaderName = QStringLiteral("LoadBuoys");
+    d.headTable = QStringLiteral("BuoyHEAD");
+    d.lineTable = QStringLiteral("BuoyLINE");
+    d.furtherField = QStringLiteral("LIGHT");
+    d.actions = {
+        {0, QStringLiteral("<<  &First"), {120, 3960, 1215, 375}, Role::First, Column::BottomRow},
+        {1, QStringLiteral("<  &Previous"), {1560, 3960, 1215, 375}, Role::Previous, Column::BottomRow},
+        {8, QStringLiteral("?"), {2880, 3960, 495, 375}, Role::Text, Column::BottomRow},
+        {2, QStringLiteral("&Next >"), {3480, 3960, 1215, 375}, Role::Next, Column::BottomRow},
+        {3, QStringLiteral("&Last  >>"), {4920, 3960, 1215, 375}, Role::Last, Column::BottomRow},
+        {4, QStringLiteral("&Hint"), {6240, 120, 1335, 375}, Role::Hint, Column::RightColumn},
+        {6, QStringLiteral("&Light Info"), {6240, 720, 1335, 375}, Role::Further, Column::RightColumn},
+        {5, QStringLiteral("&Reveal"), {6240, 1320, 1335, 375}, Role::Text, Column::RightColumn, true},
+        {LightModeButton, LightModeCaption(0), {6240, 2640, 1335, 375}, Role::Own, Column::RightColumn},
+    };
+    d.cheat = {6240, 1920, 1335, 255};
+    d.list = {6240, 3120, 1335, 255};
+    d.statisticsOnlyInMultiChoice = false;
+    return d;
+}
+
+// A BUOYLINE row as stored.
+struct StoredBuoy {
+    float xpos = 0;
+    float ypos = 0;
+    double size = 0;
+    double listptr = 0;
+    double topmark = 0;
+};
+
+// A row without a place, size or kind cannot be drawn and gives nothing; a
+// Null topmark flag means no topmark.
+std::optional<StoredBuoy> ReadBuoyLine(const Recordset &row)
+{
+    const QVariant x = row.Value(QStringLiteral("XPOS"));
+    const QVariant y = row.Value(QStringLiteral("YPOS"));
+    const QVariant size = row.Value(QStringLiteral("SIZE"));
+    const QVariant kind = row.Value(QStringLiteral("LISTPTR"));
+    const QVariant topmark = row.Value(QStringLiteral("TOPMARK"));
+    if (x.isNull() || y.isNull() || size.isNull() || kind.isNull())
+        return std::nullopt;
+    return StoredBuoy{x.toFloat(), y.toFloat(), size.toDouble(), kind.toDouble(),
+                      topmark.isNull() ? 0.0 : topmark.toDouble()};
+}
+
+bool Whole32(double value)
+{
+    return std::isfinite(value) && std::fabs(value) <= static_cast<double>(INT32_MAX);
+}
+
+// The buoy on a picture at factor k. Every point a drawing reaches lies
+// within 8 units of the centre; a buoy reaching beyond the 32-bit twips
+// range, or a kind or flag beyond it, overflows.
+PlacedBuoy PlaceBuoyLine(const StoredBuoy &b, float k)
+{
+    const float x = b.xpos * k;
+    const float y = b.ypos * k;
+    const double reach = 8.0 * std::fabs(static_cast<double>(BuoyUnit(b.size, k)));
+    if (!Whole32(std::fabs(x) + reach) || !Whole32(std::fabs(y) + reach) || !Whole32(b.listptr) ||
+        !Whole32(b.topmark))
+        throw DbError(Overflow, QStringLiteral("Overflow"));
+    return PlaceStoredBuoy(b.xpos, b.ypos, b.size, b.listptr, b.topmark, k);
+}
+} // namespace
+
+BuoyForm::BuoyForm() : QuizForm(BuoyDesign()) {}
+
+void BuoyForm::CreateTopicControls(QWidget &client)
+{
+    Lpicture.Clear();
+    Blabel.Clear();
+    auto *day = new PictureBox(&client);
+    day->SetBackColor(BuoyColour::Blue);
+    PlaceControl(*day, 120, 120, 3015, 3000);
+    Lpicture.SetDesigned(0, day);
+    auto *night = new PictureBox(&client);
+    night->SetBackColor(BuoyColour::Black);
+    PlaceControl(*night, 3120, 120, 3015, 3000);
+    Lpicture.SetDesigned(1, night);
+
+    auto *seconds = new QLabel(&client);
+    PlaceControl(*seconds, 6240, 2280, 1335, 255);
+    Blabel.SetDesigned(0, seconds);
+
+    Ltimer = new QTimer(&client);
+    Ltimer->setInterval(TickInterval);
+    connect(Ltimer, &QTimer::timeout, this, [this] { Ltimer_Timer(); });
+}
+
+QRect BuoyForm::LayoutPictures(int scaleWidth, int scaleHeight)
+{
+    // Two pictures of the same size that touch; together as wide as the text line.
+    const double w = (scaleWidth - 1590) / 2.0;
+    const int h = scaleHeight - 1485;
+    PlaceControl(*Lpicture[0], 120, 120, w, h);
+    PlaceControl(*Lpicture[1], 120 + w, 120, w, h);
+    return QRect(120, 120, scaleWidth - 1590, h);
+}
+
+void BuoyForm::LayoutRightColumn(const QRect &)
+{
+    const PictureBox &night = *Lpicture[1];
+    const int left = ControlLeft(night) + ControlWidth(night) + 80;
+    for (const ActionDesign &a : design.actions)
+        if (a.column == Column::RightColumn)
+            MoveControl(*Action[a.index], left, a.place.y());
+    MoveControl(*Blabel[0], left, ControlTop(*Blabel[0]));
+    MoveControl(*Lcheck[0], left + 40, ControlTop(*Lcheck[0]));
+}
+
+void BuoyForm::StartDrawing()
+{
+    lights.Reset();
+    Action[LightModeButton]->setText(LightModeCaption(lights.LightMode()));
+    const PictureBox &day = *Lpicture[0];
+    pictureScale = BuoyPictureScale(ControlWidth(day), ControlHeight(day));
+}
+
+void BuoyForm::ClearPictures()
+{
+    Lpicture[0]->Cls();
+    Lpicture[1]->Cls();
+}
+
+void BuoyForm::DrawLine(const Recordset &row)
+{
+    // A row that cannot be drawn is reported on its own; the rows after it
+    // are drawn as usual.
+    Trap(Location(QStringLiteral("ShowData")), ErrorResume, [&] { DrawBuoy(row); });
+}
+
+void BuoyForm::DrawBuoy(const Recordset &row)
+{
+    const std::optional<StoredBuoy> stored = ReadBuoyLine(row);
+    if (!stored)
+        return;
+    const PlacedBuoy b = PlaceBuoyLine(*stored, pictureScale);
+    lights.Record(b.kind, b.x, b.y, b.s);
+    DrawBuoyKind(*Lpicture[0], b.kind, b.x, b.y, b.s, b.topmark, BuoyDrawingFor::Quiz);
+}
+
+void BuoyForm::Action_Own(int Index)
+{
+    if (Index == LightModeButton)
+        ChangeLightMode();
+}
+
+void BuoyForm::ChangeLightMode()
+{
+    IgnoreErrors([&] {
+        lights.ChangeLightMode();
+        if (QPushButton *button = Action[LightModeButton])
+            button->setText(LightModeCaption(lights.LightMode()));
+    });
+}
+
+void BuoyForm::Ltimer_Timer()
+{
+    if (!Lpicture[1] || !Blabel[0])
+        return;
+    IgnoreErrors([&] {
+        if (const std::optional<QString> seconds = lights.Tick(*Lpicture[1]))
+            Blabel[0]->setText(*seconds);
+    });
+}
+
+void BuoyForm::Form_Activate()
+{
+    if (Ltimer)
+        Ltimer->start();
+    QuizForm::Form_Activate();
+}
+
+void BuoyForm::Form_Deactivate()
+{
+    if (Ltimer)
+        Ltimer->stop();
+}
+
+void BuoyForm::Form_Unload()
+{
+    Form_Deactivate();
+    QuizForm::Form_Unload();
 }
