@@ -100,6 +100,9 @@ void Grid::SetFixedRows(int count)
     if (count < 0 || count > rows)
         throw std::out_of_range("Invalid number of fixed rows");
     fixedRows = count;
+    // Shown again from the first row below the headings, so that no row
+    // stays scrolled out of sight after the headings change.
+    topRow = fixedRows;
     UpdateScrollBars();
     Changed();
 }
