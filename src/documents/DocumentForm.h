@@ -1,8 +1,22 @@
 #pragma once
 
+#include "platform/ControlArray.h"
 #include "platform/Form.h"
+#include "platform/Grid.h"
 
-// The navigation documents window. Only its caption for now.
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The navigation documents window: one of the passage planning sheet, the
+// passage log and the navigation sheet as grids the user fills in a cell at
+// a time through an input box, and prints. Nothing is kept: choosing a
+// document, or closing the window, starts it blank again.
 class DocumentForm : public Form
 {
     Q_OBJECT
@@ -10,6 +24,50 @@ class DocumentForm : public Form
 public:
     DocumentForm();
 
+    // Kept for the whole run: the document last laid out (1 passage
+    // planning, 2 passage log, 4 navigation sheet).
+    long DocumentType = 0;
+
+    // Controls, rebuilt at every opening. Grid 0 is designed; a document
+    // loads its further grids.
+    ControlArray<Grid> Dgrid;
+    QMenu *FileMenu = nullptr;
+    std::array<QAction *, 2> Fmenu{}; // "&Print", "&Quit"
+    QMenu *DocumentMenu = nullptr;
+    std::array<QAction *, 3> Dmenu{}; // the three documents
+
+    // Removes the previous document's grids and lays out the document Sflag,
+    // fits the window's height to it and centres the window.
+    void BuildScreen(long Sflag);
+    // Offers the current cell of grid Gindex for a new value.
+    void EditGrid(long Gindex);
+    // Opens the print dialog on the document shown.
+    void PrintMe();
+
+    void Dmenu_Click(int Index);
+    void Fmenu_Click(int Index);
+    void Dgrid_Click(int Index);
+
+    // The print dialog belongs to a folder above this one; the program hands
+    // it in at start-up. It is called with 2 passage planning, 3 passage log
+    // or 4 navigation sheet.
+    using PrintDialog = std::function<void(long ModeFlag)>;
+    static void SetPrintDialog(PrintDialog dialog);
+
+    // The window's inner width and outer height, twips.
+    int ScaleWidth() const;
+    int OuterHeight() const;
+    void SetOuterHeight(int height);
+
 protected:
-    void CreateControls() override {}
+    void CreateControls() override;
+    void Form_Load() override;
+    void Form_Resize() override;
+
+private:
+    void LayOutGrid(int index, long Sflag);
+    void ConnectGrid(int index);
+
+    QPointer<QMenuBar> menuBar;
+    QPointer<QWidget> client;
 };

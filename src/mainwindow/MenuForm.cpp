@@ -20,6 +20,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
+#include "printing/CopyForm.h"
 #include "quiz/TopicRegistry.h"
 #include "reference/BeaufortForm.h"
 #include "reference/YachtForm.h"
@@ -143,6 +144,7 @@ MenuForm::MenuForm()
     setWindowTitle(QStringLiteral("Main Menu"));
     setFont(FormFont());
     RegisterQuizWindows();
+    RegisterPrintDialog();
     Mtimer.setInterval(100);
     Ltimer.setInterval(100);
     CreateControls();

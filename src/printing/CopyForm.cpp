@@ -1,0 +1,299 @@
+#include "printing/CopyForm.h"
+
+#include "core/ReportError.h"
+#include "core/WindowServices.h"
+#include "documents/DocumentForm.h"
+#include "platform/Controls.h"
+#include "platform/MsgBox.h"
+#include "platform/Printer.h"
+#include "platform/Rounding.h"
+#include "platform/Twips.h"
+#include "printing/FormatDate.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QShowEvent>
+
+namespace {
+constexpr int ClientWidth = 5895;
+constexpr int OuterHeight = 2475;
+// The title bar and borders of a dialog without a menu bar.
+constexpr int FrameHeight = 420;
+constexpr long Black = 0;
+// Page header, the main window's font in millimetres, a start at the current
+// y, column gaps, bold headings, lines between the columns and under the rows.
+constexpr long DocumentFlags = PrintEngine::PageHeader | PrintEngine::WindowFont | PrintEngine::StartAtCurrentY
+                               | PrintEngine::ColumnGaps | PrintEngine::BoldHeadings | PrintEngine::ColumnLines
+                               | PrintEngine::RowLines;
+static_assert(DocumentFlags == 6191);
+
+// The value of the number the text begins with, 0 when it begins with none.
+double LeadingNumber(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)"));
+    const QRegularExpressionMatch match = number.match(text);
+    return match.hasMatch() ? match.captured(0).trimmed().toDouble() : 0;
+}
+} // namespace
+
+CopyForm::CopyForm() : Form(QStringLiteral("Durvanel - Print Report"), 17000, true), Engine(PrinterInUse())
+{
+    Engine.ScalingChosen = [this] {
+        return IsLoaded() && Coption[0]->isEnabled() && Coption[1]->isChecked();
+    };
+}
+
+void CopyForm::CreateControls()
+{
+    Plist = new QListWidget(this);
+    PlaceControl(*Plist, 120, 120, 3735, 840);
+    connect(Plist, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            Plist_Click(0);
+    });
+
+    Cframe = new QGroupBox(this);
+    PlaceControl(*Cframe, 3960, 0, 1815, 1335);
+    CopyLabel = new QLabel(QStringLiteral("Copies"), Cframe);
+    PlaceControl(*CopyLabel, 120, 240, 975, 255);
+    CopyText = new QLineEdit(QStringLiteral("1"), Cframe);
+    PlaceControl(*CopyText, 1320, 240, 375, 285);
+    CopyText->installEventFilter(this);
+    Coption[0] = new QRadioButton(QStringLiteral("&Truncate"), Cframe);
+    PlaceControl(*Coption[0], 120, 600, 1455, 255);
+    Coption[1] = new QRadioButton(QStringLiteral("&Scale"), Cframe);
+    PlaceControl(*Coption[1], 120, 960, 1455, 255);
+    Coption[1]->setChecked(true);
+
+    Action[1] = new QPushButton(QStringLiteral("&Cancel"), this);
+    PlaceControl(*Action[1], 120, 1560, 1815, 375);
+    Action[2] = new QPushButton(QStringLiteral("&Setup"), this);
+    PlaceControl(*Action[2], 2040, 1560, 1815, 375);
+    Action[0] = new QPushButton(QStringLiteral("&Print"), this);
+    PlaceControl(*Action[0], 3960, 1560, 1815, 375);
+    for (int i = 0; i < 3; ++i)
+        connect(Action[i], &QPushButton::clicked, this, [this, i] { Action_Click(i); });
+    SetDefaultButton(Action[0]);
+    SetCancelButton(Action[1]);
+
+    setFixedSize(Twips::ToPixelsX(ClientWidth), Twips::ToPixelsY(OuterHeight - FrameHeight));
+}
+
+void CopyForm::ShowCopy(long ModeFlag)
+{
+    Load();
+    PrintMode = ModeFlag;
+    IgnoreErrors([this] { setFixedSize(width(), Twips::ToPixelsY(OuterHeight - FrameHeight)); });
+    setWindowModality(Qt::ApplicationModal);
+    exec();
+    setWindowModality(Qt::NonModal);
+}
+
+void CopyForm::Form_Load()
+{
+    IgnoreErrors([this] { CentreForm(*this); });
+    BuildList();
+}
+
+bool CopyForm::event(QEvent *e)
+{
+    // The dialog measures when it is shown, not again each time a message
+    // box or the setup dialog over it closes.
+    if (e->type() == QEvent::WindowActivate)
+        return QDialog::event(e);
+    return Form::event(e);
+}
+
+void CopyForm::showEvent(QShowEvent *e)
+{
+    Form::showEvent(e);
+    if (!e->spontaneous() && IsLoaded())
+        Form_Activate();
+}
+
+void CopyForm::Form_Activate()
+{
+    IgnoreErrors([this] { Action[0]->setEnabled(true); });
+    Engine.RequiredWidth = CheckTruncate();
+}
+
+bool CopyForm::Form_QueryUnload()
+{
+    Action_Click(1);
+    return true;
+}
+
+bool CopyForm::eventFilter(QObject *watched, QEvent *e)
+{
+    if (watched == CopyText && e->type() == QEvent::FocusIn)
+        CopyText_GotFocus();
+    return Form::eventFilter(watched, e);
+}
+
+void CopyForm::CopyText_GotFocus() { SelectText(CopyText); }
+
+void CopyForm::BuildList()
+{
+    IgnoreErrors([this] {
+        Plist->clear();
+        Plist->addItem(QStringLiteral("Default system printer"));
+        for (const PrinterInfo &printer : Printers())
+            Plist->addItem(printer.DriverName + QLatin1Char('/') + printer.DeviceName + QLatin1Char('/') + printer.Port);
+        Plist->setCurrentRow(0);
+    });
+}
+
+void CopyForm::Plist_Click(int Index)
+{
+    if (Index == 0)
+        Engine.RequiredWidth = CheckTruncate();
+}
+
+void CopyForm::UseSelectedPrinter()
+{
+    const int entry = Plist->currentRow();
+    if (entry == 0) {
+        PrinterInUse().Use(DefaultPrinter());
+    } else if (entry > 0) {
+        const std::vector<PrinterInfo> printers = Printers();
+        if (entry - 1 < static_cast<int>(printers.size()))
+            PrinterInUse().Use(printers[static_cast<size_t>(entry - 1)]);
+    }
+}
+
+float CopyForm::CheckTruncate()
+{
+    IgnoreErrors([this] {
+        Coption[1]->setChecked(true);
+        Coption[0]->setEnabled(false);
+        Coption[1]->setEnabled(false);
+    });
+    IgnoreErrors([this] { UseSelectedPrinter(); });
+    Printer &printer = PrinterInUse();
+    const int unit = printer.ScaleMode();
+    IgnoreErrors([&] { printer.SetScaleMode(Printer::UnitTwips); });
+
+    float W = 0;
+    if (PrintMode >= 2 && PrintMode <= 4) {
+        IgnoreErrors([&] {
+            const Grid *grid = FormInstance<DocumentForm>().Dgrid[0];
+            if (!grid)
+                return;
+            for (int c = 0; c < grid->Cols(); ++c)
+                if (grid->ColWidth(c) > 1)
+                    W += static_cast<float>(grid->ColWidth(c)) + 128.4f;
+        });
+    }
+    if (W != 0) {
+        W *= 1.15f;
+        if (W > static_cast<float>(printer.Width()))
+            IgnoreErrors([this] {
+                Coption[0]->setEnabled(true);
+                Coption[1]->setEnabled(true);
+            });
+    }
+    IgnoreErrors([&] { printer.SetScaleMode(unit); });
+    return W;
+}
+
+void CopyForm::PrinterSetup()
+{
+    try {
+        UseSelectedPrinter();
+        ShowPrintSetup(PrinterInUse(), this);
+        Engine.RequiredWidth = CheckTruncate();
+    } catch (const std::exception &) {
+    }
+}
+
+void CopyForm::Action_Click(int Index)
+{
+    switch (Index) {
+    case 0:
+        PrintThis();
+        break;
+    case 1:
+        Engine.PrintStop = true;
+        hide();
+        break;
+    case 2:
+        PrinterSetup();
+        break;
+    default:
+        break;
+    }
+}
+
+QString CopyForm::ReportTitle(long Mode)
+{
+    QString name;
+    switch (Mode) {
+    case 2:
+        name = QStringLiteral("Passage Planning");
+        break;
+    case 3:
+        name = QStringLiteral("Passage Log");
+        break;
+    case 4:
+        name = QStringLiteral("Navigation Sheet");
+        break;
+    default:
+        break;
+    }
+    return name + QStringLiteral(" [Printed On ") + FormatDate(QStringLiteral("T"), 0) + QStringLiteral("]");
+}
+
+void CopyForm::PrintThis()
+{
+    const double v = LeadingNumber(CopyText->text());
+    // A number that rounds to no copy, or to 100, is as far out of range.
+    const long copies = RoundHalfEven(v);
+    if (!(v > 0) || !(v < 100) || copies < 1 || copies > 99) {
+        MsgBox(QStringLiteral("Copies Must Be In The Range 1 to 99"), MsgBoxStyle::Information, QStringLiteral("Help"));
+        return;
+    }
+    IgnoreErrors([this] { UseSelectedPrinter(); });
+
+    Printer &printer = PrinterInUse();
+    IgnoreErrors([&] { printer.SetScaleMode(Printer::UnitMillimetres); });
+    IgnoreErrors([&] { printer.SetDrawWidth(2); });
+    IgnoreErrors([&] { printer.Box(1, 10, printer.ScaleWidth(), printer.ScaleHeight(), Black); });
+    IgnoreErrors([&] { printer.SetCurrentY(20); });
+
+    if (PrintMode >= 2 && PrintMode <= 4) {
+        const QString title = ReportTitle(PrintMode);
+        IgnoreErrors([this] { Action[0]->setEnabled(false); });
+        const DocumentForm &document = FormInstance<DocumentForm>();
+        bool cancelled = false;
+        const int last = document.Dgrid.UBound();
+        for (int i = 0; i <= last && !cancelled; ++i) {
+            Grid *grid = document.Dgrid[i];
+            if (!grid)
+                continue;
+            // PrintGrid returns once the grid is printed or stopped.
+            Engine.PrintGrid(*grid, static_cast<short>(copies), title, DocumentFlags);
+            cancelled = Engine.Stopped;
+        }
+        if (!cancelled && Coption[1]->isChecked()) {
+            IgnoreErrors([&] { printer.SetDrawWidth(2); });
+            IgnoreErrors([&] {
+                const double x = printer.ScaleWidth() - 25;
+                printer.Line(x, 10, x, printer.ScaleHeight(), Black);
+            });
+        }
+        IgnoreErrors([this] { Action[0]->setEnabled(true); });
+    }
+    IgnoreErrors([&] { printer.EndDoc(); });
+    hide();
+}
+
+void RegisterPrintDialog()
+{
+    DocumentForm::SetPrintDialog([](long ModeFlag) { FormInstance<CopyForm>().ShowCopy(ModeFlag); });
+}

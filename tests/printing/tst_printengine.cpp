@@ -1,0 +1,619 @@
+#include "core/Global.h"
+#include "core/ReportError.h"
+#include "platform/Grid.h"
+#include "platform/MsgBox.h"
+#include "platform/Printer.h"
+#include "platform/Twips.h"
+#include "printing/PrintEngine.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+constexpr long DialogFlags = 6191;
+constexpr float TwipsPerMm = 56.7f;
+constexpr long Red = 0x0000FF;
+
+// A page 150 mm wide and 100 mm high, all of it printable.
+PrinterInfo TestPrinter(bool colour = true, double width = 150, double height = 100)
+{
+    return PrinterInfo{QStringLiteral("Test driver"), QStringLiteral("Test printer"), QStringLiteral("LPT1:"),
+                       QPageLayout(QPageSize(QSizeF(width, height), QPageSize::Millimeter), QPageLayout::Portrait,
+                                   QMarginsF(), QPageLayout::Millimeter),
+                       colour};
+}
+
+struct Text {
+    int page;
+    QString text;
+    double x;
+    double y;
+    bool bold;
+};
+
+std::vector<Text> Texts(const PrintJob &job)
+{
+    std::vector<Text> texts;
+    for (size_t p = 0; p < job.pages.size(); ++p)
+        for (const PrintItem &item : job.pages[p])
+            if (item.kind == PrintItem::Text)
+                texts.push_back(Text{static_cast<int>(p) + 1, item.text, item.from.x(), item.from.y(), item.font.bold()});
+    return texts;
+}
+
+std::vector<PrintItem> Items(const PrintJob &job, PrintItem::Kind kind)
+{
+    std::vector<PrintItem> items;
+    for (const auto &page : job.pages)
+        for (const PrintItem &item : page)
+            if (item.kind == kind)
+                items.push_back(item);
+    return items;
+}
+
+const Text *Find(const std::vector<Text> &texts, const QString &text)
+{
+    for (const Text &t : texts)
+        if (t.text == text)
+            return &t;
+    return nullptr;
+}
+
+bool Near(const QRectF &a, const QRectF &b)
+{
+    return qAbs(a.left() - b.left()) < 1e-3 && qAbs(a.top() - b.top()) < 1e-3 && qAbs(a.right() - b.right()) < 1e-3
+           && qAbs(a.bottom() - b.bottom()) < 1e-3;
+}
+
+int Count(const std::vector<Text> &texts, const QString &text)
+{
+    int n = 0;
+    for (const Text &t : texts)
+        n += t.text == text ? 1 : 0;
+    return n;
+}
+} // namespace
+
+class TestPrintEngine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        ResetGlobals();
+        ResetReportError();
+        Twips::SetTwipsPerPixel(15, 15);
+        boxes.clear();
+        SetMsgBoxHandler([this](const MsgBoxCall &call) {
+            boxes << call;
+            return MsgBoxAnswer::Ok;
+        });
+        jobs.clear();
+        printer = std::make_unique<Printer>();
+        printer->Use(TestPrinter());
+        printer->SetOutput([this](const PrintJob &job) { jobs.push_back(job); });
+        engine = std::make_unique<PrintEngine>(*printer);
+        engine->DoEvents = [] {};
+        window = new QWidget;
+        grid = new Grid(window);
+    }
+    void cleanup()
+    {
+        delete window;
+        engine.reset();
+        printer.reset();
+        SetMsgBoxHandler({});
+        Twips::ResetTwipsPerPixel();
+    }
+
+    void testPageIsAsMade()
+    {
+        printer->SetScaleMode(Printer::UnitMillimetres);
+        QCOMPARE(printer->ScaleWidth(), 150.0);
+        QCOMPARE(printer->ScaleHeight(), 100.0);
+    }
+
+    // The longest beginning that fits the limit (the cell width, times the
+    // lines a row of Theight holds); a line feed prints as a blank, a
+    // carriage return as a blank that ends the text. Limits are the printed
+    // widths of the texts named, so the cases hold for any font.
+    void truncate_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("fitting");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("fits-whole") << "abc" << "abcdefgh" << 0 << "abc";
+        QTest::addRow("cut-to-cell") << "abcdefgh" << "abcde" << 0 << "abcde";
+        QTest::addRow("line-feed-is-blank") << "ab\ncd" << "ab cd" << 0 << "ab cd";
+        QTest::addRow("carriage-return-ends") << "ab\rcd" << "abcdefgh" << 0 << "ab ";
+        QTest::addRow("nul-dropped") << QString("a") + QChar(0) + "b" << "abcdefgh" << 0 << "ab";
+        QTest::addRow("empty") << "" << "abc" << 0 << "";
+        QTest::addRow("nothing-fits") << "WWW" << "" << 0 << "";
+        // A row of three lines takes three cells' widths of text.
+        QTest::addRow("three-line-row") << "abcdabcdabcdabcd" << "abcd" << 3 << "abcdabcdabcd";
+        QTest::addRow("short-row-one-line") << "abcdefgh" << "abcde" << 1 << "abcde";
+    }
+    void truncate()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, fitting);
+        QFETCH(int, lines);
+        QFETCH(QString, expected);
+        printer->SetScaleMode(Printer::UnitMillimetres);
+        const float width = static_cast<float>(printer->TextWidth(fitting)) + 0.001f;
+        const float height = lines == 0 ? 0 : lines * static_cast<float>(printer->TextHeight("A")) + 0.01f;
+        QCOMPARE(engine->Truncate(text, width, height), expected);
+    }
+
+    // One page: header, a heading row in bold, then the ordinary rows one
+    // text line high, columns 30 mm wide with 2 mm gaps: code 1 from the
+    // cell's left, 4 centred, 7 right-aligned, any other from the left.
+    void onePageLayout()
+    {
+        MakeGrid(4, 4, 30);
+        const int codes[] = {1, 4, 7, 9};
+        for (int c = 0; c < 4; ++c) {
+            grid->SetColAlignment(c, codes[c]);
+            grid->SetFixedAlignment(c, codes[c]);
+            grid->SetTextMatrix(0, c, QStringLiteral("H%1").arg(c));
+            grid->SetTextMatrix(1, c, QStringLiteral("c%1").arg(c));
+        }
+        printer->SetScaleMode(Printer::UnitMillimetres);
+        printer->SetCurrentY(20);
+        engine->PrintGrid(*grid, 1, QStringLiteral("Report"), DialogFlags);
+        QVERIFY(engine->PrintStop);
+        QVERIFY(!engine->Stopped);
+        QVERIFY(grid->isEnabled());
+        QVERIFY(grid->Redraw());
+        const double t = printer->TextHeight("X");
+        // The next grid would start under this one's last row: the header
+        // (2t) under the start at 20, then four rows.
+        QVERIFY(qAbs(printer->CurrentY() - (20 + 6 * t)) < 1e-3);
+        const PrintJob job = EndJob();
+        QCOMPARE(job.pages.size(), size_t(1));
+        const std::vector<Text> texts = Texts(job);
+
+        const Text *page = Find(texts, "Page 1");
+        QVERIFY(page);
+        QCOMPARE(page->y, 0.0);
+        // The header in the main window's font, bold.
+        QVERIFY(page->bold);
+        QVERIFY(qAbs(page->x + Width("Page 1", true) - 150) < 1e-3);
+        const Text *title = Find(texts, "Report");
+        QVERIFY(title);
+        QCOMPARE(QPointF(title->x, title->y), QPointF(0, 0));
+
+        // Headings one header (2t) below the start at y 20.
+        const double headingY = 20 + 2 * t;
+        const double lefts[] = {0, 32, 64, 96};
+        for (int c = 0; c < 4; ++c) {
+            for (int r = 0; r < 2; ++r) {
+                const QString text = r == 0 ? QStringLiteral("H%1").arg(c) : QStringLiteral("c%1").arg(c);
+                const Text *found = Find(texts, text);
+                QVERIFY2(found, qPrintable(text));
+                QVERIFY(qAbs(found->y - (headingY + r * t)) < 1e-3);
+                QCOMPARE(found->bold, r == 0);
+                const double width = Width(text, r == 0);
+                double x = lefts[c];
+                if (codes[c] == 4)
+                    x = lefts[c] + (30 - width) / 2;
+                else if (codes[c] == 7)
+                    x = lefts[c] + 30 - width;
+                QVERIFY2(qAbs(found->x - x) < 1e-3, qPrintable(text));
+            }
+        }
+
+        // A line in the middle of every gap but after the last column, and
+        // one under every row from 1 mm across the page.
+        const std::vector<PrintItem> lines = Items(job, PrintItem::Line);
+        int columnLines = 0;
+        int rowLines = 0;
+        for (const PrintItem &line : lines) {
+            if (line.from.x() == line.to.x()) {
+                ++columnLines;
+                QVERIFY(line.from.x() == 31 || line.from.x() == 63 || line.from.x() == 95);
+            } else {
+                ++rowLines;
+                QCOMPARE(line.from.x(), 1.0);
+                QCOMPARE(line.to.x(), 150.0);
+            }
+        }
+        QCOMPARE(columnLines, 3 * 4);
+        QCOMPARE(rowLines, 4);
+        QVERIFY(!printer->FontBold());
+    }
+
+    // 40 rows on a 100 mm page: after the row that passes the page bottom a
+    // new page opens with the header and the heading row; every ordinary row
+    // once per copy, each copy from a new page.
+    void pagesAndCopies_data()
+    {
+        QTest::addColumn<int>("copies");
+        QTest::addRow("one-copy") << 1;
+        QTest::addRow("three-copies") << 3;
+    }
+    void pagesAndCopies()
+    {
+        QFETCH(int, copies);
+        MakeGrid(40, 2, 30);
+        grid->SetTextMatrix(0, 0, QStringLiteral("Time"));
+        for (int r = 1; r < 40; ++r)
+            grid->SetTextMatrix(r, 0, QStringLiteral("row%1").arg(r));
+        engine->PrintGrid(*grid, static_cast<short>(copies), QStringLiteral("Log"), DialogFlags & ~4L);
+        const PrintJob job = EndJob();
+        const std::vector<Text> texts = Texts(job);
+        for (int r = 1; r < 40; ++r)
+            QCOMPARE(Count(texts, QStringLiteral("row%1").arg(r)), copies);
+
+        const double t = printer->TextHeight("X");
+        const double b = 100 - 2 * t;
+        const int pages = static_cast<int>(job.pages.size());
+        QVERIFY(pages >= 2 * copies);
+        QCOMPARE(Count(texts, "Time"), pages);
+        int copyStarts = 0;
+        for (int p = 1; p <= pages; ++p) {
+            std::vector<Text> onPage;
+            for (const Text &text : texts)
+                if (text.page == p)
+                    onPage.push_back(text);
+            QVERIFY(onPage.size() >= 3);
+            QCOMPARE(onPage[0].text, QStringLiteral("Page %1").arg(p));
+            QCOMPARE(onPage[1].text, QString("Log"));
+            QCOMPARE(onPage[2].text, QString("Time"));
+            // No row begins below the page's last row top.
+            for (const Text &text : onPage)
+                QVERIFY(text.y <= b + t + 1e-3);
+            copyStarts += onPage.size() > 3 && onPage[3].text == "row1" ? 1 : 0;
+        }
+        QCOMPARE(copyStarts, copies);
+    }
+
+    // "&Cancel" during printing: no further rows, the job discarded, the
+    // grid's widths back and the grid enabled again.
+    void cancelDiscardsTheJob()
+    {
+        MakeGrid(20, 3, 60);
+        for (int r = 1; r < 20; ++r)
+            grid->SetTextMatrix(r, 0, QStringLiteral("row%1").arg(r));
+        int rows = 0;
+        int stillDisabled = 0;
+        engine->DoEvents = [&] {
+            stillDisabled += grid->isEnabled() ? 0 : 1;
+            if (++rows == 5)
+                engine->PrintStop = true;
+        };
+        engine->ScalingChosen = [] { return true; };
+        engine->RequiredWidth = 2 * 150 * TwipsPerMm;
+        engine->PrintGrid(*grid, 2, QStringLiteral("Log"), DialogFlags | PrintEngine::EndJob);
+        QCOMPARE(rows, 5);
+        QCOMPARE(stillDisabled, 5);
+        QVERIFY(engine->Stopped);
+        QVERIFY(engine->PrintStop);
+        QVERIFY(!printer->JobOpen());
+        printer->EndDoc();
+        QVERIFY(jobs.empty());
+        QVERIFY(grid->isEnabled());
+        QVERIFY(grid->Redraw());
+        for (int c = 0; c < 3; ++c)
+            QCOMPARE(grid->ColWidth(c), 3402);
+    }
+
+    void endJobFlagSendsThePages()
+    {
+        MakeGrid(4, 2, 30);
+        grid->SetTextMatrix(1, 0, QStringLiteral("sent"));
+        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags | PrintEngine::EndJob);
+        QCOMPARE(jobs.size(), size_t(1));
+        QVERIFY(Find(Texts(jobs[0]), "sent"));
+        QVERIFY(!printer->JobOpen());
+    }
+
+    // Scaling to the page: a document twice the printable width prints
+    // with half the column widths and a font whose sample text is at most
+    // half as wide; the grid gets its own widths back exactly.
+    void scaledToThePage()
+    {
+        MakeGrid(4, 3, 0);
+        const int widths[] = {3001, 2999, 4567};
+        for (int c = 0; c < 3; ++c) {
+            grid->SetColWidth(c, widths[c]);
+            grid->SetTextMatrix(1, c, QStringLiteral("v%1").arg(c));
+        }
+        printer->SetScaleMode(Printer::UnitMillimetres);
+        printer->SetFontName(QStringLiteral("DejaVu Sans"));
+        printer->SetFontSize(8.25);
+        const double before = printer->TextWidth("Hello World");
+        engine->ScalingChosen = [] { return true; };
+        engine->RequiredWidth = 2 * 150 * TwipsPerMm;
+        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags & ~2L);
+        const std::vector<Text> texts = Texts(EndJob());
+        // Halved widths, rounded half to even: 1500 (1500.5), 1500 (1499.5).
+        QVERIFY(qAbs(Find(texts, "v1")->x - (1500 / 56.7 + 2)) < 1e-3);
+        QVERIFY(qAbs(Find(texts, "v2")->x - (3000 / 56.7 + 4)) < 1e-3);
+        const double after = printer->TextWidth("Hello World");
+        QVERIFY(after <= before / 2 + 1e-6);
+        QVERIFY(after > before / 2 * 0.9);
+        for (int c = 0; c < 3; ++c)
+            QCOMPARE(grid->ColWidth(c), widths[c]);
+    }
+
+    // Unscaled when the dialog's options do not choose it.
+    void notScaledUnlessChosen()
+    {
+        MakeGrid(4, 3, 40);
+        grid->SetTextMatrix(1, 2, QStringLiteral("v2"));
+        engine->ScalingChosen = [] { return false; };
+        engine->RequiredWidth = 2 * 150 * TwipsPerMm;
+        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags);
+        QVERIFY(qAbs(Find(Texts(EndJob()), "v2")->x - (2 * 2268 / 56.7 + 4)) < 1e-3);
+    }
+
+    // 30 mm columns on a 100 mm page: the column that begins at 96 mm is
+    // printed, the one after it not; a column of 1 mm or less prints no
+    // text but takes its width and gap.
+    void columnsAtThePageEdge()
+    {
+        printer->Use(TestPrinter(true, 100, 100));
+        MakeGrid(4, 6, 30);
+        grid->SetColWidth(1, 50);
+        for (int c = 0; c < 6; ++c)
+            grid->SetTextMatrix(1, c, QStringLiteral("v%1").arg(c));
+        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags);
+        const std::vector<Text> texts = Texts(EndJob());
+        QVERIFY(!Find(texts, "v1"));
+        const double narrow = 50 / 56.7;
+        QVERIFY(qAbs(Find(texts, "v2")->x - (32 + narrow + 2)) < 1e-3);
+        QVERIFY(Find(texts, "v4"));
+        QVERIFY(qAbs(Find(texts, "v4")->x - (32 * 3 + narrow + 2)) < 1e-3);
+        QVERIFY(!Find(texts, "v5"));
+    }
+
+    // Rows three text lines high wrap their texts: one of exactly three
+    // lines prints all three, one of four its first three. Centred and
+    // right-aligned lines each stay inside their cell.
+    void wrappedRows_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addRow("left") << 1;
+        QTest::addRow("centred") << 4;
+        QTest::addRow("right") << 7;
+    }
+    void wrappedRows()
+    {
+        QFETCH(int, code);
+        MakeGrid(4, 2, 0);
+        printer->SetScaleMode(Printer::UnitMillimetres);
+        printer->SetFontName(QStringLiteral("DejaVu Sans"));
+        printer->SetFontSize(10);
+        const double lineHeight = printer->TextHeight("A");
+        for (int r = 0; r < 4; ++r)
+            grid->SetRowHeight(r, static_cast<int>(3.5 * lineHeight * 56.7));
+        // Two words never share a line; four words of a row pass the cut
+        // to three cells' width whole.
+        const double cell = printer->TextWidth("wwwwww") / 0.6;
+        grid->SetColWidth(0, static_cast<int>(cell * 56.7));
+        grid->SetColWidth(1, static_cast<int>(cell * 56.7));
+        grid->SetColAlignment(1, code);
+        grid->SetTextMatrix(1, 1, QStringLiteral("aa bb cc"));
+        grid->SetTextMatrix(2, 1, QStringLiteral("wwwwww xxxxxx wwwwww"));
+        grid->SetTextMatrix(3, 1, QStringLiteral("wwwwww xxxxxx wwwwww xxxxxx"));
+        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags & ~(2L | 4L));
+        const std::vector<Text> texts = Texts(EndJob());
+        const double left = grid->ColWidth(0) / 56.7 + 2;
+        const double right = left + grid->ColWidth(1) / 56.7;
+        QStringList printed;
+        for (const Text &text : texts) {
+            if (text.x + 1e-3 < left || text.text.startsWith("Page") || text.text == "Log")
+                continue;
+            printed << text.text;
+            QVERIFY2(text.x + printer->TextWidth(text.text) <= right + 1e-3, qPrintable(text.text));
+            if (code == 4)
+                QVERIFY(qAbs(text.x - (left + right - printer->TextWidth(text.text)) / 2) < 1e-3);
+            if (code == 7)
+                QVERIFY(qAbs(text.x + printer->TextWidth(text.text) - right) < 1e-3);
+        }
+        QCOMPARE(printed, (QStringList{"aa bb cc", "wwwwww", "xxxxxx", "wwwwww", "wwwwww", "xxxxxx", "wwwwww"}));
+    }
+
+    // A grid of two rows has no row height to read: one text line a row,
+    // with no message.
+    void gridOfTwoRows()
+    {
+        MakeGrid(2, 2, 30);
+        grid->SetTextMatrix(1, 0, QStringLiteral("only"));
+        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags);
+        QVERIFY(Find(Texts(EndJob()), "only"));
+        QVERIFY(boxes.isEmpty());
+    }
+
+    // Row fonts from their first cell; rows start at the current x in whole
+    // millimetres, halves to even.
+    void rowFontAndStart_data()
+    {
+        QTest::addColumn<double>("currentX");
+        QTest::addColumn<double>("x0");
+        QTest::addRow("half-down") << 2.5 << 2.0;
+        QTest::addRow("half-up") << 3.5 << 4.0;
+        QTest::addRow("below-half") << 7.4 << 7.0;
+    }
+    void rowFontAndStart()
+    {
+        QFETCH(double, currentX);
+        QFETCH(double, x0);
+        MakeGrid(4, 2, 30);
+        grid->SetTextMatrix(1, 1, QStringLiteral("plain"));
+        grid->SetTextMatrix(2, 1, QStringLiteral("styled"));
+        grid->SetRow(2);
+        grid->SetCol(0);
+        grid->SetCellFontBold(true);
+        grid->SetCellFontItalic(true);
+        printer->SetScaleMode(Printer::UnitMillimetres);
+        printer->SetCurrentX(currentX);
+        engine->PrintGrid(*grid, 1, QStringLiteral("Log"),
+                          PrintEngine::RowFontFromCell | PrintEngine::StartAtCurrentX | PrintEngine::WindowFont);
+        const PrintJob job = EndJob();
+        const std::vector<Text> texts = Texts(job);
+        QVERIFY(!Find(texts, "plain")->bold);
+        QVERIFY(Find(texts, "styled")->bold);
+        QVERIFY(qAbs(Find(texts, "styled")->x - (x0 + 30)) < 1e-3);
+        for (const PrintItem &item : job.pages[0])
+            if (item.text == "styled")
+                QVERIFY(item.font.italic());
+    }
+
+    void getPrintStyle_data()
+    {
+        QTest::addColumn<long>("colour");
+        QTest::addColumn<int>("style");
+        QTest::addRow("dark-blue") << 0x800000L << 4;
+        QTest::addRow("blue") << 0xFF0000L << 4;
+        QTest::addRow("dark-green") << 0x008000L << 3;
+        QTest::addRow("green") << 0x00FF00L << 3;
+        QTest::addRow("dark-cyan") << 0x808000L << 5;
+        QTest::addRow("cyan") << 0xFFFF00L << 5;
+        QTest::addRow("dark-red") << 0x000080L << 2;
+        QTest::addRow("red") << 0x0000FFL << 2;
+        QTest::addRow("dark-magenta") << 0x800080L << 6;
+        QTest::addRow("magenta") << 0xFF00FFL << 6;
+        QTest::addRow("brown") << 0x008080L << 7;
+        QTest::addRow("yellow") << 0x00FFFFL << 7;
+        QTest::addRow("white") << 0xFFFFFFL << 0;
+        QTest::addRow("black") << 0x000000L << 0;
+        QTest::addRow("grey") << 0x808080L << 0;
+        QTest::addRow("light-grey") << 0xC0C0C0L << 0;
+    }
+    void getPrintStyle()
+    {
+        QFETCH(long, colour);
+        QFETCH(int, style);
+        QCOMPARE(PrintEngine::GetPrintStyle(colour), style);
+    }
+
+    void setFontSize_data()
+    {
+        QTest::addColumn<float>("ratio");
+        QTest::addRow("ratio-one") << 1.0f;
+        QTest::addRow("ratio-one-and-a-half") << 1.5f;
+        QTest::addRow("ratio-three") << 3.0f;
+    }
+    void setFontSize()
+    {
+        QFETCH(float, ratio);
+        printer->SetFontSize(12);
+        const double before = printer->TextWidth("Hello World");
+        engine->SetFontSize(ratio);
+        const double after = printer->TextWidth("Hello World");
+        QVERIFY(after <= before / ratio + 1e-9);
+        if (ratio == 1.0f) {
+            QCOMPARE(printer->FontSize(), 12.0);
+        } else {
+            // The size one step larger was still too wide.
+            printer->SetFontSize(printer->FontSize() + 0.1);
+            QVERIFY(printer->TextWidth("Hello World") > before / ratio);
+        }
+    }
+
+    // A ratio no font size reaches ends after its 1001 steps, the font as
+    // small as the printer takes it.
+    void setFontSizeUnreachable()
+    {
+        printer->SetFontSize(8.25);
+        engine->SetFontSize(1e9f);
+        QVERIFY(printer->FontSize() > 0);
+        QVERIFY(printer->FontSize() < 0.1);
+    }
+
+    // Cell colours: a monochrome printer hatches the cell, from one gap
+    // right of its left edge to two gaps right of its right edge and 1 mm
+    // short of the row's foot; a colour printer fills the cell behind its
+    // text.
+    void cellColours_data()
+    {
+        QTest::addColumn<bool>("colour");
+        QTest::addRow("monochrome") << false;
+        QTest::addRow("colour") << true;
+    }
+    void cellColours()
+    {
+        QFETCH(bool, colour);
+        printer->Use(TestPrinter(colour));
+        MakeGrid(4, 2, 30);
+        grid->SetRow(1);
+        grid->SetCol(1);
+        grid->SetCellBackColor(Red);
+        grid->SetTextMatrix(1, 1, QStringLiteral("red"));
+        printer->SetFillStyle(Printer::FillTransparent);
+        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags | PrintEngine::CellColours);
+        const PrintJob job = EndJob();
+        const double t = printer->TextHeight("X");
+        const double y = Find(Texts(job), "red")->y;
+        if (colour) {
+            const std::vector<PrintItem> boxesDrawn = Items(job, PrintItem::FilledBox);
+            QCOMPARE(boxesDrawn.size(), size_t(1));
+            QCOMPARE(boxesDrawn[0].colour, Red);
+            QVERIFY(Near(QRectF(boxesDrawn[0].from, boxesDrawn[0].to), QRectF(QPointF(32, y), QPointF(62, y + t))));
+            // Drawn before the text it lies under.
+            bool boxFirst = false;
+            for (const PrintItem &item : job.pages[0]) {
+                if (item.kind == PrintItem::FilledBox)
+                    boxFirst = true;
+                if (item.text == "red")
+                    QVERIFY(boxFirst);
+            }
+        } else {
+            const std::vector<PrintItem> hatched = Items(job, PrintItem::Box);
+            QCOMPARE(hatched.size(), size_t(1));
+            QCOMPARE(hatched[0].fillStyle, 2);
+            QCOMPARE(hatched[0].colour, 0L);
+            QVERIFY(Near(QRectF(hatched[0].from, hatched[0].to), QRectF(QPointF(34, y), QPointF(66, y + t - 1))));
+            QCOMPARE(printer->FillStyle(), Printer::FillTransparent);
+        }
+    }
+
+private:
+    // A grid of rows, columns of the given width in millimetres (56.7 twips
+    // each), one heading row and rows shorter than two text lines.
+    void MakeGrid(int rows, int cols, int widthMm)
+    {
+        grid->SetRows(rows);
+        grid->SetCols(cols);
+        grid->SetFixedRows(1);
+        for (int c = 0; c < cols; ++c)
+            grid->SetColWidth(c, static_cast<int>(RoundWidth(widthMm)));
+        for (int r = 0; r < rows; ++r)
+            grid->SetRowHeight(r, 255);
+    }
+    static long RoundWidth(int mm) { return mm * 56.7 + 0.5; }
+
+    // A text's printed width in the printer's font, bold or not.
+    double Width(const QString &text, bool bold)
+    {
+        const bool was = printer->FontBold();
+        printer->SetFontBold(bold);
+        const double width = printer->TextWidth(text);
+        printer->SetFontBold(was);
+        return width;
+    }
+
+    PrintJob EndJob()
+    {
+        printer->EndDoc();
+        if (jobs.empty())
+            return PrintJob{};
+        PrintJob job = jobs.back();
+        return job;
+    }
+
+    std::unique_ptr<Printer> printer;
+    std::unique_ptr<PrintEngine> engine;
+    std::vector<PrintJob> jobs;
+    QList<MsgBoxCall> boxes;
+    QWidget *window = nullptr;
+    Grid *grid = nullptr;
+};
+
+QTEST_MAIN(TestPrintEngine)
+#include "tst_printengine.moc"
