@@ -5,7 +5,7 @@ NORVANTA_PACKAGES=(
   qt6-base-dev qt6-tools-dev qt6-multimedia-dev qt6-svg-dev libsqlite3-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libbenchmark-dev
-  xvfb xauth fonts-dejavu-core poppler-utils
+  xvfb xauth fonts-dejavu-core fonts-dejavu-extra poppler-utils
   libqt6sql6-sqlite x11-utils
 )
 

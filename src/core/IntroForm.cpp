@@ -5,6 +5,7 @@
 #include "core/ReportError.h"
 #include "core/WindowServices.h"
 #include "data/Database.h"
+#include "platform/MenuBar.h"
 #include "platform/Controls.h"
 #include "platform/Twips.h"
 
@@ -47,7 +48,7 @@ QString IntroForm::Paragraph(int index, int windowMode)
 
 void IntroForm::CreateControls()
 {
-    auto *menuBar = new QMenuBar(this);
+    auto *menuBar = CreateMenuBar(this);
     FileMenu = menuBar->addMenu(QStringLiteral("&File"));
     Fmenu[0] = FileMenu->addAction(QStringLiteral("&Quit"));
     connect(Fmenu[0], &QAction::triggered, this, [this] { Fmenu_Click(0); });

@@ -4,6 +4,7 @@
 #include "core/ReportError.h"
 #include "core/WindowServices.h"
 #include "data/Database.h"
+#include "platform/MenuBar.h"
 #include "platform/Controls.h"
 #include "platform/MousePointer.h"
 #include "platform/Twips.h"
@@ -33,7 +34,7 @@ UserForm::UserForm() : Form(QStringLiteral("User Options"), 1000, false)
 
 void UserForm::CreateControls()
 {
-    auto *menuBar = new QMenuBar(this);
+    auto *menuBar = CreateMenuBar(this);
     FileMenu = menuBar->addMenu(QStringLiteral("&File"));
     Fmenu[0] = FileMenu->addAction(QStringLiteral("&Save"));
     Fmenu[1] = FileMenu->addAction(QStringLiteral("&Quit"));

@@ -8,3 +8,12 @@ QFont FormFont(bool bold)
     font.setBold(bold);
     return font;
 }
+
+QFont MenuFont()
+{
+    // Menu bars keep the system's menu font, never a window's bold text, and
+    // the narrow cut lets a window's menus fit its designed width.
+    QFont font = FormFont(false);
+    font.setStretch(QFont::SemiCondensed);
+    return font;
+}

@@ -1,5 +1,6 @@
 #include "quiz/MenuClient.h"
 
+#include "platform/MenuBar.h"
 #include "platform/Form.h"
 #include "platform/Twips.h"
 
@@ -10,8 +11,7 @@ MenuClient CreateMenuClient(Form &form, const QStringList &menuTitles, int clien
     MenuClient parts;
     const int width = Twips::ToPixelsX(clientWidthTwips);
     const int height = Twips::ToPixelsY(clientHeightTwips);
-    parts.menuBar = new QMenuBar(&form);
-    parts.menuBar->setNativeMenuBar(false);
+    parts.menuBar = CreateMenuBar(&form);
     for (const QString &title : menuTitles)
         parts.menus << parts.menuBar->addMenu(title);
     const int barHeight = parts.menuBar->sizeHint().height();

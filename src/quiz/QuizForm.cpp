@@ -4,6 +4,7 @@
 #include "core/ReportError.h"
 #include "core/WindowServices.h"
 #include "data/Database.h"
+#include "platform/MenuBar.h"
 #include "platform/Controls.h"
 #include "platform/MousePointer.h"
 #include "platform/MsgBox.h"
@@ -75,8 +76,7 @@ void QuizForm::CreateControls()
     Llabel.Clear();
     Lcheck.Clear();
 
-    menuBar = new QMenuBar(this);
-    menuBar->setNativeMenuBar(false);
+    menuBar = CreateMenuBar(this);
     FileMenu = menuBar->addMenu(QStringLiteral("&File"));
     const QStringList fileItems{QStringLiteral("&Shuffle"), QStringLiteral("&List"), QStringLiteral("&Statistics"),
                                 QStringLiteral("&Quit")};

@@ -3,6 +3,7 @@
 #include "core/Global.h"
 #include "core/ReportError.h"
 #include "core/WindowServices.h"
+#include "platform/MenuBar.h"
 #include "platform/Colour.h"
 #include "platform/Controls.h"
 #include "platform/Fonts.h"
@@ -49,8 +50,7 @@ void BeaufortForm::PlaceClient()
 void BeaufortForm::CreateControls()
 {
     Bgrid = nullptr;
-    menuBar = new QMenuBar(this);
-    menuBar->setNativeMenuBar(false);
+    menuBar = CreateMenuBar(this);
     FileMenu = menuBar->addMenu(QStringLiteral("&File"));
     const QStringList fileItems{QStringLiteral("&Shuffle"), QStringLiteral("&Cheat"), QStringLiteral("&Quit")};
     for (int i = 0; i < 3; ++i)
