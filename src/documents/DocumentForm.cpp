@@ -136,8 +136,10 @@ void DocumentForm::BuildScreen(long Sflag)
     for (int i = 1; i < static_cast<int>(layout.size()); ++i) {
         IgnoreErrors([&] {
             Grid *grid = Dgrid.Load(i);
-            const Grid &above = *Dgrid[i - 1];
-            MoveControl(*grid, ControlLeft(*grid), ControlTop(above) + ControlHeight(above) + Gap);
+            const Grid *above = Dgrid[i - 1];
+            if (!grid || !above)
+                return;
+            MoveControl(*grid, ControlLeft(*grid), ControlTop(*above) + ControlHeight(*above) + Gap);
             grid->show();
             ConnectGrid(i);
         });
@@ -146,8 +148,8 @@ void DocumentForm::BuildScreen(long Sflag)
         LayOutGrid(i, Sflag);
 
     IgnoreErrors([this] {
-        const Grid &last = *Dgrid[Dgrid.UBound()];
-        SetOuterHeight(ControlTop(last) + ControlHeight(last) + BelowGrids);
+        if (const Grid *last = Dgrid[Dgrid.UBound()])
+            SetOuterHeight(ControlTop(*last) + ControlHeight(*last) + BelowGrids);
     });
     IgnoreErrors([this] { CentreForm(*this); });
 }
