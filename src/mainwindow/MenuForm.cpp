@@ -213,6 +213,7 @@ void MenuForm::CreateControls()
 
 void MenuForm::CreateMenus()
 {
+    menuBar()->setFont(MenuFont());
     FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     const char *files[] = {"&Lights", "&Shapes", "&Buoys", "&Sounds", "&Collision", "&Meteorology", "&Parts Of Yacht",
                            "&Exit"};
