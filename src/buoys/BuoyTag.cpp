@@ -1,16 +1,8 @@
 #include "buoys/BuoyTag.h"
 
-#include <QRegularExpression>
+#include "platform/Val.h"
 
 namespace {
-// The decimal number at the start of the text, after any blanks.
-double leadingNumber(const QString &text)
-{
-    static const QRegularExpression number(QStringLiteral(R"(^\s*([-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?))"));
-    const QRegularExpressionMatch m = number.match(text);
-    return m.hasMatch() ? m.captured(1).toDouble() : 0.0;
-}
-
 // The text after the first occurrence of the mark; empty when it is missing.
 QString after(const QString &tag, QChar mark)
 {
@@ -28,8 +20,8 @@ BuoyTagValues ParseBuoyTag(const QString &tag)
 {
     BuoyTagValues values;
     const qsizetype backslash = tag.indexOf(QLatin1Char('\\'));
-    values.size = leadingNumber(backslash < 0 ? QString() : tag.left(backslash));
-    values.kind = leadingNumber(after(tag, QLatin1Char('\\')));
-    values.topmark = leadingNumber(after(tag, QLatin1Char('/')));
+    values.size = Val(backslash < 0 ? QString() : tag.left(backslash));
+    values.kind = Val(after(tag, QLatin1Char('\\')));
+    values.topmark = Val(after(tag, QLatin1Char('/')));
     return values;
 }

@@ -1,6 +1,6 @@
 #include "collisions/ColKinds.h"
 
-#include <QRegularExpression>
+#include "platform/Val.h"
 
 const std::array<const char *, CollisionKindCount> CollisionKindTexts = {
     "Mast",
@@ -33,21 +33,11 @@ const std::array<ColSizeChoice, 4> ColSizeChoices = {{
 
 QString ColTag(long size, long kind) { return QString::number(size) + QLatin1Char('\\') + QString::number(kind); }
 
-namespace {
-// The decimal number a text begins with, 0 when it begins with none.
-double leadingNumber(const QString &text)
-{
-    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
-    const QRegularExpressionMatch match = number.match(text);
-    return match.hasMatch() ? match.captured(0).toDouble() : 0.0;
-}
-} // namespace
-
 ColTagValues ParseColTag(const QString &tag)
 {
     const int slash = tag.indexOf(QLatin1Char('\\'));
     ColTagValues values;
-    values.size = leadingNumber(slash < 0 ? QString() : tag.left(slash));
-    values.kind = leadingNumber(tag.mid(slash + 1));
+    values.size = Val(slash < 0 ? QString() : tag.left(slash));
+    values.kind = Val(tag.mid(slash + 1));
     return values;
 }

@@ -5,8 +5,7 @@
 #include "data/Database.h"
 #include "platform/MousePointer.h"
 #include "platform/Rounding.h"
-
-#include <QRegularExpression>
+#include "platform/Val.h"
 
 #include <memory>
 
@@ -38,16 +37,7 @@ int SoundModeFrom(const QVariant &option1)
 {
     if (option1.isNull())
         return 0;
-    // The leading number of the text; blanks anywhere are passed over.
-    QString text = option1.toString();
-    text.remove(QRegularExpression(QStringLiteral("[ \\t\\n]")));
-    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eEdD][+-]?\\d+)?"));
-    const QRegularExpressionMatch match = number.match(text);
-    if (!match.hasMatch())
-        return 0;
-    QString digits = match.captured(0);
-    digits.replace(QLatin1Char('d'), QLatin1Char('e')).replace(QLatin1Char('D'), QLatin1Char('e'));
-    const double value = digits.toDouble();
+    const double value = Val(option1.toString());
     // Far outside the modes (or beyond any number) before rounding can overflow.
     if (!(value > -1 && value < SoundModeCount))
         return 0;

@@ -4,6 +4,7 @@
 #include "lights/LightRows.h"
 #include "platform/Controls.h"
 #include "platform/Rounding.h"
+#include "platform/Val.h"
 #include "quiz/MaintText.h"
 
 #include <QListWidget>
@@ -88,5 +89,5 @@ void MaintLightForm::WriteElement(Recordset &line, const MaintElement &element)
 {
     // The light's centre on the canvas, its radius from the tag text.
     SetLightLine(line, StoredLight(element.FillColor(), element.Width() / 2 + element.Left(),
-                                   element.Height() / 2 + element.Top(), ControlTag(element).toDouble()));
+                                   element.Height() / 2 + element.Top(), Val(ControlTag(element))));
 }

@@ -4,6 +4,7 @@
 #include "platform/Controls.h"
 #include "platform/MsgBox.h"
 #include "platform/Twips.h"
+#include "platform/Val.h"
 #include "reference/FitCaption.h"
 #include "reference/WindChill.h"
 
@@ -97,8 +98,8 @@ void ChillForm::Ctext_LostFocus(int Index)
 
 void ChillForm::GetWc()
 {
-    const double temperature = LeadingNumber(Ctext[0]->text());
-    const double wind = LeadingNumber(Ctext[1]->text());
+    const double temperature = Val(Ctext[0]->text());
+    const double wind = Val(Ctext[1]->text());
     const std::optional<double> chill = WindChill(temperature, wind);
     if (chill) {
         Ctext[2]->setText(ChillText(*chill));

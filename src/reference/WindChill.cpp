@@ -1,20 +1,8 @@
 #include "reference/WindChill.h"
 
-#include <QRegularExpression>
+#include "platform/Val.h"
 
 #include <cmath>
-
-double LeadingNumber(const QString &text)
-{
-    QString packed = text;
-    packed.remove(QRegularExpression(QStringLiteral("[ \\t]")));
-    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
-    const QRegularExpressionMatch match = number.match(packed);
-    if (!match.hasMatch())
-        return 0.0;
-    // Overflow gives an infinity, which the callers treat as out of range.
-    return match.captured(0).toDouble();
-}
 
 std::optional<double> WindChill(double temperature, double windKnots)
 {
@@ -36,7 +24,8 @@ QString ChillText(double value)
 
 QString LimitedInput(int box, const QString &text)
 {
-    const double value = LeadingNumber(text);
+    // A number beyond range reads as an infinity, which the limits catch.
+    const double value = Val(text);
     if (box == 0) {
         if (value < -50)
             return QStringLiteral("-50");

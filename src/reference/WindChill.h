@@ -4,13 +4,6 @@
 
 #include <optional>
 
-// The number a text begins with: blanks anywhere are passed over, "." is the
-// decimal point, a sign and an exponent may come with it, and the reading
-// stops at the first character that cannot go on with the number. A text
-// that does not begin with a number reads as 0. A number beyond the range of
-// a double reads as an infinity of its sign.
-double LeadingNumber(const QString &text);
-
 // The temperature felt in wind, degrees Celsius, from the air temperature in
 // degrees Celsius and the wind speed in knots; without wind the temperature
 // itself. Nothing when there is no answer: a negative wind speed, or numbers

@@ -1,17 +1,7 @@
 #include "shapes/ShapeRows.h"
 
 #include "data/Database.h"
-
-#include <QRegularExpression>
-
-namespace {
-double LeadingNumber(const QString &text)
-{
-    static const QRegularExpression number(QStringLiteral("^\\s*[-+]?(\\d+\\.?\\d*|\\.\\d+)([eE][-+]?\\d+)?"));
-    const QRegularExpressionMatch match = number.match(text);
-    return match.hasMatch() ? match.captured(0).trimmed().toDouble() : 0.0;
-}
-} // namespace
+#include "platform/Val.h"
 
 inline namespace ShapeTags {
 QString FormatPictureTag(int size, int kind)
@@ -24,7 +14,7 @@ PictureTag ParsePictureTag(const QString &tag)
     const qsizetype b = tag.indexOf(QLatin1Char('\\'));
     if (b < 0)
         throw DbError(5, QStringLiteral("Invalid procedure call or argument"));
-    return {LeadingNumber(tag.left(b)), LeadingNumber(tag.mid(b + 1))};
+    return {Val(tag.left(b)), Val(tag.mid(b + 1))};
 }
 } // namespace ShapeTags
 

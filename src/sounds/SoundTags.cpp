@@ -1,5 +1,7 @@
 #include "sounds/SoundTags.h"
 
+#include "platform/Val.h"
+
 const std::array<const char *, 8> SoundChoiceTexts = {
     "No Sound", "Horn", "Bell Stroke", "Bell Rapid", "Gong", "Whistle", "Silence", "Cycle",
 };
@@ -33,36 +35,13 @@ QString FormatSoundTag(long kind, long seconds, const QString &repetitions)
     return QString::number(kind) + QLatin1Char('\\') + QString::number(seconds) + QLatin1Char('/') + repetitions;
 }
 
-namespace {
-double LeadingNumber(const QString &text)
-{
-    int end = 0;
-    const int n = static_cast<int>(text.size());
-    if (end < n && (text[end] == QLatin1Char('-') || text[end] == QLatin1Char('+')))
-        ++end;
-    bool digits = false;
-    while (end < n && text[end].isDigit()) {
-        ++end;
-        digits = true;
-    }
-    if (end < n && text[end] == QLatin1Char('.')) {
-        ++end;
-        while (end < n && text[end].isDigit()) {
-            ++end;
-            digits = true;
-        }
-    }
-    return digits ? text.left(end).toDouble() : 0;
-}
-} // namespace
-
 SoundTagParts ParseSoundTag(const QString &tag)
 {
     const qsizetype p = tag.indexOf(QLatin1Char('\\'));
     const qsizetype q = tag.indexOf(QLatin1Char('/'));
     SoundTagParts parts;
-    parts.kind = LeadingNumber(tag.left(p < 0 ? 0 : p));
-    parts.seconds = LeadingNumber(p < 0 ? QString() : tag.mid(p + 1));
-    parts.repetitions = LeadingNumber(q < 0 ? QString() : tag.mid(q + 1));
+    parts.kind = Val(tag.left(p < 0 ? 0 : p));
+    parts.seconds = Val(p < 0 ? QString() : tag.mid(p + 1));
+    parts.repetitions = Val(q < 0 ? QString() : tag.mid(q + 1));
     return parts;
 }

@@ -10,41 +10,6 @@ class TestWindChill : public QObject
     Q_OBJECT
 
 private slots:
-    void leadingNumber_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::addRow("empty") << "" << 0.0;
-        QTest::addRow("whole") << "12" << 12.0;
-        QTest::addRow("followed-by-letters") << "12abc" << 12.0;
-        QTest::addRow("letters-only") << "abc" << 0.0;
-        QTest::addRow("letters-first") << "x12" << 0.0;
-        QTest::addRow("negative-decimal") << "-3.5" << -3.5;
-        QTest::addRow("plus-sign") << "+7" << 7.0;
-        QTest::addRow("point-first") << ".5" << 0.5;
-        QTest::addRow("exponent") << "1e2" << 100.0;
-        QTest::addRow("negative-exponent") << "25E-1" << 2.5;
-        QTest::addRow("exponent-without-digits") << "4e" << 4.0;
-        QTest::addRow("second-point-stops") << "2.5.1" << 2.5;
-        QTest::addRow("comma-stops") << "1,5" << 1.0;
-        QTest::addRow("blanks-anywhere") << " 1 2 .5 " << 12.5;
-        QTest::addRow("blank-after-sign") << "- 4" << -4.0;
-        QTest::addRow("sign-alone") << "-" << 0.0;
-        QTest::addRow("degree-sign-stops") << "20\u00B0C" << 20.0;
-    }
-    void leadingNumber()
-    {
-        QFETCH(QString, text);
-        QFETCH(double, value);
-        QCOMPARE(LeadingNumber(text), value);
-    }
-
-    void numberBeyondRangeIsInfinite()
-    {
-        QCOMPARE(LeadingNumber("1e999"), std::numeric_limits<double>::infinity());
-        QCOMPARE(LeadingNumber("-1e999"), -std::numeric_limits<double>::infinity());
-    }
-
     // Hand-computed from W = (7.1766 x sqrt(V) + 10.45 - 0.5145 x V) x 0.045 x (T - 33) + 33,
     // e.g. T 0, V 10: (22.6947 + 10.45 - 5.145) x 0.045 x -33 + 33 = -8.5791.
     void windChill_data()
