@@ -31,13 +31,9 @@ const std::array<ColSizeChoice, 4> ColSizeChoices = {{
     {"Very Small", 40},
 }};
 
-QString ColTag(long size, long kind) { return QString::number(size) + QLatin1Char('\\') + QString::number(kind); }
-
-ColTagValues ParseColTag(const QString &tag)
+ElementTag ParseColTag(const QString &tag)
 {
-    const int slash = tag.indexOf(QLatin1Char('\\'));
-    ColTagValues values;
-    values.size = Val(slash < 0 ? QString() : tag.left(slash));
-    values.kind = Val(tag.mid(slash + 1));
-    return values;
+    if (!tag.contains(QLatin1Char('\\')))
+        return {0.0, Val(tag)};
+    return ParseElementTag(tag);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "quiz/ElementTag.h"
+
 #include <QString>
 
 #include <array>
@@ -39,14 +41,7 @@ struct ColSizeChoice {
 };
 extern const std::array<ColSizeChoice, 4> ColSizeChoices;
 
-// An element's size and kind while a picture is composed, kept in its tag as
-// the size in decimal digits, a backslash and the kind: "150\17".
-QString ColTag(long size, long kind);
-
-struct ColTagValues {
-    double size = 0;
-    double kind = 0;
-};
-// The tag read back: the number before the first backslash is the size, the
-// number after it the kind; a part that does not begin with a number reads 0.
-ColTagValues ParseColTag(const QString &tag);
+// An element's size and kind while a picture is composed, kept in its tag
+// (FormatElementTag: "150\17"), read back as ParseElementTag reads it but
+// for a tag without a backslash, which is read whole as the kind.
+ElementTag ParseColTag(const QString &tag);

@@ -61,7 +61,7 @@ void MaintColForm::AddCol()
     const QListWidgetItem *size = Mlist[1]->currentItem();
     const long s = size ? static_cast<long>(size->data(Qt::UserRole).toLongLong()) : 0;
     const long kind = Mlist[0]->currentRow();
-    SetControlTag(*element, ColTag(s, kind));
+    SetControlTag(*element, FormatElementTag(s, kind));
     Trap(QStringLiteral("MaintColForm:AddCol"), ErrorResume, [&] {
         ColDraw draw(*element, ControlWidth(*Lpicture[0]), ControlHeight(*Lpicture[0]), s);
         DrawColKind(draw, kind);
@@ -76,7 +76,7 @@ void MaintColForm::WriteHead(Recordset &head)
 void MaintColForm::WriteElement(Recordset &line, const MaintElement &element)
 {
     // The element's centre on the canvas; its size and kind from its tag.
-    const ColTagValues tag = ParseColTag(ControlTag(element));
+    const ElementTag tag = ParseColTag(ControlTag(element));
     SetColLine(line, element.Width() / 2 + element.Left(), element.Height() / 2 + element.Top(), tag.size,
                tag.kind);
 }

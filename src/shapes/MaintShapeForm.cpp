@@ -61,7 +61,7 @@ void MaintShapeForm::AddShape()
     const QListWidgetItem *size = Mlist[1]->currentItem();
     const int s = size ? size->data(Qt::UserRole).toInt() : 0;
     const int kind = Mlist[0]->currentRow();
-    SetControlTag(*element, FormatPictureTag(s, kind));
+    SetControlTag(*element, FormatElementTag(s, kind));
     Trap(QStringLiteral("MaintShapeForm:AddShape"), ErrorResume, [&] { DrawNewElement(*element, kind, s); });
 }
 
@@ -73,7 +73,7 @@ void MaintShapeForm::WriteHead(Recordset &head)
 void MaintShapeForm::WriteElement(Recordset &line, const MaintElement &element)
 {
     // The element's centre on the canvas; size and kind from its tag text.
-    const PictureTag tag = ParsePictureTag(ControlTag(element));
+    const ElementTag tag = ParsePictureTag(ControlTag(element));
     ShapeLine stored;
     stored.x = element.Width() / 2 + element.Left();
     stored.y = element.Height() / 2 + element.Top();

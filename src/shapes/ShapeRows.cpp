@@ -1,22 +1,13 @@
 #include "shapes/ShapeRows.h"
 
 #include "data/Database.h"
-#include "platform/Val.h"
 
-inline namespace ShapeTags {
-QString FormatPictureTag(int size, int kind)
+ElementTag ParsePictureTag(const QString &tag)
 {
-    return QString::number(size) + QLatin1Char('\\') + QString::number(kind);
-}
-
-PictureTag ParsePictureTag(const QString &tag)
-{
-    const qsizetype b = tag.indexOf(QLatin1Char('\\'));
-    if (b < 0)
+    if (!tag.contains(QLatin1Char('\\')))
         throw DbError(5, QStringLiteral("Invalid procedure call or argument"));
-    return {Val(tag.left(b)), Val(tag.mid(b + 1))};
+    return ParseElementTag(tag);
 }
-} // namespace ShapeTags
 
 ShapeLine ReadShapeLine(const Recordset &row)
 {

@@ -177,7 +177,7 @@ void MaintSoundForm::AddVessel()
         const QListWidgetItem *size = Mlist[SizeList]->currentItem();
         const long s = size ? size->data(Qt::UserRole).toLongLong() : 0;
         const long kind = Mlist[VesselList]->currentRow();
-        SetControlTag(*element, FormatPictureTag(static_cast<int>(s), static_cast<int>(kind)));
+        SetControlTag(*element, FormatElementTag(s, kind));
         DrawVesselElement(*element, kind, s);
     });
 }
@@ -228,7 +228,7 @@ void MaintSoundForm::WriteElement(Recordset &line, const MaintElement &element)
     // The centre of the vessel's picture, in single precision.
     const float x = element.Left() + element.Width() / 2;
     const float y = element.Top() + element.Height() / 2;
-    const PictureTag tag = ParsePictureTag(ControlTag(element));
+    const ElementTag tag = ParsePictureTag(ControlTag(element));
     line.SetValue(QStringLiteral("XPOS"), static_cast<double>(x));
     line.SetValue(QStringLiteral("YPOS"), static_cast<double>(y));
     line.SetValue(QStringLiteral("SIZE"), tag.size);

@@ -1,6 +1,6 @@
 #include "sounds/SoundTags.h"
 
-#include "platform/Val.h"
+#include "quiz/ElementTag.h"
 
 const std::array<const char *, 8> SoundChoiceTexts = {
     "No Sound", "Horn", "Bell Stroke", "Bell Rapid", "Gong", "Whistle", "Silence", "Cycle",
@@ -37,11 +37,9 @@ QString FormatSoundTag(long kind, long seconds, const QString &repetitions)
 
 SoundTagParts ParseSoundTag(const QString &tag)
 {
-    const qsizetype p = tag.indexOf(QLatin1Char('\\'));
-    const qsizetype q = tag.indexOf(QLatin1Char('/'));
     SoundTagParts parts;
-    parts.kind = Val(tag.left(p < 0 ? 0 : p));
-    parts.seconds = Val(p < 0 ? QString() : tag.mid(p + 1));
-    parts.repetitions = Val(q < 0 ? QString() : tag.mid(q + 1));
+    parts.kind = TagNumberBefore(tag, QLatin1Char('\\'));
+    parts.seconds = TagNumberAfter(tag, QLatin1Char('\\'));
+    parts.repetitions = TagNumberAfter(tag, QLatin1Char('/'));
     return parts;
 }

@@ -21,7 +21,7 @@ extern const std::array<DurationChoice, 13> DurationChoices;
 // "1" to "9": how often a sound is given.
 QStringList RepetitionTexts();
 
-// A vessel element carries the day-shapes editor's tag (FormatPictureTag).
+// A vessel element carries the day-shapes editor's tag (ParsePictureTag).
 // A sound element's tag: the sound kind, a backslash, the seconds, a slash and
 // the repetitions as listed ("1\5/2").
 QString FormatSoundTag(long kind, long seconds, const QString &repetitions);

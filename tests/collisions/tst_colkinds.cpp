@@ -72,8 +72,8 @@ private slots:
         QFETCH(int, size);
         QFETCH(int, kind);
         QFETCH(QString, tag);
-        QCOMPARE(ColTag(size, kind), tag);
-        const ColTagValues read = ParseColTag(tag);
+        QCOMPARE(FormatElementTag(size, kind), tag);
+        const ElementTag read = ParseColTag(tag);
         QCOMPARE(read.size, double(size));
         QCOMPARE(read.kind, double(kind));
     }
@@ -89,11 +89,12 @@ private slots:
         QTest::addRow("trailing-letters") << "80px\\4x" << 80.0 << 4.0;
         QTest::addRow("no-number") << "abc\\" << 0.0 << 0.0;
         QTest::addRow("negative-kind") << "40\\-1" << 40.0 << -1.0;
+        QTest::addRow("no-backslash-read-whole-as-kind") << "17" << 0.0 << 17.0;
     }
     void tagPartsReadAsLeadingNumbers()
     {
         QFETCH(QString, tag);
-        const ColTagValues read = ParseColTag(tag);
+        const ElementTag read = ParseColTag(tag);
         QTEST(read.size, "size");
         QTEST(read.kind, "kind");
     }

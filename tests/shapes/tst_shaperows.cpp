@@ -56,7 +56,7 @@ private slots:
     {
         QFETCH(int, size);
         QFETCH(int, kind);
-        QTEST(FormatPictureTag(size, kind), "tag");
+        QTEST(FormatElementTag(size, kind), "tag");
     }
 
     // Size before the first backslash, kind after it, each the leading
@@ -79,7 +79,7 @@ private slots:
         QFETCH(QString, tag);
         QFETCH(double, size);
         QFETCH(double, kind);
-        const PictureTag parsed = ParsePictureTag(tag);
+        const ElementTag parsed = ParsePictureTag(tag);
         QCOMPARE(parsed.size, size);
         QCOMPARE(parsed.kind, kind);
     }
