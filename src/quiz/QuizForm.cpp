@@ -2,6 +2,7 @@
 
 #include "core/Global.h"
 #include "core/ReportError.h"
+#include "core/WindowMode.h"
 #include "core/WindowServices.h"
 #include "data/Database.h"
 #include "platform/MenuBar.h"
@@ -145,23 +146,11 @@ void QuizForm::Form_Load()
     IgnoreErrors([&] { SetOuterSize(OuterWidth(), design.openingHeight); });
     IgnoreErrors([&] { CentreForm(*this); });
     LoadSeries();
-    TakeWindowMode();
+    TakeWindowMode(*this);
     if (MultiChoice)
         Lcheck[0]->setChecked(true);
     else
         Fmenu[2]->setEnabled(false);
-}
-
-void QuizForm::TakeWindowMode()
-{
-    IgnoreErrors([&] {
-        if (WindowMode == 1)
-            setWindowState(Qt::WindowMinimized);
-        else if (WindowMode == 2)
-            setWindowState(Qt::WindowMaximized);
-        else
-            setWindowState(Qt::WindowNoState);
-    });
 }
 
 void QuizForm::Form_Activate()
@@ -180,8 +169,7 @@ void QuizForm::Form_Unload() { LinkMode = false; }
 void QuizForm::changeEvent(QEvent *event)
 {
     Form::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && IsLoaded() && (windowState() & Qt::WindowMinimized))
-        WindowMode = 1;
+    KeepWindowModeOnMinimise(*this, *event);
 }
 
 void QuizForm::Form_Resize()
@@ -218,13 +206,7 @@ void QuizForm::Form_Resize()
     }
 
     ShowData(ShowCause::Refresh);
-
-    if (windowState() & Qt::WindowMinimized)
-        WindowMode = 1;
-    else if (windowState() & Qt::WindowMaximized)
-        WindowMode = 2;
-    else
-        WindowMode = 0;
+    KeepWindowMode(*this);
 }
 
 void QuizForm::LayoutTextLines(const QRect &pictures)

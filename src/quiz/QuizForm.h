@@ -158,8 +158,6 @@ protected:
     bool AskRestart(ShowCause cause);
     // The four navigation buttons.
     void SetNavigationEnabled(bool on);
-    // The window takes the state the last quiz window left (WindowMode).
-    void TakeWindowMode();
 
     void LoadSeries();
     void Shuffle();

@@ -2,6 +2,7 @@
 
 #include "core/Global.h"
 #include "core/ReportError.h"
+#include "core/WindowMode.h"
 #include "core/WindowServices.h"
 #include "platform/MenuBar.h"
 #include "platform/Colour.h"
@@ -102,14 +103,7 @@ void BeaufortForm::Form_Load()
         [this] { resize(width(), Twips::ToPixelsY(OpeningHeight - QuizForm::FrameHeight) + menuBar->height()); });
     IgnoreErrors([this] { CentreForm(*this); });
     LoadData();
-    IgnoreErrors([this] {
-        if (WindowMode == 1)
-            setWindowState(Qt::WindowMinimized);
-        else if (WindowMode == 2)
-            setWindowState(Qt::WindowMaximized);
-        else
-            setWindowState(Qt::WindowNoState);
-    });
+    TakeWindowMode(*this);
 }
 
 void BeaufortForm::Form_Resize()
@@ -118,19 +112,13 @@ void BeaufortForm::Form_Resize()
         return;
     IgnoreErrors([this] { PlaceClient(); });
     SetGrid();
-    if (windowState() & Qt::WindowMinimized)
-        WindowMode = 1;
-    else if (windowState() & Qt::WindowMaximized)
-        WindowMode = 2;
-    else
-        WindowMode = 0;
+    KeepWindowMode(*this);
 }
 
 void BeaufortForm::changeEvent(QEvent *event)
 {
     Form::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && IsLoaded() && (windowState() & Qt::WindowMinimized))
-        WindowMode = 1;
+    KeepWindowModeOnMinimise(*this, *event);
 }
 
 // --- Menus ----------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "core/Global.h"
 #include "core/ReportError.h"
+#include "core/WindowMode.h"
 #include "core/WindowServices.h"
 #include "data/Database.h"
 #include "platform/Controls.h"
@@ -117,7 +118,7 @@ void SoundForm::Form_Load()
     LoadSeries();
     QApplication::processEvents();
     Loading = false;
-    TakeWindowMode();
+    TakeWindowMode(*this);
     if (MultiChoice)
         Lcheck[0]->setChecked(true);
     else
