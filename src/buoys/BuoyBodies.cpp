@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-using namespace BuoyColour;
+using namespace Colours;
 
 namespace {
 // Half-width at height v of a body side running from (w1, v1) to (w2, v2).

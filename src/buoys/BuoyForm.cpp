@@ -103,11 +103,11 @@ void BuoyForm::CreateTopicControls(QWidget &client)
     Lpicture.Clear();
     Blabel.Clear();
     auto *day = new PictureBox(&client);
-    day->SetBackColor(BuoyColour::Blue);
+    day->SetBackColor(Colours::Blue);
     PlaceControl(*day, 120, 120, 3015, 3000);
     Lpicture.SetDesigned(0, day);
     auto *night = new PictureBox(&client);
-    night->SetBackColor(BuoyColour::Black);
+    night->SetBackColor(Colours::Black);
     PlaceControl(*night, 3120, 120, 3015, 3000);
     Lpicture.SetDesigned(1, night);
 

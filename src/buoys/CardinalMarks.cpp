@@ -3,7 +3,7 @@
 #include "buoys/BuoyBodies.h"
 #include "buoys/BuoySteps.h"
 
-using namespace BuoyColour;
+using namespace Colours;
 
 namespace {
 // One black cone of the topmark, 2 units wide and 1 tall: its base line, its

@@ -3,7 +3,7 @@
 #include "buoys/BuoyBodies.h"
 #include "buoys/BuoySteps.h"
 
-using namespace BuoyColour;
+using namespace Colours;
 
 namespace {
 // Two black balls of radius 0.6, 1.5 units apart, the lower one at v.

@@ -3,7 +3,7 @@
 #include "buoys/BuoyBodies.h"
 #include "buoys/BuoySteps.h"
 
-using namespace BuoyColour;
+using namespace Colours;
 
 void DrawPortHandCan(PictureBox &Pic, long x, long y, double s, long topmark, BuoyDrawingFor)
 {

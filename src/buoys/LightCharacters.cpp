@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-using namespace BuoyColour;
+using namespace Colours;
 
 namespace {
 // Very quick (VQ) and quick (Q) flashes; long flashes of two seconds.

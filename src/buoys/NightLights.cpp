@@ -42,7 +42,7 @@ std::optional<QString> NightLights::Tick(PictureBox &night)
             DrawNightLight(night, row.LightX, row.LightY, character->colour);
             break;
         case LightStepAction::Off:
-            DrawNightLight(night, row.LightX, row.LightY, BuoyColour::Black);
+            DrawNightLight(night, row.LightX, row.LightY, Colours::Black);
             break;
         case LightStepAction::None:
             break;
@@ -64,5 +64,5 @@ void NightLights::ChangeLightMode() { lightMode = NextLightMode(rows.front().Lig
 void DrawNightLight(PictureBox &night, long x, long y, long colour)
 {
     night.SetFillColor(colour);
-    night.Circle(static_cast<float>(x), static_cast<float>(y), NightLights::DiscRadius, BuoyColour::Black);
+    night.Circle(static_cast<float>(x), static_cast<float>(y), NightLights::DiscRadius, Colours::Black);
 }

@@ -3,7 +3,7 @@
 #include "buoys/BuoyBodies.h"
 #include "buoys/BuoySteps.h"
 
-using namespace BuoyColour;
+using namespace Colours;
 
 // The band runs from 1 to 2 units above the base line, between band lines on
 // 0 and -1, and is painted after the whole body.

@@ -3,7 +3,7 @@
 #include "buoys/BuoyBodies.h"
 #include "buoys/BuoySteps.h"
 
-using namespace BuoyColour;
+using namespace Colours;
 
 namespace {
 // One red ball of radius 0.6 at v, without a black rim.

@@ -4,7 +4,7 @@
 #include "buoys/BuoySteps.h"
 #include "platform/Rounding.h"
 
-using namespace BuoyColour;
+using namespace Colours;
 
 namespace {
 // The X, 2 units wide and 1.5 tall, crossing at (0, -4.75). Its strokes are

@@ -4,7 +4,7 @@
 #include "collisions/ColRoutines.h"
 #include "platform/PictureBox.h"
 
-using namespace ColColour;
+using namespace Colours;
 
 namespace {
 void box(const ColDraw &d, double x1, double y1, double x2, double y2) { d.Box(x1, y1, x2, y2, d.s); }

@@ -47,12 +47,12 @@ double ColDraw::Y(double n, long unit) const { return static_cast<double>(cy) + 
 
 void ColDraw::Line(double x1, double y1, double x2, double y2, long unit) const
 {
-    surface.Line(X(x1, unit), Y(y1, unit), X(x2, unit), Y(y2, unit), ColColour::Black);
+    surface.Line(X(x1, unit), Y(y1, unit), X(x2, unit), Y(y2, unit), Colours::Black);
 }
 
 void ColDraw::Box(double x1, double y1, double x2, double y2, long unit) const
 {
-    surface.Box(X(x1, unit), Y(y1, unit), X(x2, unit), Y(y2, unit), ColColour::Black);
+    surface.Box(X(x1, unit), Y(y1, unit), X(x2, unit), Y(y2, unit), Colours::Black);
 }
 
 void ColDraw::FloodFill(double x, double y, long border) const
@@ -63,7 +63,7 @@ void ColDraw::FloodFill(double x, double y, long border) const
 long ColDraw::StartSideView(double boxWidth, double boxHeight)
 {
     s = RoundHalfEven(1.6 * static_cast<double>(s));
-    surface.SetFillColor(ColColour::LightGrey);
+    surface.SetFillColor(Colours::LightGrey);
     surface.SetDrawWidth(2);
     SizeBox(boxWidth * s, boxHeight * s);
     return s;

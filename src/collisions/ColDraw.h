@@ -1,15 +1,9 @@
 #pragma once
 
+#include "platform/Colour.h"
+
 class MaintElement;
 class PictureBox;
-
-// Colours of the collision pictures (blue-green-red).
-namespace ColColour {
-constexpr long Black = 0;
-constexpr long Red = 255;
-constexpr long LightGrey = 12632256;
-constexpr long White = 16777215;
-} // namespace ColColour
 
 // One element being drawn and the surface it is drawn on.
 //

@@ -64,7 +64,7 @@ void ColForm::CreateTopicControls(QWidget &client)
 {
     Lpicture.Clear();
     auto *picture = new PictureBox(&client);
-    picture->SetBackColor(ColColour::White);
+    picture->SetBackColor(Colours::White);
     PlaceControl(*picture, 120, 120, 6000, 3000);
     Lpicture.SetDesigned(0, picture);
 

@@ -5,7 +5,7 @@
 #include "collisions/ColRoutines.h"
 #include "platform/PictureBox.h"
 
-using namespace ColColour;
+using namespace Colours;
 
 namespace {
 // A line between two points given in units of s from the centre.

@@ -53,7 +53,7 @@ ColPlacement PlaceColLine(const ColLine &line, float k)
 
 void DrawCol(PictureBox &picture, const ColLine &line, float k)
 {
-    picture.SetFillColor(ColColour::Black);
+    picture.SetFillColor(Colours::Black);
     const ColPlacement at = PlaceColLine(line, k);
     ColDraw draw(picture, at.cx, at.cy, at.s);
     DrawColKind(draw, at.kind);

@@ -6,7 +6,7 @@
 #include "collisions/ColRoutines.h"
 #include "platform/PictureBox.h"
 
-using namespace ColColour;
+using namespace Colours;
 
 void DrawSailingVessel(ColDraw &d)
 {

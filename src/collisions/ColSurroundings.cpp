@@ -8,7 +8,7 @@
 #include "platform/Twips.h"
 #include "quiz/MaintForm.h"
 
-using namespace ColColour;
+using namespace Colours;
 
 namespace {
 // Single precision, as the drawing takes the fractions of the size.

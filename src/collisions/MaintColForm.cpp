@@ -17,9 +17,9 @@ EditorDesign colDesign()
     d.helpContext = 1200;
     d.clientWidth = 8025;
     d.canvas = QRect(120, 120, 6000, 3000);
-    d.canvasColour = ColColour::White;
+    d.canvasColour = Colours::White;
     d.elementTemplate = QRect(0, 2520, 400, 400);
-    d.templateColour = ColColour::White;
+    d.templateColour = Colours::White;
     d.hintLabel = QStringLiteral("Hint~Rule");
     d.thirdLabel = QStringLiteral("Caption");
     d.lists = {QRect(6240, 120, 1695, 1425), QRect(6240, 1800, 1695, 450)};
@@ -57,7 +57,7 @@ void MaintColForm::AddCol()
     MaintElement *element = NewElement();
     if (!element)
         return;
-    element->SetFillColor(ColColour::Black);
+    element->SetFillColor(Colours::Black);
     const QListWidgetItem *size = Mlist[1]->currentItem();
     const long s = size ? static_cast<long>(size->data(Qt::UserRole).toLongLong()) : 0;
     const long kind = Mlist[0]->currentRow();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Colour.h"
+
 #include <optional>
 #include <vector>
 
@@ -31,9 +33,9 @@ struct DrawnLight {
 
 // Flashing lights are drawn in the marker colour; the flash timer makes every
 // light of that colour blink yellow and black.
-constexpr long FlashMarker = 12632256;
-constexpr long FlashYellow = 65535;
-constexpr long FlashBlack = 0;
+constexpr long FlashMarker = Colours::LightGrey;
+constexpr long FlashYellow = Colours::Yellow;
+constexpr long FlashBlack = Colours::Black;
 
 // Draws the light as a disc filled and outlined in its colour at factor k and
 // records it in flashLights, which holds every light of the picture.

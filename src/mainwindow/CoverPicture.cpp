@@ -1,5 +1,6 @@
 #include "mainwindow/CoverPicture.h"
 
+#include "platform/Colour.h"
 #include "platform/Controls.h"
 #include "platform/PictureBox.h"
 #include "platform/Rounding.h"
@@ -7,12 +8,7 @@
 
 namespace {
 
-constexpr long Black = 0;
-constexpr long Grey = 8421504;
-constexpr long LightGrey = 12632256;
-constexpr long Red = 255;
-constexpr long Green = 65280;
-constexpr long Yellow = 65535;
+using namespace Colours;
 
 // Every outline is black and two pixels wide, and every fill is bounded by
 // black, so a fill stays inside the outlines drawn before it.

@@ -4,6 +4,7 @@
 #include "core/ReportError.h"
 #include "data/Database.h"
 #include "mainwindow/CoverPicture.h"
+#include "platform/Colour.h"
 #include "platform/Controls.h"
 #include "platform/PictureBox.h"
 #include "platform/Rounding.h"
@@ -13,8 +14,8 @@
 
 namespace {
 
-constexpr long Black = 0;
-constexpr long White = 16777215;
+using Colours::Black;
+using Colours::White;
 
 const QString Location = QStringLiteral("MenuForm:DoHolyHead");
 

@@ -19,3 +19,15 @@ inline long RgbToBgr(QRgb rgb)
 
 inline QColor BgrToQColor(long bgr) { return QColor(BgrToRgb(bgr)); }
 inline long QColorToBgr(const QColor &colour) { return RgbToBgr(colour.rgb()); }
+
+// The colours the drawings and windows name.
+namespace Colours {
+constexpr long Black = 0;
+constexpr long Red = 255;
+constexpr long Green = 65280;
+constexpr long Yellow = 65535;
+constexpr long Blue = 16711680;
+constexpr long White = 16777215;
+constexpr long Grey = 8421504;
+constexpr long LightGrey = 12632256;
+} // namespace Colours

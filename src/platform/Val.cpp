@@ -1,7 +1,10 @@
 #include "platform/Val.h"
 
 namespace {
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // Advances past a run of digits; true when there was at least one.
 bool skipDigits(const QString &s, qsizetype &at)

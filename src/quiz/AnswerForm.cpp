@@ -10,11 +10,6 @@
 #include <QMenu>
 #include <QPushButton>
 
-namespace {
-constexpr long Blue = 16711680;
-constexpr long Red = 255;
-} // namespace
-
 AnswerForm::AnswerForm() : Form(QStringLiteral("Answer"), 10000, true) {}
 
 void AnswerForm::CreateControls()
@@ -54,12 +49,12 @@ void AnswerForm::ShowResult()
     QPalette palette = Alabel[0]->palette();
     if (Response != 0) {
         setWindowTitle(QStringLiteral("Well Done"));
-        palette.setColor(QPalette::WindowText, BgrToQColor(Blue));
+        palette.setColor(QPalette::WindowText, BgrToQColor(Colours::Blue));
         Action[1]->setEnabled(false);
         ++CorrectCount;
     } else {
         setWindowTitle(QStringLiteral("Bad Luck"));
-        palette.setColor(QPalette::WindowText, BgrToQColor(Red));
+        palette.setColor(QPalette::WindowText, BgrToQColor(Colours::Red));
         Action[0]->setEnabled(false);
     }
     Alabel[0]->setPalette(palette);

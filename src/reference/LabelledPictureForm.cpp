@@ -18,6 +18,9 @@
 
 #include <algorithm>
 
+using Colours::Black;
+using Colours::White;
+
 LabelledPictureForm::LabelledPictureForm(Design design)
     : Form(design.caption, design.helpContext, true), design(std::move(design))
 {

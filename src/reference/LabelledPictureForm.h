@@ -23,9 +23,6 @@ class LabelledPictureForm : public Form
     Q_OBJECT
 
 public:
-    static constexpr long Black = 0;
-    static constexpr long White = 16777215;
-
     struct PartLabel {
         const char *caption;
         int left;

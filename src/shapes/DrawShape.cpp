@@ -26,7 +26,7 @@ PlacedShape PlaceShape(const ShapeLine &line, float k)
 
 void DrawShape(PictureBox &picture, const ShapeLine &line, float k)
 {
-    picture.SetFillColor(ShapeBlack);
+    picture.SetFillColor(Colours::Black);
     const PlacedShape placed = PlaceShape(line, k);
     DrawShapeKind(picture, ShapeEntry::Quiz, placed.kind.Value(), placed.x, placed.y, placed.s);
 }

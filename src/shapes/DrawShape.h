@@ -1,13 +1,10 @@
 #pragma once
 
+#include "platform/Colour.h"
 #include "shapes/ShapeArithmetic.h"
 #include "shapes/ShapeKinds.h"
 
 class PictureBox;
-
-constexpr long ShapeBlack = 0;
-constexpr long ShapeGrey = 8421504;
-constexpr long ShapeLightGrey = 12632256;
 
 // Who draws: the editor draws a new element once on its own element picture,
 // the quiz draws every stored element of a picture on its one picture. The

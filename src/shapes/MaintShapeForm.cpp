@@ -57,7 +57,7 @@ void MaintShapeForm::AddShape()
     MaintElement *element = NewElement();
     if (!element)
         return;
-    element->SetFillColor(ShapeBlack);
+    element->SetFillColor(Colours::Black);
     const QListWidgetItem *size = Mlist[1]->currentItem();
     const int s = size ? size->data(Qt::UserRole).toInt() : 0;
     const int kind = Mlist[0]->currentRow();

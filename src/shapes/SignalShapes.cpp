@@ -15,39 +15,39 @@ void DrawMast(PictureBox &surface, ShapeEntry, Whole x, Whole y, Whole s)
     // The mast reaches 10s below the centre, past the element box's 9s:
     // the editor shows it cut, the quiz whole.
     surface.SetDrawWidth(2);
-    Line(surface, P(x, y - 4 * s), P(x, y + 10 * s), ShapeBlack);
-    Line(surface, P(x - 4 * s, y), P(x + 4 * s, y), ShapeBlack);
+    Line(surface, P(x, y - 4 * s), P(x, y + 10 * s), Colours::Black);
+    Line(surface, P(x - 4 * s, y), P(x + 4 * s, y), Colours::Black);
 }
 
 void DrawBall(PictureBox &surface, ShapeEntry entry, Whole x, Whole y, Whole s)
 {
     if (entry == ShapeEntry::Editor) {
         // In the element picture's own line width, filled black throughout.
-        surface.Circle(x.F(), y.F(), s.F(), ShapeBlack);
+        surface.Circle(x.F(), y.F(), s.F(), Colours::Black);
         return;
     }
     // A grey polygon filled black: a black disc with a one-pixel grey rim.
     surface.SetDrawWidth(1);
-    DrawCircle(surface, x.F(), y.F(), s.F(), ShapeGrey);
-    Fill(surface, P(x, y), ShapeGrey, P(x - s, y - s), P(x + s, y + s));
+    DrawCircle(surface, x.F(), y.F(), s.F(), Colours::Grey);
+    Fill(surface, P(x, y), Colours::Grey, P(x - s, y - s), P(x + s, y + s));
 }
 
 void DrawConeUp(PictureBox &surface, ShapeEntry, Whole x, Whole y, Whole s)
 {
     surface.SetDrawWidth(2);
-    Line(surface, P(x, y - s), P(x + s, y + s), ShapeBlack);
-    Line(surface, P(x + s, y + s), P(x - s, y + s), ShapeBlack);
-    Line(surface, P(x, y - s), P(x - s, y + s), ShapeBlack);
-    Fill(surface, P(x, y), ShapeBlack, P(x - s, y - s), P(x + s, y + s));
+    Line(surface, P(x, y - s), P(x + s, y + s), Colours::Black);
+    Line(surface, P(x + s, y + s), P(x - s, y + s), Colours::Black);
+    Line(surface, P(x, y - s), P(x - s, y + s), Colours::Black);
+    Fill(surface, P(x, y), Colours::Black, P(x - s, y - s), P(x + s, y + s));
 }
 
 void DrawConeDown(PictureBox &surface, ShapeEntry, Whole x, Whole y, Whole s)
 {
     surface.SetDrawWidth(2);
-    Line(surface, P(x, y + s), P(x + s, y - s), ShapeBlack);
-    Line(surface, P(x + s, y - s), P(x - s, y - s), ShapeBlack);
-    Line(surface, P(x, y + s), P(x - s, y - s), ShapeBlack);
-    Fill(surface, P(x, y), ShapeBlack, P(x - s, y - s), P(x + s, y + s));
+    Line(surface, P(x, y + s), P(x + s, y - s), Colours::Black);
+    Line(surface, P(x + s, y - s), P(x - s, y - s), Colours::Black);
+    Line(surface, P(x, y + s), P(x - s, y - s), Colours::Black);
+    Fill(surface, P(x, y), Colours::Black, P(x - s, y - s), P(x + s, y + s));
 }
 
 void DrawDiamond(PictureBox &surface, ShapeEntry entry, Whole x, Whole y, Whole s)
@@ -66,33 +66,33 @@ void DrawDiamond(PictureBox &surface, ShapeEntry entry, Whole x, Whole y, Whole 
         bottom = P(x, y.D() + h);
     }
     surface.SetDrawWidth(2);
-    Line(surface, top, P(x + s, y), ShapeBlack);
-    Line(surface, top, P(x - s, y), ShapeBlack);
-    Line(surface, bottom, P(x + s, y), ShapeBlack);
-    Line(surface, bottom, P(x - s, y), ShapeBlack);
-    Fill(surface, P(x, y), ShapeBlack, {(x - s).F(), top.y}, {(x + s).F(), bottom.y});
+    Line(surface, top, P(x + s, y), Colours::Black);
+    Line(surface, top, P(x - s, y), Colours::Black);
+    Line(surface, bottom, P(x + s, y), Colours::Black);
+    Line(surface, bottom, P(x - s, y), Colours::Black);
+    Fill(surface, P(x, y), Colours::Black, {(x - s).F(), top.y}, {(x + s).F(), bottom.y});
 }
 
 void DrawCylinder(PictureBox &surface, ShapeEntry, Whole x, Whole y, Whole s)
 {
     surface.SetDrawWidth(2);
-    FilledBox(surface, P(x - s, y - 2 * s), P(x + s, y + 2 * s), ShapeBlack);
+    FilledBox(surface, P(x - s, y - 2 * s), P(x + s, y + 2 * s), Colours::Black);
     // The top face: a light grey ellipse across the top edge.
-    surface.SetFillColor(ShapeLightGrey);
+    surface.SetFillColor(Colours::LightGrey);
     const Pt top = P(x, y - 2 * s);
-    surface.Circle(top.x, top.y, static_cast<float>(s.D() * 0.8), ShapeBlack, 0.2f);
-    Point(surface, P(x - s, y + 2 * s), ShapeLightGrey);
-    Point(surface, P(x + s, y + 2 * s), ShapeLightGrey);
+    surface.Circle(top.x, top.y, static_cast<float>(s.D() * 0.8), Colours::Black, 0.2f);
+    Point(surface, P(x - s, y + 2 * s), Colours::LightGrey);
+    Point(surface, P(x + s, y + 2 * s), Colours::LightGrey);
 }
 
 void DrawVertical(PictureBox &surface, ShapeEntry, Whole x, Whole y, Whole s)
 {
     surface.SetDrawWidth(2);
-    Line(surface, P(x, y - 2 * s), P(x, y + 2 * s), ShapeBlack);
+    Line(surface, P(x, y - 2 * s), P(x, y + 2 * s), Colours::Black);
 }
 
 void DrawHorizontal(PictureBox &surface, ShapeEntry, Whole x, Whole y, Whole s)
 {
     surface.SetDrawWidth(2);
-    Line(surface, P(x - 2 * s, y), P(x + 2 * s, y), ShapeBlack);
+    Line(surface, P(x - 2 * s, y), P(x + 2 * s, y), Colours::Black);
 }

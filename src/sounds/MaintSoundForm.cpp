@@ -32,9 +32,9 @@ EditorDesign soundsDesign()
     d.helpContext = 1700;
     d.clientWidth = 9855;
     d.canvas = QRect(120, 120, 6000, 3000);
-    d.canvasColour = SignalColour::White;
+    d.canvasColour = Colours::White;
     d.elementTemplate = QRect(0, 2520, 400, 400);
-    d.templateColour = SignalColour::White;
+    d.templateColour = Colours::White;
     d.thirdLabel = QStringLiteral("Extra");
     d.lists = {QRect(6240, 480, 1695, 1035), QRect(6240, 1800, 1695, 645), QRect(8040, 480, 1695, 1035),
                QRect(8040, 1800, 1695, 645), QRect(8040, 2520, 1695, 645)};
@@ -148,7 +148,7 @@ void MaintSoundForm::Mcheck_Click(int)
 {
     ClearPicture();
     const bool fog = Mcheck[0]->isChecked();
-    const long colour = fog ? SignalColour::LightGrey : SignalColour::White;
+    const long colour = fog ? Colours::LightGrey : Colours::White;
     Lpicture[0]->SetBackColor(colour);
     NewPicture[0]->SetBackColor(colour);
     setLabelBackground(*NewLabel[0], colour);

@@ -108,15 +108,16 @@ SignalPlan PlanSignal(const std::vector<SoundRow> &rows, int mode, double scale,
     SignalPlan plan;
     double barX = 0;
     const double barBottom = 100 * scale;
-    // The gaps take the picture's background: white once a vessel is drawn.
-    long background = SignalColour::LightGrey;
+    // The gaps take the picture's background: light grey for a signal heard
+    // without a vessel in sight, white once a vessel is drawn.
+    long background = Colours::LightGrey;
     for (const SoundRow &row : rows) {
         if (row.IsPicture()) {
             SignalStep step;
             step.kind = SignalStep::Kind::Vessel;
             step.row = row;
             plan.steps.push_back(step);
-            background = SignalColour::White;
+            background = Colours::White;
             continue;
         }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Colour.h"
 #include "sounds/SoundRows.h"
 
 #include <QString>
@@ -14,13 +15,6 @@ constexpr int Multimedia = 2;
 constexpr int SoundCardAndGraphics = 3;
 constexpr int MultimediaAndGraphics = 4;
 } // namespace SoundModes
-
-// Backgrounds of a signal's picture: white behind vessels, light grey for a
-// signal heard without a vessel in sight.
-namespace SignalColour {
-constexpr long White = 0xFFFFFF;
-constexpr long LightGrey = 0xC0C0C0;
-} // namespace SignalColour
 
 // One step of presenting a signal, in the order the steps run.
 struct SignalStep {

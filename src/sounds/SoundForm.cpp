@@ -71,7 +71,7 @@ void SoundForm::CreateTopicControls(QWidget &client)
 {
     Lpicture.Clear();
     auto *picture = new PictureBox(&client);
-    picture->SetBackColor(SignalColour::White);
+    picture->SetBackColor(Colours::White);
     PlaceControl(*picture, 120, 120, 6000, 3000);
     Lpicture.SetDesigned(0, picture);
 
@@ -221,8 +221,8 @@ bool SoundForm::Present(const SignalPlan &plan)
         switch (step.kind) {
         case SignalStep::Kind::Vessel:
             // Turning white clears the picture: only before the first vessel.
-            if (picture.BackColor() != SignalColour::White)
-                picture.SetBackColor(SignalColour::White);
+            if (picture.BackColor() != Colours::White)
+                picture.SetBackColor(Colours::White);
             // The silhouettes expect black as the fill colour on entry.
             picture.SetFillColor(0);
             RunStep(QStringLiteral("ShowData"), [&] { DrawVessel(picture, step.row); });
@@ -277,7 +277,7 @@ void SoundForm::ShowData(ShowCause cause)
     TickCount = 0;
 
     PictureBox &picture = *Lpicture[0];
-    picture.SetBackColor(SignalColour::LightGrey);
+    picture.SetBackColor(Colours::LightGrey);
     const double scale = PictureScale(ControlWidth(picture), ControlHeight(picture));
     const double unit = picture.ScaleWidth() / 50.0;
 

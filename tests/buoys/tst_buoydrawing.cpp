@@ -14,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-using namespace BuoyColour;
+using namespace Colours;
 
 namespace {
 

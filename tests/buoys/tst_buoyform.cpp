@@ -22,7 +22,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-using namespace BuoyColour;
+using namespace Colours;
 
 namespace {
 // A place in twips as the screen holds it: whole pixels of 15 twips.

@@ -18,7 +18,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-using namespace BuoyColour;
+using namespace Colours;
 
 namespace {
 long At(const PictureBox &picture, double x, double y)

@@ -12,11 +12,9 @@
 
 #include <QtTest>
 
-using namespace BuoyColour;
+using namespace Colours;
 
 namespace {
-constexpr long Grey = 0x808080;
-
 // A night picture 4500 x 1500 twips (300 x 100 pixels).
 class Night
 {

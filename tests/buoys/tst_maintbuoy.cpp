@@ -21,7 +21,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-using namespace BuoyColour;
+using namespace Colours;
 
 namespace {
 

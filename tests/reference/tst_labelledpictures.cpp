@@ -13,8 +13,8 @@
 #include <QtTest>
 
 namespace {
-constexpr long Black = LabelledPictureForm::Black;
-constexpr long White = LabelledPictureForm::White;
+using Colours::Black;
+using Colours::White;
 
 // The picture under the labels: the one label that shows a picture.
 QImage Background(const LabelledPictureForm &form)

@@ -14,9 +14,9 @@
 
 namespace {
 constexpr long White = 16777215;
-constexpr long Black = ShapeBlack;
-constexpr long Grey = ShapeGrey;
-constexpr long LightGrey = ShapeLightGrey;
+constexpr long Black = Colours::Black;
+constexpr long Grey = Colours::Grey;
+constexpr long LightGrey = Colours::LightGrey;
 
 long At(const PictureBox &surface, double xTwips, double yTwips)
 {

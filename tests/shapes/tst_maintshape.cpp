@@ -162,15 +162,16 @@ private slots:
         QTest::addColumn<QSize>("box");
         QTest::addColumn<QPoint>("probe");
         QTest::addColumn<long>("colour");
-        QTest::addRow("large-mast") << 0 << 0 << "150\\0" << QSize(1200, 2700) << QPoint(600, 2000) << ShapeBlack;
-        QTest::addRow("small-ball") << 1 << 2 << "80\\1" << QSize(240, 240) << QPoint(120, 120) << ShapeBlack;
-        QTest::addRow("medium-cone-down") << 3 << 1 << "120\\3" << QSize(400, 400) << QPoint(200, 150) << ShapeBlack;
-        QTest::addRow("large-cylinder-face") << 5 << 0 << "150\\5" << QSize(300, 900) << QPoint(150, 150)
-                                             << ShapeLightGrey;
-        QTest::addRow("medium-side-vessel") << 9 << 1 << "120\\9" << QSize(4608, 3456) << QPoint(2304, 2000)
-                                            << ShapeLightGrey;
-        QTest::addRow("small-sailing-vessel") << 13 << 2 << "80\\13" << QSize(1760, 1920) << QPoint(880, 1280)
-                                              << ShapeLightGrey;
+        QTest::addRow("large-mast") << 0 << 0 << "150\\0" << QSize(1200, 2700) << QPoint(600, 2000) << Colours::Black;
+        QTest::addRow("small-ball") << 1 << 2 << "80\\1" << QSize(240, 240) << QPoint(120, 120) << Colours::Black;
+        QTest::addRow("medium-cone-down")
+            << 3 << 1 << "120\\3" << QSize(400, 400) << QPoint(200, 150) << Colours::Black;
+        QTest::addRow("large-cylinder-face")
+            << 5 << 0 << "150\\5" << QSize(300, 900) << QPoint(150, 150) << Colours::LightGrey;
+        QTest::addRow("medium-side-vessel")
+            << 9 << 1 << "120\\9" << QSize(4608, 3456) << QPoint(2304, 2000) << Colours::LightGrey;
+        QTest::addRow("small-sailing-vessel")
+            << 13 << 2 << "80\\13" << QSize(1760, 1920) << QPoint(880, 1280) << Colours::LightGrey;
         QTest::addRow("no-kind-blank-box") << -1 << 0 << "150\\-1" << QSize(400, 400) << QPoint(200, 200) << White;
     }
     void addDrawsOneElement()
