@@ -3,6 +3,7 @@
 // odd rows, its texts, series and links.
 
 #include "buoys/tst_buoyform_fixture.h"
+#include "quiz/WindowControls.h"
 
 #include "buoys/BuoyForm.h"
 #include "buoys/BuoySteps.h"
@@ -33,8 +34,6 @@ QRect OnScreen(const QRect &r)
     return {x(r.x()), y(r.y()), x(r.width()), y(r.height())};
 }
 
-QRect Place(const QWidget &w) { return {ControlLeft(w), ControlTop(w), ControlWidth(w), ControlHeight(w)}; }
-
 // Colour of a picture at a point in twips.
 long At(const PictureBox &picture, double x, double y)
 {
@@ -59,26 +58,17 @@ class TestBuoyForm : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
-        ResetReportError();
         Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<BuoyQuizFixture>();
         QVERIFY(fixture->Create());
         // Drawing the last index every time leaves the order as loaded.
         SetShuffleRandom([](long upper) { return upper; });
-        boxes.clear();
-        SetMsgBoxHandler([this](const MsgBoxCall &call) {
-            boxes << call.prompt;
-            return MsgBoxAnswer::No;
-        });
+        RecordMessageBoxes(boxes, MsgBoxAnswer::No);
     }
     void cleanup()
     {
-        Forms::DestroyAll();
-        SetMsgBoxHandler({});
-        SetShuffleRandom({});
-        Twips::ResetTwipsPerPixel();
         fixture.reset();
+        Twips::ResetTwipsPerPixel();
     }
 
     void layout_data();
@@ -175,20 +165,11 @@ void TestBuoyForm::layout()
     BuoyForm &form = Open(outerWidth, outerHeight);
     QCOMPARE(form.OuterWidth(), outerWidth);
     QCOMPARE(form.OuterHeight(), outerHeight);
-    const int index = control.back().digitValue();
-    QWidget *w = nullptr;
-    if (control.startsWith("Lpicture"))
-        w = form.Lpicture[index];
-    else if (control.startsWith("Llabel"))
-        w = form.Llabel[index];
-    else if (control.startsWith("Blabel"))
-        w = form.Blabel[index];
-    else if (control.startsWith("Action"))
-        w = form.Action[index];
-    else
-        w = form.Lcheck[index];
+    // The seconds label is the buoy window's own.
+    const QWidget *w =
+        control.startsWith("Blabel") ? form.Blabel[control.back().digitValue()] : QuizControl(form, control);
     QVERIFY(w);
-    QCOMPARE(Place(*w), OnScreen(place));
+    QCOMPARE(ControlPlace(*w), OnScreen(place));
 }
 
 void TestBuoyForm::captionsAndDefaults()
@@ -559,7 +540,7 @@ void TestBuoyForm::multipleChoice()
     BuoyForm &form = Open(9210, 6000);
     QVERIFY(form.Lcheck[0]->isChecked());
     QVERIFY(form.Clist->isVisible());
-    QCOMPARE(Place(*form.Clist), OnScreen(QRect(120, 4065, 7500, 800)));
+    QCOMPARE(ControlPlace(*form.Clist), OnScreen(QRect(120, 4065, 7500, 800)));
     QCOMPARE(form.RecordNo(), right);
     QStringList choices;
     for (int i = 0; i < form.Clist->count(); ++i)

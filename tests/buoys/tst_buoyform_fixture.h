@@ -26,29 +26,12 @@ public:
     long AddBuoys(const QVariant &hint, const QVariant &text, const QVariant &light,
                   const std::vector<StoredBuoy> &buoys = {})
     {
-        auto db = Open();
-        Recordset head = db->OpenRecordset("BUOYHEAD");
-        head.AddNew();
-        head.SetValue("HINT", hint);
-        head.SetValue("TEXT", text);
-        head.SetValue("LIGHT", light);
-        head.Update();
-        head.MoveLastModified();
-        const long record = head.LongValue("RECORD");
-        head.Close();
-        Recordset line = db->OpenRecordset("BUOYLINE");
-        for (const StoredBuoy &b : buoys) {
-            line.AddNew();
-            line.SetValue("HEADER", static_cast<qlonglong>(record));
-            line.SetValue("XPOS", b.x);
-            line.SetValue("YPOS", b.y);
-            line.SetValue("SIZE", b.size);
-            line.SetValue("LISTPTR", b.kind);
-            line.SetValue("TOPMARK", b.topmark);
-            line.Update();
-        }
-        line.Close();
-        db->Close();
+        const long record = AddHead("BUOYHEAD", {{"HINT", hint}, {"TEXT", text}, {"LIGHT", light}});
+        std::vector<RowFields> rows;
+        for (const StoredBuoy &b : buoys)
+            rows.push_back(
+                {{"XPOS", b.x}, {"YPOS", b.y}, {"SIZE", b.size}, {"LISTPTR", b.kind}, {"TOPMARK", b.topmark}});
+        AddLines("BUOYLINE", record, rows);
         return record;
     }
 

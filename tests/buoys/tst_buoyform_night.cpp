@@ -34,7 +34,6 @@ class TestBuoyFormNight : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
         Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<BuoyQuizFixture>();
         QVERIFY(fixture->Create());
@@ -47,11 +46,8 @@ private slots:
     }
     void cleanup()
     {
-        Forms::DestroyAll();
-        SetMsgBoxHandler({});
-        SetShuffleRandom({});
-        Twips::ResetTwipsPerPixel();
         fixture.reset();
+        Twips::ResetTwipsPerPixel();
     }
 
     void timerFollowsActivation();

@@ -63,14 +63,6 @@ int headRows(Database &db)
     return n;
 }
 
-QStringList texts(const QListWidget *list)
-{
-    QStringList all;
-    for (int i = 0; i < list->count(); ++i)
-        all << list->item(i)->text();
-    return all;
-}
-
 // Colour of an element picture at (502 + u s, 982 + v s), the buoy's centre
 // on its own picture.
 long elementColour(const MaintElement &element, double s, double u, double v)
@@ -126,22 +118,13 @@ void TestMaintBuoy::initTestCase()
 
 void TestMaintBuoy::init()
 {
-    ResetGlobals();
-    ResetReportError();
     fixture = new LightsFixture;
     QVERIFY(fixture->Create());
-    messages.clear();
-    SetMsgBoxHandler([this](const MsgBoxCall &call) {
-        messages << call.prompt;
-        return MsgBoxAnswer::Ok;
-    });
+    RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
 }
 
 void TestMaintBuoy::cleanup()
 {
-    SetMsgBoxHandler({});
-    Form::SetModalHook({});
-    Forms::DestroyAll();
     delete fixture;
     fixture = nullptr;
 }
@@ -155,14 +138,14 @@ void TestMaintBuoy::layoutAndLists()
     QStringList kinds;
     for (long kind = 0; kind < BuoyKindCount; ++kind)
         kinds << BuoyKindText(kind);
-    QCOMPARE(texts(e.Mlist[0]), kinds);
+    QCOMPARE(ListTexts(e.Mlist[0]), kinds);
     QCOMPARE(kinds.first(), QString("North Cardinal Buoy"));
     QCOMPARE(kinds.last(), QString("Preferred To Port"));
-    QCOMPARE(texts(e.Mlist[1]), QStringList({"Large", "Medium", "Small"}));
+    QCOMPARE(ListTexts(e.Mlist[1]), QStringList({"Large", "Medium", "Small"}));
     QCOMPARE(e.Mlist[1]->item(0)->data(Qt::UserRole).toInt(), 150);
     QCOMPARE(e.Mlist[1]->item(1)->data(Qt::UserRole).toInt(), 120);
     QCOMPARE(e.Mlist[1]->item(2)->data(Qt::UserRole).toInt(), 80);
-    QCOMPARE(texts(e.Mlist[2]), QStringList({"With Topmark", "Without Topmark"}));
+    QCOMPARE(ListTexts(e.Mlist[2]), QStringList({"With Topmark", "Without Topmark"}));
     for (QListWidget *list : e.Mlist)
         QCOMPARE(list->currentRow(), 0);
     QCOMPARE(e.Mlabel[0]->text(), QString("Hint"));

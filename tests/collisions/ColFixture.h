@@ -23,29 +23,11 @@ public:
     long AddCollision(const QVariant &hint, const QVariant &text, const QVariant &extra,
                       const std::vector<StoredCol> &elements = {})
     {
-        auto db = Open();
-        Recordset head = db->OpenRecordset("COLHEAD");
-        head.AddNew();
-        head.SetValue("HINT", hint);
-        head.SetValue("TEXT", text);
-        head.SetValue("EXTRA", extra);
-        head.Update();
-        head.MoveLastModified();
-        const long record = head.LongValue("RECORD");
-        head.Close();
-        Recordset line = db->OpenRecordset("COLLINE");
-        for (const StoredCol &e : elements) {
-            line.AddNew();
-            line.SetValue("HEADER", static_cast<qlonglong>(record));
-            line.SetValue("COLOUR", e.colour);
-            line.SetValue("XPOS", e.x);
-            line.SetValue("YPOS", e.y);
-            line.SetValue("SIZE", e.size);
-            line.SetValue("LISTPTR", e.kind);
-            line.Update();
-        }
-        line.Close();
-        db->Close();
+        const long record = AddHead("COLHEAD", {{"HINT", hint}, {"TEXT", text}, {"EXTRA", extra}});
+        std::vector<RowFields> rows;
+        for (const StoredCol &e : elements)
+            rows.push_back({{"COLOUR", e.colour}, {"XPOS", e.x}, {"YPOS", e.y}, {"SIZE", e.size}, {"LISTPTR", e.kind}});
+        AddLines("COLLINE", record, rows);
         return record;
     }
 

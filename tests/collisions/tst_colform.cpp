@@ -3,6 +3,7 @@
 // the picture's scale, and the modes it runs in.
 
 #include "ColFixture.h"
+#include "quiz/WindowControls.h"
 
 #include "collisions/ColForm.h"
 #include "collisions/ColKinds.h"
@@ -26,7 +27,6 @@ constexpr long Black = 0;
 constexpr long Grey = 12632256;
 constexpr long White = 16777215;
 
-QRect place(const QWidget &w) { return QRect(ControlLeft(w), ControlTop(w), ControlWidth(w), ControlHeight(w)); }
 } // namespace
 
 class TestColForm : public QObject
@@ -36,27 +36,17 @@ class TestColForm : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
-        ResetReportError();
         Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<ColFixture>();
         QVERIFY(fixture->Create());
         // The series keeps the order loaded.
         SetShuffleRandom([](long upper) { return upper; });
-        boxes.clear();
-        SetMsgBoxHandler([this](const MsgBoxCall &call) {
-            boxes << call.prompt;
-            return MsgBoxAnswer::No;
-        });
+        RecordMessageBoxes(boxes, MsgBoxAnswer::No);
     }
     void cleanup()
     {
-        Forms::DestroyAll();
-        Form::SetModalHook({});
-        SetMsgBoxHandler({});
-        SetShuffleRandom({});
-        Twips::ResetTwipsPerPixel();
         fixture.reset();
+        Twips::ResetTwipsPerPixel();
     }
 
     // The window opens 5565 twips high; its inner 7590 x 4875 lays out the
@@ -110,18 +100,9 @@ private slots:
         form.SetOuterSize(outerWidth, outerHeight);
         QCOMPARE(form.OuterWidth(), qMax(outerWidth, 7710));
         QCOMPARE(form.OuterHeight(), qMax(outerHeight, 5175));
-        const int index = control.back().digitValue();
-        QWidget *w = nullptr;
-        if (control.startsWith("Lpicture"))
-            w = form.Lpicture[index];
-        else if (control.startsWith("Llabel"))
-            w = form.Llabel[index];
-        else if (control.startsWith("Action"))
-            w = form.Action[index];
-        else
-            w = form.Lcheck[index];
+        const QWidget *w = QuizControl(form, control);
         QVERIFY(w);
-        QCOMPARE(place(*w), expected);
+        QCOMPARE(ControlPlace(*w), expected);
     }
 
     void captionsAndMenus()
@@ -419,7 +400,7 @@ private slots:
         ColForm &form = Open();
         QVERIFY(form.Lcheck[0]->isChecked());
         QVERIFY(form.Clist->isVisible());
-        QCOMPARE(place(*form.Clist), QRect(120, 3615, 6000, 795));
+        QCOMPARE(ControlPlace(*form.Clist), QRect(120, 3615, 6000, 795));
         QCOMPARE(form.Clist->count(), 1);
         QCOMPARE(form.Clist->item(0)->text(), QString("Give way"));
         QCOMPARE(form.Clist->ItemValue(0), -1);

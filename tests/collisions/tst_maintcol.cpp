@@ -3,6 +3,7 @@
 // and a saved picture as the quiz then shows it.
 
 #include "ColFixture.h"
+#include "quiz/WindowControls.h"
 #include "quiz/tst_editor_driver.h"
 
 #include "collisions/ColForm.h"
@@ -36,14 +37,6 @@ QString rowText(const Recordset &line)
         .arg(line.DoubleValue("LISTPTR"));
 }
 
-QStringList texts(const QListWidget *list)
-{
-    QStringList all;
-    for (int i = 0; i < list->count(); ++i)
-        all << list->item(i)->text();
-    return all;
-}
-
 // The next control the Tab key reaches.
 QWidget *nextTab(QWidget *w)
 {
@@ -53,7 +46,6 @@ QWidget *nextTab(QWidget *w)
     return w;
 }
 
-QRect place(const QWidget &w) { return QRect(ControlLeft(w), ControlTop(w), ControlWidth(w), ControlHeight(w)); }
 } // namespace
 
 class TestMaintCol : public QObject
@@ -63,27 +55,16 @@ class TestMaintCol : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
-        ResetReportError();
         // Ten twips to the pixel: every pixel of travel is a whole number of twips.
         Twips::SetTwipsPerPixel(10, 10);
         fixture = std::make_unique<ColFixture>();
         QVERIFY(fixture->Create());
-        messages.clear();
-        SetMsgBoxHandler([this](const MsgBoxCall &call) {
-            messages << call.prompt;
-            return MsgBoxAnswer::Ok;
-        });
+        RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
     }
     void cleanup()
     {
-        Database::SetWriteHook({});
-        Form::SetModalHook({});
-        SetMsgBoxHandler({});
-        SetShuffleRandom({});
-        Forms::DestroyAll();
-        Twips::ResetTwipsPerPixel();
         fixture.reset();
+        Twips::ResetTwipsPerPixel();
     }
 
     void controlsAsDesigned()
@@ -94,8 +75,8 @@ private slots:
         QStringList kinds;
         for (const char *text : CollisionKindTexts)
             kinds << text;
-        QCOMPARE(texts(e.Mlist[0]), kinds);
-        QCOMPARE(texts(e.Mlist[1]), QStringList({"Large", "Medium", "Small", "Very Small"}));
+        QCOMPARE(ListTexts(e.Mlist[0]), kinds);
+        QCOMPARE(ListTexts(e.Mlist[1]), QStringList({"Large", "Medium", "Small", "Very Small"}));
         const QList<qlonglong> units{150, 120, 80, 40};
         for (int i = 0; i < units.size(); ++i)
             QCOMPARE(e.Mlist[1]->item(i)->data(Qt::UserRole).toLongLong(), units[i]);
@@ -110,11 +91,11 @@ private slots:
         QCOMPARE(e.Fmenu[1]->text(), QString("&Quit"));
         QCOMPARE(e.Emenu[0]->text(), QString("&Clear"));
         // Twips at 10 to the pixel, halves to even (1425 is 142 pixels).
-        QCOMPARE(place(*e.Lpicture[0]), QRect(120, 120, 6000, 3000));
+        QCOMPARE(ControlPlace(*e.Lpicture[0]), QRect(120, 120, 6000, 3000));
         QCOMPARE(e.Lpicture[0]->BackColor(), 16777215L);
-        QCOMPARE(place(*e.Mlist[0]), QRect(6240, 120, 1700, 1420));
-        QCOMPARE(place(*e.Mlist[1]), QRect(6240, 1800, 1700, 450));
-        QCOMPARE(place(*e.Action[0]), QRect(6240, 2640, 1220, 380));
+        QCOMPARE(ControlPlace(*e.Mlist[0]), QRect(6240, 120, 1700, 1420));
+        QCOMPARE(ControlPlace(*e.Mlist[1]), QRect(6240, 1800, 1700, 450));
+        QCOMPARE(ControlPlace(*e.Action[0]), QRect(6240, 2640, 1220, 380));
         // The lists come after the buttons in the tab order.
         QCOMPARE(nextTab(e.Action[1]), static_cast<QWidget *>(e.Mlist[0]));
         QCOMPARE(nextTab(e.Mtext[2]), static_cast<QWidget *>(e.Action[0]));
@@ -179,9 +160,7 @@ private slots:
         DriveMouse(editor(), "press; move 40,40; move 0,60; release 0,60"); // 400 left, 200 down
         add(Fog, 0);                  // centre (3000, 1200) wherever it is
         add(SideVesselPort, 2);       // box 3072 x 2304 at (100, 100)
-        editor().Mtext[0]->setPlainText("Who gives way?~Rule 15");
-        editor().Mtext[1]->setPlainText("The vessel with the other on her starboard side");
-        editor().Action[1]->click();
+        SaveWithTexts(editor(), "Who gives way?~Rule 15", "The vessel with the other on her starboard side");
         QCOMPARE(messages, QStringList{});
 
         auto db = fixture->Open();
@@ -238,9 +217,7 @@ private slots:
         open();
         if (element)
             editor().Action[0]->click();
-        editor().Mtext[0]->setPlainText(hint);
-        editor().Mtext[1]->setPlainText(answer);
-        editor().Action[1]->click();
+        SaveWithTexts(editor(), hint, answer);
         QCOMPARE(messages, expected);
         QCOMPARE(fixture->Count("COLHEAD"), expected.isEmpty() ? 1L : 0L);
     }

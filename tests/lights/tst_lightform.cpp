@@ -1,4 +1,5 @@
 #include "quiz/LightsFixture.h"
+#include "quiz/WindowControls.h"
 
 #include "lights/LightForm.h"
 #include "platform/Controls.h"
@@ -27,7 +28,6 @@ class TestLightForm : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
         Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<LightsFixture>();
         QVERIFY(fixture->Create());
@@ -40,11 +40,8 @@ private slots:
     }
     void cleanup()
     {
-        Forms::DestroyAll();
-        SetMsgBoxHandler({});
-        SetShuffleRandom({});
-        Twips::ResetTwipsPerPixel();
         fixture.reset();
+        Twips::ResetTwipsPerPixel();
     }
 
     // At the designed client area (7590 x 4485 below the menu bar) the layout
@@ -77,18 +74,9 @@ private slots:
         QCOMPARE(form.OuterHeight(), 5175);
         QCOMPARE(form.ScaleWidth(), 7590);
         QCOMPARE(form.ScaleHeight(), 4485);
-        QWidget *w = nullptr;
-        const int index = control.back().digitValue();
-        if (control.startsWith("Lpicture"))
-            w = form.Lpicture[index];
-        else if (control.startsWith("Llabel"))
-            w = form.Llabel[index];
-        else if (control.startsWith("Action"))
-            w = form.Action[index];
-        else
-            w = form.Lcheck[index];
+        const QWidget *w = QuizControl(form, control);
         QVERIFY(w);
-        QCOMPARE(QRect(ControlLeft(*w), ControlTop(*w), ControlWidth(*w), ControlHeight(*w)), place);
+        QCOMPARE(ControlPlace(*w), place);
     }
 
     void captionsAndDefaults()

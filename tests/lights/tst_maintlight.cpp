@@ -41,13 +41,6 @@ std::vector<SavedLight> savedLights(Database &db)
     return lights;
 }
 
-QStringList texts(const QListWidget *list)
-{
-    QStringList all;
-    for (int i = 0; i < list->count(); ++i)
-        all << list->item(i)->text();
-    return all;
-}
 } // namespace
 
 class TestMaintLight : public QObject
@@ -83,21 +76,13 @@ void TestMaintLight::initTestCase()
 
 void TestMaintLight::init()
 {
-    ResetGlobals();
-    ResetReportError();
     fixture = new LightsFixture;
     QVERIFY(fixture->Create());
-    messages.clear();
-    SetMsgBoxHandler([this](const MsgBoxCall &call) {
-        messages << call.prompt;
-        return MsgBoxAnswer::Ok;
-    });
+    RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
 }
 
 void TestMaintLight::cleanup()
 {
-    SetMsgBoxHandler({});
-    Forms::DestroyAll();
     delete fixture;
     fixture = nullptr;
 }
@@ -106,13 +91,13 @@ void TestMaintLight::listsAtEveryOpening()
 {
     open();
     QCOMPARE(editor().windowTitle(), QString("Maintain Lights"));
-    QCOMPARE(texts(editor().Mlist[0]), QStringList({"Red", "Green", "Yellow", "Blue", "Magenta", "Cyan", "White",
-                                                    "Yellow Flash"}));
+    QCOMPARE(ListTexts(editor().Mlist[0]),
+             QStringList({"Red", "Green", "Yellow", "Blue", "Magenta", "Cyan", "White", "Yellow Flash"}));
     const QList<qlonglong> colours{255, 65280, 65535, 16711680, 16711935, 16776960, 16777215, 12632256};
     for (int i = 0; i < colours.size(); ++i)
         QCOMPARE(editor().Mlist[0]->item(i)->data(Qt::UserRole).toLongLong(), colours[i]);
-    QCOMPARE(texts(editor().Mlist[1]), QStringList({"Large", "Small"}));
-    QCOMPARE(texts(editor().Mlist[2]), QStringList({"Still", "Up", "Right", "Down", "Left"}));
+    QCOMPARE(ListTexts(editor().Mlist[1]), QStringList({"Large", "Small"}));
+    QCOMPARE(ListTexts(editor().Mlist[2]), QStringList({"Still", "Up", "Right", "Down", "Left"}));
     QCOMPARE(editor().Mlabel[2]->text(), QString("Fog Signal"));
 
     // A save keeps the choices; a new opening starts from the first entries.
@@ -120,9 +105,7 @@ void TestMaintLight::listsAtEveryOpening()
     editor().Mlist[1]->setCurrentRow(1);
     editor().Mlist[2]->setCurrentRow(4);
     editor().Action[0]->click();
-    editor().Mtext[0]->setPlainText("Hint");
-    editor().Mtext[1]->setPlainText("Answer");
-    editor().Action[1]->click();
+    SaveWithTexts(editor(), "Hint", "Answer");
     QCOMPARE(messages, QStringList{});
     QCOMPARE(editor().PictureCount, 0L);
     QCOMPARE(editor().Mlist[0]->currentRow(), 1);
@@ -229,9 +212,7 @@ void TestMaintLight::saveWritesTheLightsMapping()
     editor().Action[0]->click();
     drag(script);
     QVERIFY(!editor().Dragging);
-    editor().Mtext[0]->setPlainText("A Hint");
-    editor().Mtext[1]->setPlainText("An Answer");
-    editor().Action[1]->click();
+    SaveWithTexts(editor(), "A Hint", "An Answer");
     QCOMPARE(messages, QStringList{});
 
     auto db = fixture->Open();

@@ -49,8 +49,6 @@ private:
 private slots:
     void init()
     {
-        ResetGlobals();
-        ResetReportError();
         db = std::make_unique<TopicsFixture>();
         QVERIFY(db->Create());
         // Lights pictures 1 to 4, and shapes picture 1 under the same number.
@@ -59,20 +57,11 @@ private slots:
         QCOMPARE(db->AddPicture(1, "Sternlight"), 3L);
         QCOMPARE(db->AddPicture(1, "All-round white"), 4L);
         QCOMPARE(db->AddPicture(2, "Ball"), 1L);
-        boxes.clear();
-        SetMsgBoxHandler([this](const MsgBoxCall &call) {
-            boxes << call.prompt;
-            return MsgBoxAnswer::Ok;
-        });
+        RecordMessageBoxes(boxes, MsgBoxAnswer::Ok);
         draws = 0;
     }
 
-    void cleanup()
-    {
-        SetMsgBoxHandler({});
-        SetShuffleRandom({});
-        db.reset();
-    }
+    void cleanup() { db.reset(); }
 
     // The choices of one lights picture as stored, read in index order
     // before any shuffle; own answer text "Own answer". Rows of the next

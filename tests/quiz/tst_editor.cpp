@@ -173,25 +173,16 @@ void TestEditor::initTestCase()
 
 void TestEditor::init()
 {
-    ResetGlobals();
-    ResetReportError();
+    fixture = new LightsFixture;
+    QVERIFY(fixture->Create());
     // A steady clock and no real waits: a run of lock errors is retried
     // silently, however fast the retries come.
     SetReportErrorHooks({[] { return 1000.0; }, nullptr, [](std::chrono::microseconds) {}, nullptr});
-    fixture = new LightsFixture;
-    QVERIFY(fixture->Create());
-    messages.clear();
-    SetMsgBoxHandler([this](const MsgBoxCall &call) {
-        messages << call.prompt;
-        return MsgBoxAnswer::Ok;
-    });
+    RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
 }
 
 void TestEditor::cleanup()
 {
-    Database::SetWriteHook({});
-    SetMsgBoxHandler({});
-    Forms::DestroyAll();
     delete fixture;
     fixture = nullptr;
 }
@@ -511,9 +502,7 @@ void TestEditor::closingEmptiesTheEditor()
     open();
     QTest::mouseRelease(editor().windowHandle(), Qt::LeftButton, {}, windowPoint(QPoint(30, 30)));
     QCOMPARE(editor().NewPicture.Count(), 1);
-    editor().Mtext[0]->setPlainText("Hint");
-    editor().Mtext[1]->setPlainText("Answer");
-    editor().Action[1]->click();
+    SaveWithTexts(editor(), "Hint", "Answer");
     QCOMPARE(messages, QStringList{"You Have Not Added Any Marks"});
 }
 

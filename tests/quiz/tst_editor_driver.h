@@ -1,10 +1,13 @@
 #pragma once
 
 // Shows an editor window and drives it with the mouse through its window, as
-// the window system would.
+// the window system would; fills its texts and reads its lists.
 
 #include "quiz/MaintForm.h"
+#include "quiz/MaintText.h"
 
+#include <QListWidget>
+#include <QPushButton>
 #include <QtTest>
 
 inline bool ShowEditor(MaintForm &editor)
@@ -33,4 +36,22 @@ inline void DriveMouse(MaintForm &editor, const QString &script)
         else
             QTest::mouseRelease(window, Qt::LeftButton, {}, at);
     }
+}
+
+// Types the hint and the answer, the texts every editor asks for, and
+// presses "&Save".
+inline void SaveWithTexts(MaintForm &editor, const QString &hint, const QString &answer)
+{
+    editor.Mtext[0]->setPlainText(hint);
+    editor.Mtext[1]->setPlainText(answer);
+    editor.Action[1]->click();
+}
+
+// The entries of a list, top to bottom.
+inline QStringList ListTexts(const QListWidget *list)
+{
+    QStringList all;
+    for (int i = 0; i < list->count(); ++i)
+        all << list->item(i)->text();
+    return all;
 }

@@ -76,27 +76,17 @@ private:
 private slots:
     void init()
     {
-        ResetGlobals();
-        ResetReportError();
         TopicRegistry::Clear();
         db = std::make_unique<TopicsFixture>();
         QVERIFY(db->Create());
-        boxes.clear();
-        SetMsgBoxHandler([this](const MsgBoxCall &call) {
-            boxes << call.prompt;
-            return MsgBoxAnswer::Ok;
-        });
+        RecordMessageBoxes(boxes, MsgBoxAnswer::Ok);
         SetShuffleRandom([](long upper) { return upper; });
     }
 
     void cleanup()
     {
-        Form::SetModalHook({});
-        Forms::DestroyAll();
-        TopicRegistry::Clear();
-        SetMsgBoxHandler({});
-        SetShuffleRandom({});
         db.reset();
+        TopicRegistry::Clear();
     }
 
     // The answer text of a picture of any topic, looked up in that topic's

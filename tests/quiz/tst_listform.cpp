@@ -33,8 +33,6 @@ private:
 private slots:
     void init()
     {
-        ResetGlobals();
-        ResetReportError();
         Twips::SetTwipsPerPixel(15, 15);
         db = std::make_unique<TopicsFixture>();
         QVERIFY(db->Create());
@@ -44,12 +42,8 @@ private slots:
 
     void cleanup()
     {
-        SetMsgBoxHandler({});
-        Database::SetWriteHook({});
-        Form::SetModalHook({});
-        Forms::DestroyAll();
-        Twips::ResetTwipsPerPixel();
         db.reset();
+        Twips::ResetTwipsPerPixel();
     }
 
     // ListRecord after each way of closing: only "&Ok" (or Enter) chooses; a

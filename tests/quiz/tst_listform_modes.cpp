@@ -21,8 +21,6 @@ private:
 private slots:
     void init()
     {
-        ResetGlobals();
-        ResetReportError();
         db = std::make_unique<TopicsFixture>();
         QVERIFY(db->Create());
         // Lights 1 to 4, shapes 1 to 3, buoys 1.
@@ -35,14 +33,7 @@ private slots:
         boxes.Install();
     }
 
-    void cleanup()
-    {
-        SetMsgBoxHandler({});
-        Database::SetWriteHook({});
-        Form::SetModalHook({});
-        Forms::DestroyAll();
-        db.reset();
-    }
+    void cleanup() { db.reset(); }
 
     // Entering alternatives mode lists the window's own pictures unmarked; a
     // click on a picture marks its saved set, its own entry included.

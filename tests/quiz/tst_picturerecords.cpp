@@ -12,7 +12,6 @@ class TestPictureRecords : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
         fixture = std::make_unique<LightsFixture>();
         QVERIFY(fixture->Create());
     }

@@ -92,7 +92,6 @@ class TestQuizForm : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
         Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<LightsFixture>();
         QVERIFY(fixture->Create());
@@ -109,12 +108,8 @@ private slots:
     }
     void cleanup()
     {
-        Forms::DestroyAll();
-        Form::SetModalHook({});
-        SetMsgBoxHandler({});
-        SetShuffleRandom({});
-        Twips::ResetTwipsPerPixel();
         fixture.reset();
+        Twips::ResetTwipsPerPixel();
     }
 
     // Steps: F first, P previous, N next, L last, H hint, U further text,

@@ -1,7 +1,7 @@
 #pragma once
 
-// A fresh program folder with an empty database, and helpers that store
-// day-shapes pictures with their elements.
+// A fresh program folder (PictureFixture) with helpers that store day-shapes
+// pictures with their elements.
 
 #include "quiz/TopicsFixture.h"
 
@@ -23,29 +23,11 @@ public:
     long AddShapes(const QVariant &hint, const QVariant &text, const QVariant &fog,
                    const std::vector<StoredShape> &shapes = {})
     {
-        auto db = Open();
-        Recordset head = db->OpenRecordset("SHAPEHEAD");
-        head.AddNew();
-        head.SetValue("HINT", hint);
-        head.SetValue("TEXT", text);
-        head.SetValue("FOGSIGNAL", fog);
-        head.Update();
-        head.MoveLastModified();
-        const long record = head.LongValue("RECORD");
-        head.Close();
-        Recordset line = db->OpenRecordset("SHAPELINE");
-        for (const StoredShape &s : shapes) {
-            line.AddNew();
-            line.SetValue("HEADER", static_cast<qlonglong>(record));
-            line.SetValue("COLOUR", 0);
-            line.SetValue("XPOS", s.x);
-            line.SetValue("YPOS", s.y);
-            line.SetValue("SIZE", s.size);
-            line.SetValue("LISTPTR", s.kind);
-            line.Update();
-        }
-        line.Close();
-        db->Close();
+        const long record = AddHead("SHAPEHEAD", {{"HINT", hint}, {"TEXT", text}, {"FOGSIGNAL", fog}});
+        std::vector<RowFields> rows;
+        for (const StoredShape &s : shapes)
+            rows.push_back({{"COLOUR", 0}, {"XPOS", s.x}, {"YPOS", s.y}, {"SIZE", s.size}, {"LISTPTR", s.kind}});
+        AddLines("SHAPELINE", record, rows);
         return record;
     }
 };

@@ -3,6 +3,7 @@
 // checks before saving.
 
 #include "ShapesFixture.h"
+#include "quiz/WindowControls.h"
 #include "quiz/tst_editor_driver.h"
 
 #include "core/ReportError.h"
@@ -51,15 +52,6 @@ long countRows(Database &db, const QString &table)
     return n;
 }
 
-QStringList texts(const QListWidget *list)
-{
-    QStringList all;
-    for (int i = 0; i < list->count(); ++i)
-        all << list->item(i)->text();
-    return all;
-}
-
-QRect placeOf(const QWidget &w) { return QRect(ControlLeft(w), ControlTop(w), ControlWidth(w), ControlHeight(w)); }
 } // namespace
 
 class TestMaintShape : public QObject
@@ -74,23 +66,11 @@ private slots:
     }
     void init()
     {
-        ResetGlobals();
-        ResetReportError();
         fixture = std::make_unique<ShapesFixture>();
         QVERIFY(fixture->Create());
-        messages.clear();
-        SetMsgBoxHandler([this](const MsgBoxCall &call) {
-            messages << call.prompt;
-            return MsgBoxAnswer::Ok;
-        });
+        RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
     }
-    void cleanup()
-    {
-        SetMsgBoxHandler({});
-        Form::SetModalHook({});
-        Forms::DestroyAll();
-        fixture.reset();
-    }
+    void cleanup() { fixture.reset(); }
 
     void controlsAsDesigned_data()
     {
@@ -113,7 +93,7 @@ private slots:
         auto *w = editor().findChild<QWidget *>(name);
         QVERIFY(w);
         // Placed to the nearest pixel of ten twips, halves to even.
-        QCOMPARE(placeOf(*w), place);
+        QCOMPARE(ControlPlace(*w), place);
     }
 
     void windowAndLists()
@@ -127,11 +107,11 @@ private slots:
         QCOMPARE(templ->BackColor(), White);
         QCOMPARE((QStringList{editor().Mlabel[0]->text(), editor().Mlabel[1]->text(), editor().Mlabel[2]->text()}),
                  (QStringList{"Hint", "Text", "Fog Signal"}));
-        QCOMPARE(texts(editor().Mlist[0]),
-                 (QStringList{"Mast", "Ball", "Cone Up", "Cone Down", "Diamond", "Cylinder", "Vertical",
-                              "Horizontal", "Head On Vessel", "Side Vessel", "Head On Barge", "Side Barge",
-                              "Fishing Vessel", "Sailing Vessel"}));
-        QCOMPARE(texts(editor().Mlist[1]), (QStringList{"Large", "Medium", "Small"}));
+        QCOMPARE(ListTexts(editor().Mlist[0]),
+                 (QStringList{"Mast", "Ball", "Cone Up", "Cone Down", "Diamond", "Cylinder", "Vertical", "Horizontal",
+                              "Head On Vessel", "Side Vessel", "Head On Barge", "Side Barge", "Fishing Vessel",
+                              "Sailing Vessel"}));
+        QCOMPARE(ListTexts(editor().Mlist[1]), (QStringList{"Large", "Medium", "Small"}));
         QCOMPARE(editor().Mlist[1]->item(0)->data(Qt::UserRole).toInt(), 150);
         QCOMPARE(editor().Mlist[1]->item(1)->data(Qt::UserRole).toInt(), 120);
         QCOMPARE(editor().Mlist[1]->item(2)->data(Qt::UserRole).toInt(), 80);

@@ -3,6 +3,7 @@
 // names to the item list, the choices and the links.
 
 #include "ShapesFixture.h"
+#include "quiz/WindowControls.h"
 
 #include "core/ReportError.h"
 #include "platform/Controls.h"
@@ -35,30 +36,20 @@ class TestShapeForm : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
-        ResetReportError();
         Twips::SetTwipsPerPixel(15, 15);
         Twips::SetScreenSize(1024 * 15, 768 * 15);
         fixture = std::make_unique<ShapesFixture>();
         QVERIFY(fixture->Create());
         // The series keeps the order loaded.
         SetShuffleRandom([](long upper) { return upper; });
-        boxes.clear();
-        SetMsgBoxHandler([this](const MsgBoxCall &call) {
-            boxes << call.prompt;
-            return MsgBoxAnswer::No;
-        });
+        RecordMessageBoxes(boxes, MsgBoxAnswer::No);
     }
     void cleanup()
     {
-        Forms::DestroyAll();
-        Form::SetModalHook({});
+        fixture.reset();
         TopicRegistry::Clear();
-        SetMsgBoxHandler({});
-        SetShuffleRandom({});
         Twips::ResetTwipsPerPixel();
         Twips::ResetScreenSize();
-        fixture.reset();
     }
 
     // At the designed client area the layout gives the picture the design
@@ -87,13 +78,9 @@ private slots:
         ShapeForm &form = Open();
         QCOMPARE(form.OuterWidth(), 7710);
         QCOMPARE(form.OuterHeight(), 5175);
-        const int index = control.back().digitValue();
-        QWidget *w = control.startsWith("Lpicture") ? static_cast<QWidget *>(form.Lpicture[index])
-                     : control.startsWith("Llabel") ? static_cast<QWidget *>(form.Llabel[index])
-                     : control.startsWith("Action") ? static_cast<QWidget *>(form.Action[index])
-                                                    : static_cast<QWidget *>(form.Lcheck[index]);
+        const QWidget *w = QuizControl(form, control);
         QVERIFY(w);
-        QCOMPARE(QRect(ControlLeft(*w), ControlTop(*w), ControlWidth(*w), ControlHeight(*w)), place);
+        QCOMPARE(ControlPlace(*w), place);
     }
 
     void captionsAndDefaults()

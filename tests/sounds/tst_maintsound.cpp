@@ -1,6 +1,7 @@
 // The sound-signal editor: its lists, the vessels and sounds "&Add" makes,
 // the Fog switch, and the rows a save appends.
 
+#include "../quiz/WindowControls.h"
 #include "../quiz/tst_editor_driver.h"
 #include "SoundsFixture.h"
 
@@ -56,14 +57,6 @@ std::vector<long> savedHeads(Database &db)
     return heads;
 }
 
-QStringList texts(const QListWidget *list)
-{
-    QStringList all;
-    for (int i = 0; i < list->count(); ++i)
-        all << list->item(i)->text();
-    return all;
-}
-
 QList<qlonglong> itemData(const QListWidget *list)
 {
     QList<qlonglong> all;
@@ -72,7 +65,6 @@ QList<qlonglong> itemData(const QListWidget *list)
     return all;
 }
 
-QRect place(const QWidget &w) { return QRect(ControlLeft(w), ControlTop(w), ControlWidth(w), ControlHeight(w)); }
 } // namespace
 
 class TestMaintSound : public QObject
@@ -82,45 +74,35 @@ class TestMaintSound : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
-        ResetReportError();
         Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<SoundsFixture>();
         QVERIFY(fixture->Create());
-        messages.clear();
-        SetMsgBoxHandler([this](const MsgBoxCall &call) {
-            messages << call.prompt;
-            return MsgBoxAnswer::Ok;
-        });
+        RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
     }
     void cleanup()
     {
-        Database::SetWriteHook({});
-        SetMsgBoxHandler({});
-        Form::SetModalHook({});
-        Forms::DestroyAll();
-        Twips::ResetTwipsPerPixel();
         fixture.reset();
+        Twips::ResetTwipsPerPixel();
     }
 
     void listsAtOpening()
     {
         open();
         QCOMPARE(editor().windowTitle(), QString("Maintain Sounds"));
-        QCOMPARE(texts(editor().Mlist[Vessels]),
+        QCOMPARE(ListTexts(editor().Mlist[Vessels]),
                  QStringList({"No Picture", "Head On Vessel", "Side Vessel", "Head On Barge", "Side Barge",
                               "Fishing Vessel", "Sailing Vessel"}));
-        QCOMPARE(texts(editor().Mlist[Sizes]), QStringList({"Large", "Medium", "Small"}));
+        QCOMPARE(ListTexts(editor().Mlist[Sizes]), QStringList({"Large", "Medium", "Small"}));
         QCOMPARE(itemData(editor().Mlist[Sizes]), QList<qlonglong>({150, 120, 80}));
-        QCOMPARE(texts(editor().Mlist[Sounds]), QStringList({"No Sound", "Horn", "Bell Stroke", "Bell Rapid", "Gong",
-                                                             "Whistle", "Silence", "Cycle"}));
-        QCOMPARE(texts(editor().Mlist[Durations]),
-                 QStringList({"1 Second", "2 Seconds", "3 Seconds", "4 Seconds", "5 Seconds", "10 Seconds",
-                              "30 Seconds", "1 Minute", "2 Minutes", "3 Minutes", "4 Minutes", "5 Minutes",
-                              "10 Minutes"}));
+        QCOMPARE(ListTexts(editor().Mlist[Sounds]),
+                 QStringList({"No Sound", "Horn", "Bell Stroke", "Bell Rapid", "Gong", "Whistle", "Silence", "Cycle"}));
+        QCOMPARE(
+            ListTexts(editor().Mlist[Durations]),
+            QStringList({"1 Second", "2 Seconds", "3 Seconds", "4 Seconds", "5 Seconds", "10 Seconds", "30 Seconds",
+                         "1 Minute", "2 Minutes", "3 Minutes", "4 Minutes", "5 Minutes", "10 Minutes"}));
         QCOMPARE(itemData(editor().Mlist[Durations]),
                  QList<qlonglong>({1, 2, 3, 4, 5, 10, 30, 60, 120, 180, 240, 300, 600}));
-        QCOMPARE(texts(editor().Mlist[Repetitions]), QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+        QCOMPARE(ListTexts(editor().Mlist[Repetitions]), QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
         for (QListWidget *list : editor().Mlist)
             QCOMPARE(list->currentRow(), 0);
         QCOMPARE(editor().Mcheck[0]->text(), QString("Fog"));
@@ -170,7 +152,7 @@ private slots:
         else
             w = editor().NewPicture[0];
         QVERIFY(w);
-        QCOMPARE(place(*w), expected);
+        QCOMPARE(ControlPlace(*w), expected);
     }
 
     // A vessel chosen sets the sound list back to "No Sound" and the other
@@ -293,7 +275,7 @@ private slots:
         for (int i = 1; i <= 2; ++i) {
             const QLabel *label = editor().NewLabel[i];
             QVERIFY(label->isVisible());
-            QCOMPARE(place(*label), QRect(3840, 255 * i, 2175, 255));
+            QCOMPARE(ControlPlace(*label), QRect(3840, 255 * i, 2175, 255));
             QTEST(label->text(), "caption");
             QTEST(ControlTag(*label), "tag");
         }
@@ -621,12 +603,7 @@ private:
         editor().Mlist[Repetitions]->setCurrentRow(times);
         editor().Action[0]->click();
     }
-    void save(const QString &hint, const QString &answer)
-    {
-        editor().Mtext[0]->setPlainText(hint);
-        editor().Mtext[1]->setPlainText(answer);
-        editor().Action[1]->click();
-    }
+    void save(const QString &hint, const QString &answer) { SaveWithTexts(editor(), hint, answer); }
 
     std::unique_ptr<SoundsFixture> fixture;
     QStringList messages;

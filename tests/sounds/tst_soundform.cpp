@@ -3,6 +3,7 @@
 // replay, and closing the window in the middle of a signal.
 
 #include "SoundsFixture.h"
+#include "quiz/WindowControls.h"
 
 #include "core/ReportError.h"
 #include "platform/Controls.h"
@@ -44,19 +45,13 @@ class TestSoundForm : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
-        ResetReportError();
         Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<SoundsFixture>();
         QVERIFY(fixture->Create());
         SetShuffleRandom([](long upper) { return upper; });
         timeline.clear();
-        boxes.clear();
         duringWait = {};
-        SetMsgBoxHandler([this](const MsgBoxCall &call) {
-            boxes << call.prompt;
-            return MsgBoxAnswer::No;
-        });
+        RecordMessageBoxes(boxes, MsgBoxAnswer::No);
         SetSoundRecorder([this](const SoundCall &call) {
             QString file = call.file;
             file.remove(AppPath);
@@ -73,14 +68,10 @@ private slots:
     }
     void cleanup()
     {
-        Forms::DestroyAll();
-        Form::SetModalHook({});
-        SetMsgBoxHandler({});
+        fixture.reset();
         SetSoundRecorder({});
         SetSignalWaitHook({});
-        SetShuffleRandom({});
         Twips::ResetTwipsPerPixel();
-        fixture.reset();
     }
 
     // At the designed client area the picture takes the whole design space;
@@ -110,18 +101,9 @@ private slots:
         SoundForm &form = Open();
         QCOMPARE(form.OuterWidth(), 7710);
         QCOMPARE(form.OuterHeight(), 5175);
-        const int index = control.back().digitValue();
-        QWidget *w = nullptr;
-        if (control.startsWith("Lpicture"))
-            w = form.Lpicture[index];
-        else if (control.startsWith("Llabel"))
-            w = form.Llabel[index];
-        else if (control.startsWith("Action"))
-            w = form.Action[index];
-        else
-            w = form.Lcheck[index];
+        const QWidget *w = QuizControl(form, control);
         QVERIFY(w);
-        QCOMPARE(QRect(ControlLeft(*w), ControlTop(*w), ControlWidth(*w), ControlHeight(*w)), place);
+        QCOMPARE(ControlPlace(*w), place);
     }
 
     void captionsAndControls()

@@ -86,7 +86,6 @@ class TestSoundSignal : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
         fixture = std::make_unique<SoundsFixture>();
         QVERIFY(fixture->Create());
     }
