@@ -41,10 +41,10 @@
 #include <initializer_list>
 
 namespace {
-constexpr long LightGrey = 12632256;
-constexpr long White = 16777215;
-constexpr long Grey = 8421504;
-constexpr long Red = 255;
+using Colours::Grey;
+using Colours::LightGrey;
+using Colours::Red;
+using Colours::White;
 
 constexpr int IconTop = 120;
 constexpr int IconSize = 510;

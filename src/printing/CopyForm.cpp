@@ -8,6 +8,8 @@
 #include "platform/Printer.h"
 #include "platform/Rounding.h"
 #include "platform/Twips.h"
+#include "platform/Colour.h"
+#include "platform/Val.h"
 #include "printing/FormatDate.h"
 
 #include <QEvent>
@@ -17,7 +19,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QShowEvent>
 
 namespace {
@@ -25,7 +26,6 @@ constexpr int ClientWidth = 5895;
 constexpr int OuterHeight = 2475;
 // The title bar and borders of a dialog without a menu bar.
 constexpr int FrameHeight = 420;
-constexpr long Black = 0;
 // Page header, the main window's font in millimetres, a start at the current
 // y, column gaps, bold headings, lines between the columns and under the rows.
 constexpr long DocumentFlags = PrintEngine::PageHeader | PrintEngine::WindowFont | PrintEngine::StartAtCurrentY
@@ -33,13 +33,6 @@ constexpr long DocumentFlags = PrintEngine::PageHeader | PrintEngine::WindowFont
                                | PrintEngine::RowLines;
 static_assert(DocumentFlags == 6191);
 
-// The value of the number the text begins with, 0 when it begins with none.
-double LeadingNumber(const QString &text)
-{
-    static const QRegularExpression number(QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)"));
-    const QRegularExpressionMatch match = number.match(text);
-    return match.hasMatch() ? match.captured(0).trimmed().toDouble() : 0;
-}
 } // namespace
 
 CopyForm::CopyForm() : Form(QStringLiteral("Durvanel - Print Report"), 17000, true), Engine(PrinterInUse())
@@ -251,7 +244,7 @@ QString CopyForm::ReportTitle(long Mode)
 
 void CopyForm::PrintThis()
 {
-    const double v = LeadingNumber(CopyText->text());
+    const double v = Val(CopyText->text());
     // A number that rounds to no copy, or to 100, is as far out of range.
     const long copies = RoundHalfEven(v);
     if (!(v > 0) || !(v < 100) || copies < 1 || copies > 99) {
@@ -263,7 +256,7 @@ void CopyForm::PrintThis()
     Printer &printer = PrinterInUse();
     IgnoreErrors([&] { printer.SetScaleMode(Printer::UnitMillimetres); });
     IgnoreErrors([&] { printer.SetDrawWidth(2); });
-    IgnoreErrors([&] { printer.Box(1, 10, printer.ScaleWidth(), printer.ScaleHeight(), Black); });
+    IgnoreErrors([&] { printer.Box(1, 10, printer.ScaleWidth(), printer.ScaleHeight(), Colours::Black); });
     IgnoreErrors([&] { printer.SetCurrentY(20); });
 
     if (PrintMode >= 2 && PrintMode <= 4) {
@@ -284,7 +277,7 @@ void CopyForm::PrintThis()
             IgnoreErrors([&] { printer.SetDrawWidth(2); });
             IgnoreErrors([&] {
                 const double x = printer.ScaleWidth() - 25;
-                printer.Line(x, 10, x, printer.ScaleHeight(), Black);
+                printer.Line(x, 10, x, printer.ScaleHeight(), Colours::Black);
             });
         }
         IgnoreErrors([this] { Action[0]->setEnabled(true); });

@@ -2,6 +2,7 @@
 
 #include "core/Global.h"
 #include "core/ReportError.h"
+#include "platform/Colour.h"
 #include "platform/Fonts.h"
 #include "platform/Grid.h"
 #include "platform/MousePointer.h"
@@ -19,7 +20,7 @@
 
 namespace {
 constexpr float TwipsPerMm = 56.7f;
-constexpr long Black = 0;
+using Colours::Black;
 const QString Location = QStringLiteral("CopyForm:PrintGrid");
 
 // Steps of the placing procedures that fail are passed over.
