@@ -5,7 +5,7 @@
 #include "buoys/LateralMarks.h"
 #include "buoys/PreferredChannelMarks.h"
 #include "buoys/SafeWaterMarks.h"
-#include "buoys/SpecialMarks.h"
+#include "buoys/YellowMarks.h"
 
 namespace {
 struct KindEntry {

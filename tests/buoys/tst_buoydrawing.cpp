@@ -5,7 +5,7 @@
 
 #include "buoys/BuoyKinds.h"
 #include "buoys/BuoySteps.h"
-#include "buoys/SpecialMarks.h"
+#include "buoys/YellowMarks.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 

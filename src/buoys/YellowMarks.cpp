@@ -1,4 +1,4 @@
-#include "buoys/SpecialMarks.h"
+#include "buoys/YellowMarks.h"
 
 #include "buoys/BuoyBodies.h"
 #include "buoys/BuoySteps.h"
