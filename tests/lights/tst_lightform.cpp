@@ -352,6 +352,55 @@ private slots:
         QCOMPARE(form.Lpicture[0]->pos(), QPoint(0, 0));
     }
 
+    // The window reads what belongs to the lights: their choices and links,
+    // not another topic's rows under the same picture number; it opens the
+    // lights help and names itself in its error messages.
+    void lightsOwnTopic()
+    {
+        MultiChoice = true;
+        fixture->AddPicture("h", "Masthead light", "f", 0);
+        fixture->AddPicture("h", "Sternlight", "f", 0);
+        {
+            auto db = fixture->Open();
+            const QString insert =
+                "Insert Into ALTERNATIVES (TYPE, RECORDONE, RECORDTWO, ANSWER) Values (?, ?, ?, ?)";
+            for (const long record : {1L, 2L}) {
+                db->Execute(insert, {1, static_cast<qlonglong>(record), static_cast<qlonglong>(record), -1});
+                db->Execute(insert, {1, static_cast<qlonglong>(record), static_cast<qlonglong>(3 - record), 0});
+                db->Execute(insert, {2, static_cast<qlonglong>(record), 9, 0});
+            }
+            db->Close();
+        }
+        // Picture 1 and 2 of the lights link to the shapes; the shapes' own
+        // rows under the same numbers link to the sound signals.
+        for (const long record : {1L, 2L}) {
+            fixture->AddLink(1, record, 2, 1);
+            fixture->AddLink(2, record, 4, 1);
+        }
+        LightForm &form = Open();
+        QCOMPARE(form.HelpContext(), 1300);
+        QStringList shown;
+        for (int row = 0; row < form.Clist->count(); ++row)
+            shown << form.Clist->item(row)->text();
+        shown.sort();
+        QCOMPARE(shown, QStringList({"Masthead light", "Sternlight"}));
+        QVERIFY(form.Lmenu[1]->isEnabled());
+        QVERIFY(!form.Lmenu[3]->isEnabled());
+        QCOMPARE(boxes, 0);
+        form.Unload();
+
+        QStringList prompts;
+        SetMsgBoxHandler([&](const MsgBoxCall &call) {
+            prompts << call.prompt;
+            return MsgBoxAnswer::Ok;
+        });
+        AppPath += "missing/";
+        Open();
+        QVERIFY(!prompts.isEmpty());
+        QVERIFY2(prompts[0].startsWith("Unexpected Error In - LightForm:LoadLights, Error Number 3024"),
+                 qPrintable(prompts[0]));
+    }
+
     // Closing the window stops its timers.
     void closingStopsTimers()
     {
