@@ -1,5 +1,7 @@
 #include "core/Global.h"
+#include "platform/Controls.h"
 #include "platform/Form.h"
+#include "platform/Twips.h"
 #include "quiz/AnswerForm.h"
 #include "quiz/ChoiceList.h"
 #include "quiz/LoadChoices.h"
@@ -254,6 +256,34 @@ private slots:
         QCOMPARE(Response, 2);
         QCOMPARE(TryCount, 0L);
         QCOMPARE(CorrectCount, 0L);
+    }
+
+    // The window as designed, in twips of its client area, centred on the
+    // screen; a long answer wraps within its label.
+    void design()
+    {
+        Twips::SetTwipsPerPixel(15, 15);
+        Twips::SetScreenSize(19200, 14400);
+        const auto restore = qScopeGuard([] {
+            Twips::ResetTwipsPerPixel();
+            Twips::ResetScreenSize();
+        });
+        auto place = [](const QWidget &w) {
+            return QRect(ControlLeft(w), ControlTop(w), ControlWidth(w), ControlHeight(w));
+        };
+        Form::SetModalHook([&](Form &f) {
+            auto &form = dynamic_cast<AnswerForm &>(f);
+            QCOMPARE(place(*form.Alabel[0]), QRect(120, 120, 5535, 1575));
+            QCOMPARE(place(*form.Action[0]), QRect(4080, 1920, 1575, 375));
+            QCOMPARE(place(*form.Action[1]), QRect(120, 1920, 1575, 375));
+            QVERIFY(form.Alabel[0]->wordWrap());
+            QCOMPARE(form.Alabel[0]->alignment(), Qt::AlignLeft | Qt::AlignTop);
+            QVERIFY2(qAbs(form.x() - (1280 - form.width()) / 2) <= 1, qPrintable(QString::number(form.x())));
+            QVERIFY2(qAbs(form.y() - (960 - form.height()) / 2) <= 1, qPrintable(QString::number(form.y())));
+            form.close();
+        });
+        list->setCurrentRow(0);
+        Clist_Click(*list, {});
     }
 
     // A wrong answer leaves the same list with the clicked entry selected for
