@@ -258,8 +258,9 @@ QStringList HelpWindow::IndexKeywords() const { return engine->indexModel()->str
 bool HelpWindow::WaitUntilReady(int timeoutMs) const
 {
     QDeadlineTimer deadline(timeoutMs);
+    // The index is made only after the contents, so both must have rows.
     while (engine->contentModel()->isCreatingContents() || engine->indexModel()->isCreatingIndex() ||
-           engine->contentModel()->rowCount() == 0) {
+           engine->contentModel()->rowCount() == 0 || engine->indexModel()->rowCount() == 0) {
         if (deadline.hasExpired())
             return false;
         QApplication::processEvents(QEventLoop::AllEvents, 50);
