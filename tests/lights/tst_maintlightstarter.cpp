@@ -3,7 +3,7 @@
 // each agreeing with the table of the regulations kept beside the data; and
 // loaded whole into a new database.
 
-#include "TestDatabase.h"
+#include "StarterFixture.h"
 
 #include "data/CreateDatabase.h"
 #include "data/Database.h"
@@ -20,22 +20,9 @@
 #include <set>
 
 namespace {
-QString sourceFile(const QString &relative)
-{
-    return qEnvironmentVariable("NORVANTA_SOURCE_DIR") + QLatin1Char('/') + relative;
-}
-
-QString readAll(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromUtf8(f.readAll());
-}
-
 std::vector<StarterPicture> starter()
 {
-    return ReadStarterLights(readAll(sourceFile("data/starter/pictures.lights")));
+    return ReadStarterLights(ReadSourceText("data/starter/pictures.lights"));
 }
 
 // One situation of the regulations table.
@@ -54,7 +41,7 @@ struct Regulations {
 Regulations readRegulations()
 {
     Regulations table;
-    for (const QString &raw : readAll(sourceFile("data/lights-regulations.txt")).split('\n')) {
+    for (const QString &raw : ReadSourceText("data/lights-regulations.txt").split('\n')) {
         const QString line = raw.trimmed();
         if (line.isEmpty() || line.startsWith('#'))
             continue;
@@ -140,26 +127,6 @@ QStringList verticalLinesOf(const StarterPicture &p)
     return lines;
 }
 
-// Every word of a program text starts with a capital or a digit.
-bool titleCase(const QString &text)
-{
-    static const QRegularExpression word("[A-Za-z0-9]+");
-    auto it = word.globalMatch(text);
-    while (it.hasNext()) {
-        const QString w = it.next().captured();
-        if (!w.at(0).isUpper() && !w.at(0).isDigit())
-            return false;
-    }
-    return true;
-}
-
-long countRows(Database &db, const QString &sql)
-{
-    Recordset rs = db.OpenQuery(sql);
-    const long n = rs.LongValue("N");
-    rs.Close();
-    return n;
-}
 } // namespace
 
 class TestMaintLightStarter : public QObject
@@ -190,7 +157,7 @@ void TestMaintLightStarter::everyPictureIsComplete()
         QVERIFY2(!p.hint.trimmed().isEmpty() && !p.text.trimmed().isEmpty() && !p.fogSignal.trimmed().isEmpty(),
                  qPrintable(QString::number(p.record)));
         for (const QString &text : {p.hint, p.text, p.fogSignal})
-            QVERIFY2(titleCase(text) && text.size() <= 255, qPrintable(text));
+            QVERIFY2(TitleCase(text) && text.size() <= 255, qPrintable(text));
         QVERIFY(!p.lights.empty());
     }
 }
@@ -320,13 +287,13 @@ void TestMaintLightStarter::loadedWholeIntoANewDatabase()
     QTemporaryDir dir;
     const QString starterDir = dir.filePath("starter");
     QVERIFY(QDir().mkpath(starterDir));
-    QVERIFY(QFile::copy(sourceFile("data/starter/pictures.lights"), starterDir + "/pictures.lights"));
+    QVERIFY(QFile::copy(SourceFile("data/starter/pictures.lights"), starterDir + "/pictures.lights"));
     const QString path = dir.filePath("CALVOREN.MDB");
     CreateDatabase(path, TestSchemaFile(), starterDir, {{"lights", LoadStarterLights}});
 
     const auto pictures = starter();
     auto db = Database::OpenDatabase(path);
-    QCOMPARE(countRows(*db, "Select Count(*) As N From LIGHTHEAD"), static_cast<long>(pictures.size()));
+    QCOMPARE(CountRows(*db, "Select Count(*) As N From LIGHTHEAD"), static_cast<long>(pictures.size()));
     for (const StarterPicture &p : pictures) {
         Recordset head = db->OpenRecordset("LIGHTHEAD");
         head.Index("PRIMARY");
@@ -380,14 +347,14 @@ void TestMaintLightStarter::buildToolLoadsTheStarterFolder()
     QTemporaryDir dir;
     const QString path = dir.filePath("CALVOREN.MDB");
     QProcess tool;
-    tool.start(MKDB_PATH, {path, TestSchemaFile(), sourceFile("data/starter")});
+    tool.start(MKDB_PATH, {path, TestSchemaFile(), SourceFile("data/starter")});
     QVERIFY(tool.waitForFinished(60000));
     QCOMPARE(tool.exitCode(), 0);
 
     auto db = Database::OpenDatabase(path);
-    QCOMPARE(countRows(*db, "Select Count(*) As N From LIGHTHEAD"), static_cast<long>(starter().size()));
-    QVERIFY(countRows(*db, "Select Count(*) As N From LIGHTLINE Where HEADER = 16") > 0);
-    QVERIFY(countRows(*db, "Select Count(*) As N From LIGHTLINE Where HEADER = 22") > 0);
+    QCOMPARE(CountRows(*db, "Select Count(*) As N From LIGHTHEAD"), static_cast<long>(starter().size()));
+    QVERIFY(CountRows(*db, "Select Count(*) As N From LIGHTLINE Where HEADER = 16") > 0);
+    QVERIFY(CountRows(*db, "Select Count(*) As N From LIGHTLINE Where HEADER = 22") > 0);
     db->Close();
 }
 

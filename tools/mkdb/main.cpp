@@ -6,6 +6,7 @@
 
 #include "data/CreateDatabase.h"
 #include "lights/StarterLights.h"
+#include "shapes/StarterShapes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,6 +30,7 @@ int main(int argc, char **argv)
     // library linked in this folder's CMakeLists.txt.
     StarterLoaders loaders;
     loaders.insert(QStringLiteral("lights"), LoadStarterLights);
+    loaders.insert(QStringLiteral("shapes"), LoadStarterShapes);
 
     try {
         QDir().mkpath(QFileInfo(target).absolutePath());
