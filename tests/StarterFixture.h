@@ -8,10 +8,12 @@
 
 #include "data/Database.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <map>
 
@@ -89,4 +91,29 @@ inline QString MakeStarterDatabase(const QString &path)
     if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
         return QStringLiteral("mkdb failed: ") + QString::fromLocal8Bit(tool.readAll());
     return QString();
+}
+
+// Makes a new database from a starter folder holding one lights picture and
+// fileName with content, by the loaders given; returns the complaint, or
+// "loaded". A refused folder must leave no database behind.
+inline QString StarterComplaint(const QString &fileName, const QString &content, const StarterLoaders &loaders)
+{
+    QTemporaryDir dir;
+    const QString starterDir = dir.filePath(QStringLiteral("starter"));
+    QDir().mkpath(starterDir);
+    auto write = [&](const QString &name, const QByteArray &bytes) {
+        QFile f(starterDir + QLatin1Char('/') + name);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+    };
+    write(QStringLiteral("pictures.lights"),
+          "Record: 1\nHint: H\nText: T\nFog Signal: F\nDirection: Still\nLight: Red, Large, 100, 100\n");
+    write(fileName, content.toUtf8());
+    const QString path = dir.filePath(QStringLiteral("CALVOREN.MDB"));
+    try {
+        CreateDatabase(path, TestSchemaFile(), starterDir, loaders);
+    } catch (const DbError &e) {
+        return QFile::exists(path) ? QStringLiteral("left a database behind") : e.Description();
+    }
+    return QStringLiteral("loaded");
 }

@@ -10,7 +10,10 @@
 namespace {
 constexpr int LightsTopic = 1;
 
-qlonglong key(long value) { return static_cast<qlonglong>(value); }
+qlonglong key(long value)
+{
+    return static_cast<qlonglong>(value);
+}
 
 void appendLink(Database &db, int typeOne, long recordOne, int typeTwo, long recordTwo)
 {
@@ -147,8 +150,8 @@ void AppendStarterLinks(Database &db, int topic, const QString &topicWord, long 
                         const std::vector<long> &lights)
 {
     for (long light : lights) {
-        Recordset head = db.OpenQuery(QStringLiteral("Select Count(*) As N From LIGHTHEAD Where RECORD = ?"),
-                                      {key(light)});
+        Recordset head =
+            db.OpenQuery(QStringLiteral("Select Count(*) As N From LIGHTHEAD Where RECORD = ?"), {key(light)});
         const long found = head.LongValue(QStringLiteral("N"));
         head.Close();
         if (found == 0)
@@ -159,10 +162,10 @@ void AppendStarterLinks(Database &db, int topic, const QString &topicWord, long 
 
         // The other views of the same vessel, gathered before this one joins them.
         std::vector<std::pair<int, long>> others;
-        Recordset linked = db.OpenQuery(
-            QStringLiteral("Select TYPETWO, RECORDTWO From LINKS Where TYPEONE = ? And RECORDONE = ? "
-                           "And TYPETWO <> ? And TYPETWO <> ?"),
-            {LightsTopic, key(light), LightsTopic, topic});
+        Recordset linked =
+            db.OpenQuery(QStringLiteral("Select TYPETWO, RECORDTWO From LINKS Where TYPEONE = ? And RECORDONE = ? "
+                                        "And TYPETWO <> ? And TYPETWO <> ?"),
+                         {LightsTopic, key(light), LightsTopic, topic});
         while (!linked.Eof()) {
             others.emplace_back(static_cast<int>(linked.LongValue(QStringLiteral("TYPETWO"))),
                                 linked.LongValue(QStringLiteral("RECORDTWO")));

@@ -11,9 +11,15 @@ namespace {
 constexpr int LightsTopic = 1;
 const QString Topic = QStringLiteral("lights");
 
-[[noreturn]] void fault(int line, const QString &what) { StarterFault(Topic, line, what); }
+[[noreturn]] void fault(int line, const QString &what)
+{
+    StarterFault(Topic, line, what);
+}
 
-double number(const QString &text, int line) { return StarterNumber(Topic, text, line); }
+double number(const QString &text, int line)
+{
+    return StarterNumber(Topic, text, line);
+}
 
 LightLine readLight(const QString &value, int line)
 {

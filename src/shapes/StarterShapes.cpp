@@ -11,7 +11,10 @@ namespace {
 constexpr int ShapesTopic = 2;
 const QString Topic = QStringLiteral("shapes");
 
-[[noreturn]] void fault(int line, const QString &what) { StarterFault(Topic, line, what); }
+[[noreturn]] void fault(int line, const QString &what)
+{
+    StarterFault(Topic, line, what);
+}
 
 int position(const char *const *texts, size_t count, const QString &text)
 {

@@ -14,10 +14,10 @@ struct StarterShapePicture {
     QString hint;
     QString text;
     QString fogSignal;
-    std::vector<ShapeLine> shapes;   // as the editor stores them
-    std::vector<long> alternatives;  // wrong choices, by record
-    std::vector<long> lights;        // lights pictures of the same vessel and state
-    int line = 0;                    // where the block starts in the file
+    std::vector<ShapeLine> shapes;  // as the editor stores them
+    std::vector<long> alternatives; // wrong choices, by record
+    std::vector<long> lights;       // lights pictures of the same vessel and state
+    int line = 0;                   // where the block starts in the file
 };
 
 // Reads the blocks of a starter file (the format is described at the top of

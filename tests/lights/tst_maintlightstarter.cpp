@@ -271,8 +271,8 @@ void TestMaintLightStarter::wrongAlternativesLookDifferent()
 void TestMaintLightStarter::movingPicturesHeadTheWayTheyAreSeen()
 {
     for (const StarterPicture &p : starter()) {
-        const bool moving = !p.text.contains("At Anchor") && !p.text.contains("Aground") &&
-                            !p.text.contains("Not Making Way");
+        const bool moving =
+            !p.text.contains("At Anchor") && !p.text.contains("Aground") && !p.text.contains("Not Making Way");
         int expected = 0;
         if (moving && p.text.contains("Seen From Starboard"))
             expected = 2;
@@ -367,12 +367,14 @@ void TestMaintLightStarter::faultyStarterFileIsRefused_data()
     QTest::addRow("colour-the-editor-lacks") << QString(good).replace("Red,", "Purple,") << "line 6";
     QTest::addRow("size-the-editor-lacks") << QString(good).replace("Large", "Huge") << "line 6";
     QTest::addRow("position-not-a-number") << QString(good).replace("100, 100", "100, abc") << "line 6";
-    QTest::addRow("unknown-name") << good + "Colour: Red\n" << "line 7";
+    QTest::addRow("unknown-name") << good + "Colour: Red\n"
+                                  << "line 7";
     QTest::addRow("direction-unknown") << QString(good).replace("Still", "Sideways") << "line 5";
     QTest::addRow("fog-signal-missing") << QString(good).remove("Fog Signal: F\n") << "line 1";
     QTest::addRow("no-light") << QString(good).remove("Light: Red, Large, 100, 100\n") << "line 1";
     QTest::addRow("numbering-not-from-one") << QString(good).replace("Record: 1", "Record: 2") << "line 1";
-    QTest::addRow("alternative-missing") << good + "Alternatives: 7\n" << "line 1";
+    QTest::addRow("alternative-missing") << good + "Alternatives: 7\n"
+                                         << "line 1";
 }
 
 void TestMaintLightStarter::faultyStarterFileIsRefused()

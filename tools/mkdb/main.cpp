@@ -7,6 +7,7 @@
 #include "data/CreateDatabase.h"
 #include "lights/StarterLights.h"
 #include "shapes/StarterShapes.h"
+#include "sounds/StarterSounds.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,6 +32,7 @@ int main(int argc, char **argv)
     StarterLoaders loaders;
     loaders.insert(QStringLiteral("lights"), LoadStarterLights);
     loaders.insert(QStringLiteral("shapes"), LoadStarterShapes);
+    loaders.insert(QStringLiteral("sounds"), LoadStarterSounds);
 
     try {
         QDir().mkpath(QFileInfo(target).absolutePath());
