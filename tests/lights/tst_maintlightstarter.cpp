@@ -127,6 +127,29 @@ QStringList verticalLinesOf(const StarterPicture &p)
     return lines;
 }
 
+// What a learner sees: the lights by colour and size, their vertical lines,
+// and which lights stand side by side at one height (a pair of sidelights,
+// two sternlights abreast).
+QString appearanceOf(const StarterPicture &p)
+{
+    QStringList lights;
+    QStringList level;
+    for (size_t i = 0; i < p.lights.size(); ++i) {
+        const LightLine &a = p.lights[i];
+        lights << colourWord(a) + (a.size < 100 ? "-small" : "");
+        for (size_t j = i + 1; j < p.lights.size(); ++j) {
+            const LightLine &b = p.lights[j];
+            if (std::abs(a.y - b.y) <= 20 && std::abs(a.x - b.x) > 20) {
+                QStringList pair{colourWord(a), colourWord(b)};
+                pair.sort();
+                level << pair.join('+');
+            }
+        }
+    }
+    lights.sort();
+    level.sort();
+    return lights.join(' ') + " | " + verticalLinesOf(p).join("; ") + " | " + level.join(' ');
+}
 } // namespace
 
 class TestMaintLightStarter : public QObject
@@ -140,6 +163,7 @@ private slots:
     void nightScenePicturesCrossBothWays();
     void everyPictureAgreesWithTheRegulations();
     void wrongAlternativesLookDifferent();
+    void noTwoPicturesLookAlike();
     void movingPicturesHeadTheWayTheyAreSeen();
     void loadedWholeIntoANewDatabase();
     void buildToolLoadsTheStarterFolder();
@@ -255,17 +279,31 @@ void TestMaintLightStarter::everyPictureAgreesWithTheRegulations()
 }
 
 // A wrong choice that shows the same lights in the same lines would be right
-// as well: every offered alternative differs in its lights or their lines.
+// as well: every offered alternative differs in how it looks.
 void TestMaintLightStarter::wrongAlternativesLookDifferent()
 {
     const auto pictures = starter();
     for (const StarterPicture &p : pictures) {
         for (long other : p.alternatives) {
             const StarterPicture &o = pictures[static_cast<size_t>(other - 1)];
-            QVERIFY2(countsOf(p) != countsOf(o) || verticalLinesOf(p) != verticalLinesOf(o),
+            QVERIFY2(appearanceOf(p) != appearanceOf(o),
                      qPrintable(QString("%1 and %2 look alike").arg(p.record).arg(other)));
         }
     }
+}
+
+// Two pictures a learner cannot tell apart would teach two answers for one
+// sight: pictures that look alike have one answer, so there is only one.
+void TestMaintLightStarter::noTwoPicturesLookAlike()
+{
+    const auto pictures = starter();
+    for (size_t i = 0; i < pictures.size(); ++i)
+        for (size_t j = i + 1; j < pictures.size(); ++j)
+            QVERIFY2(appearanceOf(pictures[i]) != appearanceOf(pictures[j]),
+                     qPrintable(QString("%1 and %2 look alike: %3")
+                                    .arg(pictures[i].record)
+                                    .arg(pictures[j].record)
+                                    .arg(appearanceOf(pictures[i]))));
 }
 
 void TestMaintLightStarter::movingPicturesHeadTheWayTheyAreSeen()
