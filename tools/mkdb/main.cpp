@@ -6,6 +6,8 @@
 
 #include "data/CreateDatabase.h"
 #include "lights/StarterLights.h"
+#include "shapes/StarterShapes.h"
+#include "sounds/StarterSounds.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,6 +31,8 @@ int main(int argc, char **argv)
     // library linked in this folder's CMakeLists.txt.
     StarterLoaders loaders;
     loaders.insert(QStringLiteral("lights"), LoadStarterLights);
+    loaders.insert(QStringLiteral("shapes"), LoadStarterShapes);
+    loaders.insert(QStringLiteral("sounds"), LoadStarterSounds);
 
     try {
         QDir().mkpath(QFileInfo(target).absolutePath());
