@@ -16,6 +16,8 @@
 #include "quiz/TopicRegistry.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -47,6 +49,7 @@ private slots:
         QVERIFY(dir->isValid());
         AppPath = MakeTestDatabase(dir->path());
         SetAppHelpFile(dir->filePath(QStringLiteral("NORVANTA.CHM")));
+        QVERIFY(QFile::copy(qEnvironmentVariable("NORVANTA_APP_DIR") + QStringLiteral("/NORVANTA.CHM"), AppHelpFile()));
         shown.clear();
         messages.clear();
         endCodes.clear();
@@ -513,6 +516,30 @@ private slots:
         QCOMPARE(CurrentHelpWindow()->HelpFile(), AppHelpFile());
         QCOMPARE(CurrentHelpWindow()->CurrentTab(), tab);
         QVERIFY(shown.isEmpty());
+    }
+
+    // Without its help file the Help menu names the file in a message and
+    // opens no empty help window; the main window goes on.
+    void helpMenuWithoutTheHelpFile_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addRow("contents") << 0;
+        QTest::addRow("index") << 2;
+    }
+
+    void helpMenuWithoutTheHelpFile()
+    {
+        QFETCH(int, index);
+        QVERIFY(QFile::remove(AppHelpFile()));
+        form->show();
+        form->Hmenu[index]->trigger();
+        QVERIFY(!CurrentHelpWindow());
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains(QDir::toNativeSeparators(AppHelpFile())), qPrintable(messages[0]));
+        QVERIFY(form->isVisible());
+        QVERIFY(endCodes.isEmpty());
+        form->Hmenu[4]->trigger();
+        QCOMPARE(shown, QStringList{"AboutForm"});
     }
 
     void aboutItemShowsTheAboutBox()
