@@ -2,10 +2,26 @@
 
 #include "buoys/BuoyBodies.h"
 #include "buoys/BuoySteps.h"
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
+
+#include <QPainterPath>
 
 using namespace Colours;
 
 namespace {
+// The disc of an arc or circle about (u, v) in units, where the surface
+// draws it: centre and radius at whole pixels.
+QPainterPath discAsDrawn(long x, long y, double s, double u, double v, double radius)
+{
+    const double cx = Twips::ToPixelsX(static_cast<float>(x + u * s)) * double(Twips::PerPixelX());
+    const double cy = Twips::ToPixelsY(static_cast<float>(y + v * s)) * double(Twips::PerPixelY());
+    const double r = Twips::ToPixelsX(static_cast<float>(radius * s)) * double(Twips::PerPixelX());
+    QPainterPath disc;
+    disc.addEllipse(QPointF(cx, cy), r, r);
+    return disc;
+}
+
 // One red ball of radius 0.6 at v, without a black rim.
 void redBall(BuoySteps &steps, double v)
 {
@@ -24,8 +40,14 @@ void DrawSafeWaterRound(PictureBox &Pic, long x, long y, double s, long topmark,
     if (quiz)
         steps.Width(3);
     BuoyBody::RoundBase(steps);
+    // The round body above its base line; its parts are painted as the
+    // regions the arcs bound, not flooded from a point: where two thin arcs
+    // fail to meet at some size a flood runs from one part into the next.
+    QPainterPath above;
+    above.addRect(QRectF(QPointF(x - 3 * s, y - 3 * s), QPointF(x + 3 * s, y + s)));
+    const QPainterPath body = discAsDrawn(x, y, s, 0, -0.5, 2.3).intersected(above);
     steps.FillColour(White);
-    steps.Fill(0, 0);
+    Pic.FillPath(body, Black);
 
     // The stripes, in thin lines. The outer lens: the arcs of radius 2.3 about
     // (0.8, -0.5) and (-0.8, -0.5), closed below by the base line.
@@ -45,14 +67,17 @@ void DrawSafeWaterRound(PictureBox &Pic, long x, long y, double s, long topmark,
     // 2.342, it crosses it as the partner's arc to 0.8 does.
     steps.Arc(2.2, -0.8, 2.8, 2.342f, 2.5f);
 
+    // Red: the inner lens, and each side, which lies within one disc of the
+    // outer lens but not the other (above the lens's tip, within neither,
+    // the arcs cross and leave the top white).
+    const QPainterPath left = discAsDrawn(x, y, s, -0.8, -0.5, 2.3);
+    const QPainterPath right = discAsDrawn(x, y, s, 0.8, -0.5, 2.3);
+    const QPainterPath sides = left.subtracted(right).united(right.subtracted(left));
+    const QPainterPath innerLens =
+        discAsDrawn(x, y, s, 2.2, -0.8, 2.8).intersected(discAsDrawn(x, y, s, -2.2, -0.8, 2.8));
     steps.FillColour(Red);
-    steps.Fill(0, 0);
-    // The sides are filled from the middle of their width on the centre
-    // line, between the outline at 2.245 and the outer lens at 1.445: two
-    // units out the point would lie within a line's width of the outline at
-    // the smaller sizes and the side would stay white.
-    steps.Fill(-1.845, 0);
-    steps.Fill(1.845, 0);
+    Pic.FillPath(innerLens.intersected(body), Black);
+    Pic.FillPath(sides.intersected(body), Black);
     if (topmark != 0)
         redBall(steps, -4);
 }

@@ -8,6 +8,10 @@
 #include "platform/Twips.h"
 #include "quiz/MaintForm.h"
 
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QRect>
+
 #include <cmath>
 #include <cstdint>
 #include "data/Database.h"
@@ -55,9 +59,25 @@ void ColDraw::Box(double x1, double y1, double x2, double y2, long unit) const
     surface.Box(X(x1, unit), Y(y1, unit), X(x2, unit), Y(y2, unit), Colours::Black);
 }
 
-void ColDraw::FloodFill(double x, double y, long border) const
+void ColDraw::FloodFill(double x, double y, long border, double x1, double y1, double x2, double y2, long unit) const
 {
-    surface.FloodFill(Twips::ToPixelsX(x), Twips::ToPixelsY(y), border);
+    const int w = surface.DrawWidth();
+    const QRect box = QRect(QPoint(Twips::ToPixelsX(X(x1, unit)), Twips::ToPixelsY(Y(y1, unit))),
+                            QPoint(Twips::ToPixelsX(X(x2, unit)), Twips::ToPixelsY(Y(y2, unit))))
+                          .normalized()
+                          .adjusted(-w, -w, w, w);
+    // A point that rounds onto a line lies within a line's width of the inside.
+    surface.FloodFillWithin(Twips::ToPixelsX(x), Twips::ToPixelsY(y), border, box, 2 * w);
+}
+
+void ColDraw::FillPolygon(std::initializer_list<QPointF> corners, long unit, long border) const
+{
+    QPolygonF polygon;
+    for (const QPointF &corner : corners)
+        polygon << QPointF(X(corner.x(), unit), Y(corner.y(), unit));
+    QPainterPath path;
+    path.addPolygon(polygon);
+    surface.FillPath(path, border);
 }
 
 long ColDraw::StartSideView(double boxWidth, double boxHeight)

@@ -2,6 +2,10 @@
 
 #include "platform/Colour.h"
 
+#include <QPointF>
+
+#include <initializer_list>
+
 class MaintElement;
 class PictureBox;
 
@@ -56,8 +60,14 @@ public:
     void Box(double x1, double y1, double x2, double y2, long unit) const;
 
     // The platform's flood fill at the pixel nearest to (x, y) twips, with
-    // the surface's current fill colour up to pixels of the border colour.
-    void FloodFill(double x, double y, long border) const;
+    // the surface's current fill colour up to pixels of the border colour,
+    // for the outline whose box has the corners (x1, y1) and (x2, y2) in
+    // units: only an area within the box is painted, and a point that rounds
+    // onto the outline takes the nearest pixel of the inside instead.
+    void FloodFill(double x, double y, long border, double x1, double y1, double x2, double y2, long unit) const;
+    // Every pixel inside the polygon of points in units, in the fill colour
+    // but for those of the border colour.
+    void FillPolygon(std::initializer_list<QPointF> corners, long unit, long border) const;
 
     // The vessels seen from the side draw in their own unit, 1.6 times the
     // element's rounded to the nearest twip, on a grey fill with a 2-pixel

@@ -19,6 +19,6 @@ void DrawFishingVessel(ColDraw &d)
     d.Line(-3, -6, 10, -1, S);  // stay, mast head to bow
     d.Line(-3, 0.4, -8, -4, S); // boom
     // The hull just below the deck, the wheelhouse just aft of its forward wall.
-    d.FloodFill(d.X(0, S), d.Y(0, S) + 30, Colours::Black);
-    d.FloodFill(d.X(-30, 1), d.Y(0, S) - 30, Colours::Black);
+    d.FloodFill(d.X(0, S), d.Y(0, S) + 30, Colours::Black, -10, -1, 10, 3, S);
+    d.FloodFill(d.X(-30, 1), d.Y(0, S) - 30, Colours::Black, -3, -3, 0, 0.4, S);
 }

@@ -28,6 +28,8 @@ void DrawBall(ColDraw &d)
     d.Surface().Circle(d.X(0, d.s), d.Y(0, d.s), static_cast<double>(d.s), Black);
 }
 
+// The cones and the diamond are solid black, filled whole also where a mast
+// line drawn before crosses them.
 void DrawConeUp(ColDraw &d)
 {
     // The cones keep the box they were added with.
@@ -35,7 +37,7 @@ void DrawConeUp(ColDraw &d)
     line(d, 0, -1, 1, 1);
     line(d, 1, 1, -1, 1);
     line(d, 0, -1, -1, 1);
-    d.FloodFill(d.X(0, d.s), d.Y(0, d.s), Black);
+    d.FillPolygon({{0, -1}, {1, 1}, {-1, 1}}, d.s, Black);
 }
 
 void DrawConeDown(ColDraw &d)
@@ -44,7 +46,7 @@ void DrawConeDown(ColDraw &d)
     line(d, 0, 1, 1, -1);
     line(d, 1, -1, -1, -1);
     line(d, 0, 1, -1, -1);
-    d.FloodFill(d.X(0, d.s), d.Y(0, d.s), Black);
+    d.FillPolygon({{0, 1}, {1, -1}, {-1, -1}}, d.s, Black);
 }
 
 void DrawDiamond(ColDraw &d)
@@ -55,7 +57,7 @@ void DrawDiamond(ColDraw &d)
     line(d, 0, -1, -1, 0);
     line(d, 0, 1, 1, 0);
     line(d, 0, 1, -1, 0);
-    d.FloodFill(d.X(0, d.s), d.Y(0, d.s), Black);
+    d.FillPolygon({{0, -1}, {1, 0}, {0, 1}, {-1, 0}}, d.s, Black);
 }
 
 void DrawCylinder(ColDraw &d)

@@ -27,8 +27,8 @@ void DrawSailingVessel(ColDraw &d)
     d.Line(-2, 2, -2, 1, s);  // headsail's aft corner
     d.Line(0, -12, -9, 1, s); // mainsail's trailing edge
     d.Line(-9, 1, 0, 1, s);   // mainsail's foot
-    d.FloodFill(d.X(0, s), d.Y(4, s), Black); // hull
+    d.FloodFill(d.X(0, s), d.Y(4, s), Black, -10, 2, 10, 6, s); // hull
     p.SetFillColor(Red);
-    d.FloodFill(d.X(1, s), d.Y(-1, s), Black);   // headsail forward of the mast
-    d.FloodFill(d.X(-1, s), d.Y(1.5, s), Black); // its foot aft of the mast
+    d.FloodFill(d.X(1, s), d.Y(-1, s), Black, 0, -12, 10, 2, s);  // headsail forward of the mast
+    d.FloodFill(d.X(-1, s), d.Y(1.5, s), Black, -2, 1, 0, 2, s);  // its foot aft of the mast
 }

@@ -14,7 +14,7 @@ void DrawSideVessel(ColDraw &d)
     d.Box(-3, 0, -8, -2, S);  // deckhouse
     d.Box(-5, -2, -7, -3, S); // upper deckhouse
     // The hull, just below the deck line on the centre line.
-    d.FloodFill(d.X(0, S), d.Y(0, S) + 30, Colours::Black);
+    d.FloodFill(d.X(0, S), d.Y(0, S) + 30, Colours::Black, -10, 0, 12, 3, S);
     d.Box(-5, -3, -5, -8, S); // mast
     d.Box(-7, -7, -3, -7, S); // yard
 }

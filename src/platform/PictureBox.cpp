@@ -6,6 +6,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -18,6 +20,7 @@ QPoint toPixels(double x, double y) { return QPoint(Twips::ToPixelsX(x), Twips::
 
 // Qt takes arc angles in sixteenths of a degree.
 int sixteenths(double radians) { return static_cast<int>(RoundHalfEven(radians * 180.0 / Pi * 16.0)); }
+
 } // namespace
 
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
@@ -196,6 +199,106 @@ bool PictureBox::FloodFill(int xPixel, int yPixel, long borderColour)
     }
     update();
     return true;
+}
+
+std::vector<int> PictureBox::areaWithin(QPoint seed, QRgb border, const QRect &within, std::vector<bool> &seen) const
+{
+    const int w = image.width();
+    const int h = image.height();
+    auto colourAt = [&](int x, int y) { return reinterpret_cast<const QRgb *>(image.constScanLine(y))[x] & 0xFFFFFF; };
+    std::vector<int> area;
+    const size_t first = static_cast<size_t>(seed.y()) * w + seed.x();
+    if (seen[first])
+        return area;
+    seen[first] = true;
+    if (colourAt(seed.x(), seed.y()) == border)
+        return area;
+    std::vector<QPoint> pending{seed};
+    bool runsOut = false;
+    while (!pending.empty()) {
+        const QPoint pt = pending.back();
+        pending.pop_back();
+        // The whole area is still marked, so a later seed in it is not tried again.
+        if (!within.contains(pt))
+            runsOut = true;
+        area.push_back(pt.y() * w + pt.x());
+        const QPoint next[4] = {pt + QPoint(1, 0), pt - QPoint(1, 0), pt + QPoint(0, 1), pt - QPoint(0, 1)};
+        for (const QPoint &n : next) {
+            if (n.x() < 0 || n.y() < 0 || n.x() >= w || n.y() >= h)
+                continue;
+            const size_t at = static_cast<size_t>(n.y()) * w + n.x();
+            if (seen[at] || colourAt(n.x(), n.y()) == border)
+                continue;
+            seen[at] = true;
+            pending.push_back(n);
+        }
+    }
+    if (runsOut)
+        area.clear();
+    return area;
+}
+
+bool PictureBox::FloodFillWithin(int xPixel, int yPixel, long borderColour, const QRect &within, int reach)
+{
+    ensureImage();
+    const QRgb border = BgrToRgb(borderColour) & 0xFFFFFF;
+    std::vector<bool> seen(static_cast<size_t>(image.width()) * image.height(), false);
+    // Rings of growing distance around the seed, the seed itself first.
+    for (int ring = 0; ring <= reach; ++ring) {
+        for (int dy = -ring; dy <= ring; ++dy) {
+            for (int dx = -ring; dx <= ring; ++dx) {
+                if (std::max(std::abs(dx), std::abs(dy)) != ring || !image.valid(xPixel + dx, yPixel + dy))
+                    continue;
+                const std::vector<int> area = areaWithin(QPoint(xPixel + dx, yPixel + dy), border, within, seen);
+                if (area.empty())
+                    continue;
+                const QRgb fill = BgrToRgb(fillColor);
+                QRgb *pixels = reinterpret_cast<QRgb *>(image.bits());
+                for (int at : area)
+                    pixels[at] = fill;
+                update();
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void PictureBox::FillPath(const QPainterPath &twips, long borderColour)
+{
+    ensureImage();
+    if (image.isNull())
+        return;
+    // Pixel n is where a line at n is drawn; the painter fills a pixel whose
+    // centre, half a pixel in from its corner, lies inside.
+    QTransform toPixels;
+    toPixels.translate(0.5, 0.5);
+    toPixels.scale(1.0 / Twips::PerPixelX(), 1.0 / Twips::PerPixelY());
+    const QPainterPath pixels = toPixels.map(twips);
+    // The path's pixels, as a painter without smoothing fills them.
+    const QRect bounds = pixels.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1).intersected(image.rect());
+    if (bounds.isEmpty())
+        return;
+    QImage mask(bounds.size(), QImage::Format_Grayscale8);
+    mask.fill(0);
+    {
+        QPainter p(&mask);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.translate(-bounds.topLeft());
+        p.drawPath(pixels);
+    }
+    const QRgb border = BgrToRgb(borderColour) & 0xFFFFFF;
+    const QRgb fill = BgrToRgb(fillColor);
+    for (int row = 0; row < bounds.height(); ++row) {
+        const uchar *inside = mask.constScanLine(row);
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(bounds.top() + row)) + bounds.left();
+        for (int col = 0; col < bounds.width(); ++col)
+            if (inside[col] && (line[col] & 0xFFFFFF) != border)
+                line[col] = fill;
+    }
+    update();
 }
 
 int PictureBox::ScaleWidth() const { return Twips::FromPixelsX(width()); }

@@ -2,7 +2,10 @@
 
 #include <QBrush>
 #include <QImage>
+#include <QPainterPath>
 #include <QWidget>
+
+#include <vector>
 
 // A drawing surface. Coordinates are twips from the top-left corner, y
 // downwards; colours are 24-bit blue-green-red values. Everything is drawn
@@ -64,6 +67,19 @@ public:
     // whether anything was painted.
     bool FloodFill(int xPixel, int yPixel, long borderColour);
 
+    // FloodFill for a shape whose outline lies within the rectangle of
+    // pixels: only an area that stays within it is painted, so no fill runs
+    // out through a gap over the picture around. A seed on the border, or
+    // one whose area runs out, gives way to the nearest pixel at most reach
+    // pixels from it whose area stays within: a point that rounds onto the
+    // outline at some scale still finds the inside. Returns whether anything
+    // was painted.
+    bool FloodFillWithin(int xPixel, int yPixel, long borderColour, const QRect &within, int reach);
+    // Paints with the fill colour every pixel whose centre lies inside the
+    // path (twips) but for those of the border colour: the shape is filled
+    // whole, whatever line crosses it, and its outline stays.
+    void FillPath(const QPainterPath &twips, long borderColour);
+
     // Size of the drawing area in twips.
     int ScaleWidth() const;
     int ScaleHeight() const;
@@ -82,6 +98,10 @@ private:
     void ensureImage() const;
     template <class Draw>
     void paint(long outline, Draw draw);
+    // The 4-connected area of non-border pixels around a seed, as pixel
+    // indices; empty when it reaches outside the rectangle. Every pixel
+    // looked at is marked in seen.
+    std::vector<int> areaWithin(QPoint seed, QRgb border, const QRect &within, std::vector<bool> &seen) const;
     void drawBox(double x1, double y1, double x2, double y2, long colour, const QBrush &inside);
 
     bool fillsShapes = true;

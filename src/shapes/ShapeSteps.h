@@ -28,11 +28,13 @@ void FilledBox(PictureBox &surface, Pt a, Pt b, long colour);
 void Point(PictureBox &surface, Pt at, long colour);
 // The platform's flood fill from the pixel nearest the point (halves to
 // even), in the surface's fill colour up to pixels of the border colour, for
-// the outline whose box has the corners a and b. A seed on the border or off
-// the surface paints nothing, and the drawing goes on either way. A seed
-// that its outline does not enclose (an element too small for its seed, or
-// an outline shrunk below a pixel) paints nothing either, so that no fill
-// runs out over the picture around the shape.
+// the outline whose box has the corners a and b. Only an area within the box
+// is painted, so no fill runs out over the picture around the shape; a point
+// that rounds onto the outline at some scale takes the nearest pixel of the
+// inside instead. An element too small to have an inside stays unfilled.
 void Fill(PictureBox &surface, Pt at, long border, Pt a, Pt b);
+// Every pixel inside the polygon in the surface's fill colour but for those
+// of the border colour: a shape filled whole, whatever line crosses it.
+void FillPolygon(PictureBox &surface, std::initializer_list<Pt> corners, long border);
 
 } // namespace ShapeSteps

@@ -32,13 +32,15 @@ void DrawBall(PictureBox &surface, ShapeEntry entry, Whole x, Whole y, Whole s)
     Fill(surface, P(x, y), Colours::Grey, P(x - s, y - s), P(x + s, y + s));
 }
 
+// A day shape is solid black: the cones and the diamond fill their outline
+// whole, also where a mast line drawn before crosses it.
 void DrawConeUp(PictureBox &surface, ShapeEntry, Whole x, Whole y, Whole s)
 {
     surface.SetDrawWidth(2);
     Line(surface, P(x, y - s), P(x + s, y + s), Colours::Black);
     Line(surface, P(x + s, y + s), P(x - s, y + s), Colours::Black);
     Line(surface, P(x, y - s), P(x - s, y + s), Colours::Black);
-    Fill(surface, P(x, y), Colours::Black, P(x - s, y - s), P(x + s, y + s));
+    FillPolygon(surface, {P(x, y - s), P(x + s, y + s), P(x - s, y + s)}, Colours::Black);
 }
 
 void DrawConeDown(PictureBox &surface, ShapeEntry, Whole x, Whole y, Whole s)
@@ -47,7 +49,7 @@ void DrawConeDown(PictureBox &surface, ShapeEntry, Whole x, Whole y, Whole s)
     Line(surface, P(x, y + s), P(x + s, y - s), Colours::Black);
     Line(surface, P(x + s, y - s), P(x - s, y - s), Colours::Black);
     Line(surface, P(x, y + s), P(x - s, y - s), Colours::Black);
-    Fill(surface, P(x, y), Colours::Black, P(x - s, y - s), P(x + s, y + s));
+    FillPolygon(surface, {P(x, y + s), P(x + s, y - s), P(x - s, y - s)}, Colours::Black);
 }
 
 void DrawDiamond(PictureBox &surface, ShapeEntry entry, Whole x, Whole y, Whole s)
@@ -70,7 +72,7 @@ void DrawDiamond(PictureBox &surface, ShapeEntry entry, Whole x, Whole y, Whole 
     Line(surface, top, P(x - s, y), Colours::Black);
     Line(surface, bottom, P(x + s, y), Colours::Black);
     Line(surface, bottom, P(x - s, y), Colours::Black);
-    Fill(surface, P(x, y), Colours::Black, {(x - s).F(), top.y}, {(x + s).F(), bottom.y});
+    FillPolygon(surface, {top, P(x + s, y), bottom, P(x - s, y)}, Colours::Black);
 }
 
 void DrawCylinder(PictureBox &surface, ShapeEntry, Whole x, Whole y, Whole s)

@@ -144,7 +144,7 @@ private slots:
     void kindsOutsideTheListDrawNothing_data();
     void kindsOutsideTheListDrawNothing();
     void overflowDrawsNothing();
-    void coneOverBlackGetsNoFill();
+    void coneOverBarFilledWhole();
 };
 
 // Each kind drawn alone at the centre (6000, 3000) twips of the 800 x 400
@@ -613,15 +613,17 @@ void TestColDraw::overflowDrawsNothing()
     QCOMPARE(countColour(picture->Image(), White), 800 * 400);
 }
 
-// A cone whose centre pixel is already black gets no fill: over a bar
-// through its centre, its inside above the bar stays white.
-void TestColDraw::coneOverBlackGetsNoFill()
+// A cone is solid black also where a bar drawn before crosses its centre:
+// its inside above the bar and below it is black.
+void TestColDraw::coneOverBarFilledWhole()
 {
     auto picture = quizPicture();
     DrawCol(*picture, ColLine{6000, 3000, 150, double(Horizontal)}, 1.0f);
     DrawCol(*picture, ColLine{6000, 3000, 150, double(ConeUp)}, 1.0f);
-    QCOMPARE(picture->PixelColour(400, 194), White);
+    QCOMPARE(picture->PixelColour(400, 194), Black);
     QCOMPARE(picture->PixelColour(400, 200), Black);
+    QCOMPARE(picture->PixelColour(400, 206), Black);
+    QCOMPARE(picture->PixelColour(400, 180), White);
 }
 
 QTEST_MAIN(TestColDraw)
