@@ -102,6 +102,18 @@ QString SoundFileName(long kind, long duration)
     }
 }
 
+QStringList SoundFileNames()
+{
+    QStringList names;
+    for (long kind = SoundKind::Horn; kind <= SoundKind::Whistle; ++kind) {
+        for (long duration : {1L, 5L}) {
+            if (!names.contains(SoundFileName(kind, duration)))
+                names << SoundFileName(kind, duration);
+        }
+    }
+    return names;
+}
+
 SignalPlan PlanSignal(const std::vector<SoundRow> &rows, int mode, double scale, double unit,
                       const QString &appPath)
 {

@@ -435,7 +435,7 @@ private slots:
                 form.close();
         };
         form.Action[7]->click();
-        QCOMPARE(timeline, QStringList({"card Play HORN5.WAV", "wait 5", "card Stop", "multimedia Close"}));
+        QCOMPARE(timeline, QStringList({"card Play HORN5.WAV", "wait 5", "card Stop", "multimedia Stop", "multimedia Close"}));
         QVERIFY(!form.Busy);
         QVERIFY(!form.IsLoaded());
     }
@@ -453,8 +453,8 @@ private slots:
         });
         FormInstance<SoundForm>().ShowModal();
         QCOMPARE(timeline,
-                 QStringList({"card Play HORN5.WAV", "wait 5", "card Stop", "multimedia Close", "returned",
-                              "card Stop", "multimedia Close"}));
+                 QStringList({"card Play HORN5.WAV", "wait 5", "card Stop", "multimedia Stop", "multimedia Close", "returned",
+                              "card Stop", "multimedia Stop", "multimedia Close"}));
         QVERIFY(!FormInstance<SoundForm>().IsLoaded());
     }
 
