@@ -8,6 +8,8 @@ NORVANTA_PACKAGES=(
   xvfb xauth fonts-dejavu-core fonts-dejavu-extra poppler-utils
   libqt6sql6-sqlite x11-utils
   fonts-liberation # Liberation Sans Narrow, the windows' face
+  # The sound test plays signals into a private sound server and records it.
+  pulseaudio pulseaudio-utils
 )
 
 norvanta_install_missing() {

@@ -1,12 +1,6 @@
 #include "platform/Sound.h"
 
-#include <QAudioOutput>
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QMediaPlayer>
-#include <QPointer>
-#include <QSoundEffect>
-#include <QUrl>
+#include "platform/SoundVoices.h"
 
 namespace {
 SoundRecorder &recorder()
@@ -15,48 +9,55 @@ SoundRecorder &recorder()
     return r;
 }
 
+SoundRecorder &watcher()
+{
+    static SoundRecorder w;
+    return w;
+}
+
 bool recorded(const QString &device, const QString &command, const QString &file = QString())
 {
+    if (watcher())
+        watcher()(SoundCall{device, command, file});
     if (!recorder())
         return false;
     recorder()(SoundCall{device, command, file});
     return true;
 }
 
-// The card's one voice, made on first use and kept until the program ends.
-QSoundEffect *cardVoice(bool create)
-{
-    static QPointer<QSoundEffect> voice;
-    if (!voice && create)
-        voice = new QSoundEffect(QCoreApplication::instance());
-    return voice;
-}
+// The owner of the card's voices.
+const char CardVoices = 0;
 } // namespace
 
-void SetSoundRecorder(SoundRecorder r) { recorder() = std::move(r); }
+void SetSoundRecorder(SoundRecorder r)
+{
+    recorder() = std::move(r);
+}
+void SetSoundWatcher(SoundRecorder w)
+{
+    watcher() = std::move(w);
+}
+
+void PrepareSounds(const QStringList &files)
+{
+    // A test that records the requests keeps the speakers shut.
+    if (!recorder())
+        SoundVoices::Prepare(files);
+}
 
 namespace SoundCard {
 void Play(const QString &file)
 {
     if (recorded(QStringLiteral("card"), QStringLiteral("Play"), file))
         return;
-    QSoundEffect *voice = cardVoice(QFileInfo(file).isFile());
-    if (!voice)
-        return;
-    voice->stop();
-    // A file that cannot be played leaves the card silent.
-    if (!QFileInfo(file).isFile())
-        return;
-    voice->setSource(QUrl::fromLocalFile(file));
-    voice->play();
+    SoundVoices::Start(file, &CardVoices);
 }
 
 void Stop()
 {
     if (recorded(QStringLiteral("card"), QStringLiteral("Stop")))
         return;
-    if (QSoundEffect *voice = cardVoice(false))
-        voice->stop();
+    SoundVoices::Stop(&CardVoices);
 }
 } // namespace SoundCard
 
@@ -64,8 +65,7 @@ MMControl::MMControl(QObject *parent) : QObject(parent) {}
 
 MMControl::~MMControl()
 {
-    if (player)
-        player->stop();
+    SoundVoices::Stop(this);
 }
 
 void MMControl::Command(const QString &command)
@@ -74,32 +74,13 @@ void MMControl::Command(const QString &command)
     if (recorded(QStringLiteral("multimedia"), word, word == QLatin1String("Open") ? fileName : QString()))
         return;
     if (word.compare(QLatin1String("Open"), Qt::CaseInsensitive) == 0) {
-        if (!QFileInfo(fileName).isFile()) {
-            if (player) {
-                player->stop();
-                player->setSource(QUrl());
-            }
-            return;
-        }
-        // The player is made only once a file is to be played.
-        if (!player) {
-            player = new QMediaPlayer(this);
-            output = new QAudioOutput(this);
-            player->setAudioOutput(output);
-        }
-        player->setSource(QUrl::fromLocalFile(fileName));
+        opened = fileName;
     } else if (word.compare(QLatin1String("Play"), Qt::CaseInsensitive) == 0) {
-        if (player && !player->source().isEmpty()) {
-            player->setPosition(0);
-            player->play();
-        }
+        if (!opened.isEmpty())
+            SoundVoices::Start(opened, this);
     } else if (word.compare(QLatin1String("Stop"), Qt::CaseInsensitive) == 0) {
-        if (player)
-            player->stop();
+        SoundVoices::Stop(this);
     } else if (word.compare(QLatin1String("Close"), Qt::CaseInsensitive) == 0) {
-        if (player) {
-            player->stop();
-            player->setSource(QUrl());
-        }
+        opened.clear();
     }
 }

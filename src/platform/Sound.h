@@ -2,26 +2,30 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
-class QAudioOutput;
-class QMediaPlayer;
+// Makes both sound devices ready for files before the first is asked for,
+// so that the first sound starts as soon as the next.
+void PrepareSounds(const QStringList &files);
 
-// The sound card: starts playing a WAV file and returns at once. It gives one
-// sound at a time, so a new sound cuts short the one still playing. A file
-// that is missing or cannot be played is not heard, and no default sound is
-// given in its place.
+// The sound card: starts playing a WAV file and returns at once. Sounds
+// started earlier play on to their end, so a new sound never cuts one short.
+// A file that is missing or cannot be played is not heard, and no default
+// sound is given in its place.
 namespace SoundCard {
 void Play(const QString &file);
+// Ends every sound of the card at once.
 void Stop();
 } // namespace SoundCard
 
 // The multimedia device, used as a player of sound files: it is given a file
 // name and then commands. "Open" takes the file named, "Play" starts it from
-// its beginning and returns at once, "Stop" ends the playing, "Close" ends it
-// and lets the file go. Any other word does nothing; a file that cannot be
-// opened plays nothing.
+// its beginning and returns at once, "Stop" ends every sound the device
+// started, "Close" lets the file go. A sound once started plays to its end
+// unless stopped, so "Close" and the next "Play" never cut it short. Any
+// other word does nothing; a file that cannot be opened plays nothing.
 class MMControl : public QObject
 {
     Q_OBJECT
@@ -36,8 +40,7 @@ public:
 
 private:
     QString fileName;
-    QMediaPlayer *player = nullptr;
-    QAudioOutput *output = nullptr;
+    QString opened;
 };
 
 // Tests: every request to a device goes to the recorder instead of the
@@ -51,3 +54,6 @@ struct SoundCall {
 };
 using SoundRecorder = std::function<void(const SoundCall &)>;
 void SetSoundRecorder(SoundRecorder recorder);
+// Tests: the watcher sees every request as it is made, and the request then
+// goes on to the devices (or the recorder) as usual.
+void SetSoundWatcher(SoundRecorder watcher);

@@ -102,6 +102,18 @@ QString SoundFileName(long kind, long duration)
     }
 }
 
+QStringList SoundFileNames()
+{
+    QStringList names;
+    for (long kind = SoundKind::Horn; kind <= SoundKind::Whistle; ++kind) {
+        for (long duration : {1L, 5L}) {
+            if (!names.contains(SoundFileName(kind, duration)))
+                names << SoundFileName(kind, duration);
+        }
+    }
+    return names;
+}
+
 SignalPlan PlanSignal(const std::vector<SoundRow> &rows, int mode, double scale, double unit,
                       const QString &appPath)
 {
@@ -111,7 +123,8 @@ SignalPlan PlanSignal(const std::vector<SoundRow> &rows, int mode, double scale,
     // The gaps take the picture's background: light grey for a signal heard
     // without a vessel in sight, white once a vessel is drawn.
     long background = Colours::LightGrey;
-    for (const SoundRow &row : rows) {
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const SoundRow &row = rows[r];
         if (row.IsPicture()) {
             SignalStep step;
             step.kind = SignalStep::Kind::Vessel;
@@ -143,14 +156,16 @@ SignalPlan PlanSignal(const std::vector<SoundRow> &rows, int mode, double scale,
 
         if (playsSound(mode)) {
             if (isSound(row.kind)) {
+                // A sound row straight after this one waits for its last
+                // sound too, so each of its sounds is heard for its Duration.
+                const bool soundFollows = r + 1 < rows.size() && !rows[r + 1].IsPicture() && isSound(rows[r + 1].kind);
                 for (long i = 1; i <= row.number; ++i) {
                     SignalStep play;
                     play.kind = SignalStep::Kind::Play;
                     play.file = appPath + SoundFileName(row.kind, row.duration);
                     play.multimedia = onMultimedia(mode);
                     plan.steps.push_back(play);
-                    // No wait after the last repetition: the next row follows at once.
-                    if (i != row.number)
+                    if (i != row.number || soundFollows)
                         plan.steps.push_back(waitStep(row.duration));
                 }
             } else if (row.kind == SoundKind::Silence) {

@@ -4,6 +4,7 @@
 #include "sounds/SoundRows.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -49,6 +50,8 @@ long BarColour(long kind);
 // The sound file of a sound kind 1 to 5 lasting duration seconds; empty for
 // any other kind.
 QString SoundFileName(long kind, long duration);
+// The seven sound files, each once.
+QStringList SoundFileNames();
 
 // The steps that present a signal's rows, in display order, in sound mode
 // mode, on a picture of scale factor scale whose second of sound takes unit

@@ -116,6 +116,14 @@ void SoundForm::Form_Load()
     });
     QApplication::processEvents();
     LoadSeries();
+    // The sound files are read and the speakers opened before the first
+    // signal is asked for, so that it sounds on time.
+    if (SoundMode != SoundModes::Graphics) {
+        QStringList files;
+        for (const QString &name : SoundFileNames())
+            files << AppPath + name;
+        PrepareSounds(files);
+    }
     QApplication::processEvents();
     Loading = false;
     TakeWindowMode(*this);
@@ -131,8 +139,10 @@ void SoundForm::StopPresenting()
     if (Stimer)
         Stimer->stop();
     SoundCard::Stop();
-    if (Smm)
+    if (Smm) {
+        Smm->Command(QStringLiteral("Stop"));
         Smm->Command(QStringLiteral("Close"));
+    }
 }
 
 void SoundForm::done(int result)

@@ -585,7 +585,7 @@ private slots:
         SetSoundRecorder({});
         SetSignalWaitHook({});
         SetShuffleRandom({});
-        QCOMPARE(heard, QStringList({"HORN5.WAV", "wait 5", "HORN5.WAV", "WHISTLE1.WAV", "wait 2"}));
+        QCOMPARE(heard, QStringList({"HORN5.WAV", "wait 5", "HORN5.WAV", "wait 5", "WHISTLE1.WAV", "wait 2"}));
         QCOMPARE(quiz.SignalText(), QString(" Horn Horn,  Whistle"));
         // The head-on vessel's hull, centred where it stood in the editor.
         // Its centre (1600, 850) at 15 twips a pixel: (107, 57).

@@ -150,12 +150,12 @@ private slots:
         QTest::addColumn<QStringList>("heard");
         QTest::addColumn<bool>("bars");
         QTest::addColumn<QString>("label");
-        const QStringList card{"card Play HORN5.WAV", "wait 5", "card Play HORN5.WAV", "card Play WHISTLE1.WAV",
-                               "wait 2"};
+        const QStringList card{"card Play HORN5.WAV", "wait 5", "card Play HORN5.WAV", "wait 5",
+                               "card Play WHISTLE1.WAV", "wait 2"};
         const QStringList mm{"multimedia Close",  "multimedia Open HORN5.WAV",    "multimedia Play",
                              "wait 5",            "multimedia Close",             "multimedia Open HORN5.WAV",
-                             "multimedia Play",   "multimedia Close",             "multimedia Open WHISTLE1.WAV",
-                             "multimedia Play",   "wait 2"};
+                             "multimedia Play",   "wait 5",                       "multimedia Close",
+                             "multimedia Open WHISTLE1.WAV", "multimedia Play",           "wait 2"};
         QTest::addRow("0-sound-card") << 0 << card << false << "";
         QTest::addRow("1-graphics") << 1 << QStringList{} << true << HornsAndWhistleText;
         QTest::addRow("2-multimedia") << 2 << mm << false << "";
@@ -435,7 +435,7 @@ private slots:
                 form.close();
         };
         form.Action[7]->click();
-        QCOMPARE(timeline, QStringList({"card Play HORN5.WAV", "wait 5", "card Stop", "multimedia Close"}));
+        QCOMPARE(timeline, QStringList({"card Play HORN5.WAV", "wait 5", "card Stop", "multimedia Stop", "multimedia Close"}));
         QVERIFY(!form.Busy);
         QVERIFY(!form.IsLoaded());
     }
@@ -453,8 +453,8 @@ private slots:
         });
         FormInstance<SoundForm>().ShowModal();
         QCOMPARE(timeline,
-                 QStringList({"card Play HORN5.WAV", "wait 5", "card Stop", "multimedia Close", "returned",
-                              "card Stop", "multimedia Close"}));
+                 QStringList({"card Play HORN5.WAV", "wait 5", "card Stop", "multimedia Stop", "multimedia Close", "returned",
+                              "card Stop", "multimedia Stop", "multimedia Close"}));
         QVERIFY(!FormInstance<SoundForm>().IsLoaded());
     }
 

@@ -230,24 +230,39 @@ private slots:
         const QString text = " Horn Horn,  Whistle";
         QTest::addRow("card-and-graphics-draws-each-row-before-it-sounds")
             << hornTwiceWhistle << 3
-            << bars + QStringList{"card /p/HORN5.WAV", "wait 5", "card /p/HORN5.WAV"} + whistleBar
+            << bars + QStringList{"card /p/HORN5.WAV", "wait 5", "card /p/HORN5.WAV", "wait 5"} + whistleBar
                    + QStringList{"card /p/WHISTLE1.WAV"}
             << text;
         QTest::addRow("sound-card-alone")
             << hornTwiceWhistle << 0
-            << QStringList{"card /p/HORN5.WAV", "wait 5", "card /p/HORN5.WAV", "card /p/WHISTLE1.WAV"} << "";
+            << QStringList{"card /p/HORN5.WAV", "wait 5", "card /p/HORN5.WAV", "wait 5", "card /p/WHISTLE1.WAV"}
+            << "";
         QTest::addRow("graphics-alone") << hornTwiceWhistle << 1 << bars + whistleBar << text;
         QTest::addRow("multimedia-alone")
             << hornTwiceWhistle << 2
-            << QStringList{"mm /p/HORN5.WAV", "wait 5", "mm /p/HORN5.WAV", "mm /p/WHISTLE1.WAV"} << "";
+            << QStringList{"mm /p/HORN5.WAV", "wait 5", "mm /p/HORN5.WAV", "wait 5", "mm /p/WHISTLE1.WAV"} << "";
         QTest::addRow("multimedia-and-graphics")
             << hornTwiceWhistle << 4
-            << bars + QStringList{"mm /p/HORN5.WAV", "wait 5", "mm /p/HORN5.WAV"} + whistleBar
+            << bars + QStringList{"mm /p/HORN5.WAV", "wait 5", "mm /p/HORN5.WAV", "wait 5"} + whistleBar
                    + QStringList{"mm /p/WHISTLE1.WAV"}
             << text;
         QTest::addRow("short-horn-waits-its-seconds-between-blasts")
             << Rows{soundRow(1, 2, 3)} << 0
             << QStringList{"card /p/HORN1.WAV", "wait 2", "card /p/HORN1.WAV", "wait 2", "card /p/HORN1.WAV"}
+            << "";
+        // A sound row straight after another starts once the other's last
+        // sound has had its seconds; the signal's last sound has no wait.
+        QTest::addRow("prolonged-then-two-short-blasts")
+            << Rows{soundRow(1, 5, 1), soundRow(1, 2, 2)} << 0
+            << QStringList{"card /p/HORN5.WAV", "wait 5", "card /p/HORN1.WAV", "wait 2", "card /p/HORN1.WAV"} << "";
+        QTest::addRow("rapid-bell-then-gong")
+            << Rows{soundRow(3, 5, 1), soundRow(4, 5, 1)} << 2
+            << QStringList{"mm /p/BELLRAP.WAV", "wait 5", "mm /p/GONG.WAV"} << "";
+        QTest::addRow("silence-after-a-sound-starts-at-once")
+            << Rows{soundRow(1, 2, 1), soundRow(6, 3, 1), soundRow(5, 1, 1)} << 0
+            << QStringList{"card /p/HORN1.WAV", "wait 3", "card /p/WHISTLE1.WAV"} << "";
+        QTest::addRow("cycle-after-a-sound-starts-at-once")
+            << Rows{soundRow(4, 5, 1), soundRow(7, 30, 1)} << 0 << QStringList{"card /p/GONG.WAV", "cycle 3000"}
             << "";
         QTest::addRow("silence-waits-once")
             << Rows{soundRow(6, 10, 3)} << 0 << QStringList{"wait 10"} << "";

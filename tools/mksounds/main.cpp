@@ -69,19 +69,25 @@ Samples horn(double blast, double length)
     return out;
 }
 
-// A whistle: a high steady tone with a little breath noise.
+// A ship's whistle of a small vessel: a steady note of 470 Hz whose
+// harmonics fall off slowly up to 4.7 kHz, over a little breath noise. It is
+// higher than the horn and brighter: the horn's harmonics fade above 2 kHz.
 Samples whistle(double blast, double length)
 {
     Samples out = silence(length);
     Noise noise;
+    const double pitch = 470.0;
     double phase = 0;
     double breath = 0;
     for (size_t i = 0; i < static_cast<size_t>(blast * Rate); ++i) {
         const double t = static_cast<double>(i) / Rate;
-        phase += 2 * Pi * 1250.0 * (1.0 + 0.006 * std::sin(2 * Pi * 5.5 * t)) / Rate;
-        breath += 0.3 * (noise.next() - breath);
-        const double v = std::sin(phase) + 0.25 * std::sin(2 * phase) + 0.08 * std::sin(3 * phase) + 0.12 * breath;
-        out[i] = v * envelope(t, blast, 0.03, 0.08);
+        const double settle = 1.0 - 0.02 * std::exp(-t / 0.04);
+        phase += 2 * Pi * pitch * settle * (1.0 + 0.002 * std::sin(2 * Pi * 5.0 * t)) / Rate;
+        double v = 0;
+        for (int h = 1; pitch * h < 4800; ++h)
+            v += std::sin(h * phase) / std::pow(h, 0.6);
+        breath += 0.5 * (noise.next() - breath);
+        out[i] = (v + 0.3 * breath) * envelope(t, blast, 0.04, 0.1);
     }
     return out;
 }

@@ -1,0 +1,229 @@
+// What a learner hears: the program plays into a sound server of the test's
+// own, the sink's monitor is recorded, and every sound is found in the
+// recording by the level of its strongest frequency: it must start on time,
+// last as long as its file and never be cut by the next.
+
+#include "SoundAnalysis.h"
+#include "SoundServer.h"
+#include "SoundsFixture.h"
+
+#include "platform/Sound.h"
+#include "sounds/SoundForm.h"
+
+#include <QPushButton>
+#include <QtTest>
+
+#include <map>
+
+namespace {
+QString appDir()
+{
+    return qEnvironmentVariable("NORVANTA_APP_DIR") + '/';
+}
+
+const QStringList SoundFiles{"HORN5.WAV", "HORN1.WAV",    "BELL1.WAV",   "BELLRAP.WAV",
+                             "GONG.WAV",  "WHISTLE5.WAV", "WHISTLE1.WAV"};
+// A sound may start this late or early, in seconds.
+constexpr double OnTime = 0.05;
+constexpr int Starts = 20;
+
+// A sound file as the measures see it: the frequency that tells it from the
+// others, its level over time at that frequency, and where it sounds.
+struct FileSound {
+    double frequency = 0;
+    double threshold = 0;
+    SoundMeasure::Span span;
+};
+
+double seconds(size_t steps)
+{
+    return double(steps) * SoundMeasure::Hop;
+}
+
+// The step of the recording's level that begins at monotonic time t.
+size_t stepAt(const MonitorRecording &recording, double t)
+{
+    const double s = (t - recording.TimeOf(0)) / SoundMeasure::Hop;
+    return s <= 0 ? 0 : static_cast<size_t>(s);
+}
+} // namespace
+
+Q_DECLARE_METATYPE(std::vector<StoredSoundLine>)
+
+class TestSoundHeard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        const QString problem = server.Start();
+        QVERIFY2(problem.isEmpty(), qPrintable("No sound server for the test: " + problem));
+        for (const QString &name : SoundFiles) {
+            Wave wave;
+            QVERIFY2(ReadWave(appDir() + name, wave), qPrintable(name));
+            const std::vector<double> samples = wave.Values();
+            FileSound sound;
+            sound.frequency = SoundMeasure::Strongest(samples, wave.rate, 0.15);
+            const std::vector<double> level = SoundMeasure::Level(samples, wave.rate, sound.frequency);
+            sound.threshold = *std::max_element(level.begin(), level.end()) / 4;
+            sound.span = SoundMeasure::Sounding(level, sound.threshold, 0, level.size());
+            QVERIFY(sound.span.found);
+            files[name] = sound;
+        }
+    }
+    void cleanupTestCase() { server.Stop(); }
+
+    // Twenty sounds asked for one after another, 1.5 s apart: each starts
+    // within 50 ms of the request. The figures are printed.
+    void startLatency_data()
+    {
+        QTest::addColumn<bool>("multimedia");
+        QTest::addRow("sound-card") << false;
+        QTest::addRow("multimedia") << true;
+    }
+    void startLatency()
+    {
+        QFETCH(bool, multimedia);
+        const QString file = appDir() + "HORN1.WAV";
+        const FileSound &sound = files["HORN1.WAV"];
+        // As the quiz window does when it opens.
+        PrepareSounds({file});
+        QTest::qWait(500);
+        MMControl smm;
+        MonitorRecording recording;
+        QVERIFY2(recording.Begin(), "parecord gave no samples");
+        std::vector<double> asked;
+        for (int i = 0; i < Starts; ++i) {
+            asked.push_back(MonotonicSeconds());
+            if (multimedia) {
+                smm.Command("Close");
+                smm.SetFileName(file);
+                smm.Command("Open");
+                smm.Command("Play");
+            } else {
+                SoundCard::Play(file);
+            }
+            QTest::qWait(1500);
+        }
+        recording.Finish();
+        smm.Command("Stop");
+        SoundCard::Stop();
+
+        const std::vector<double> level = SoundMeasure::Level(recording.Samples(), SoundServer::Rate, sound.frequency);
+        std::vector<double> late;
+        for (size_t i = 0; i < asked.size(); ++i) {
+            const size_t from = stepAt(recording, asked[i] - 0.02);
+            const size_t to = stepAt(recording, asked[i] + 1.45);
+            const SoundMeasure::Span heard = SoundMeasure::Sounding(level, sound.threshold, from, to);
+            late.push_back(
+                heard.found ? recording.TimeOf(0) + seconds(heard.start) - seconds(sound.span.start) - asked[i] : 1.5);
+        }
+        std::vector<double> sorted = late;
+        std::sort(sorted.begin(), sorted.end());
+        const double median = (sorted[Starts / 2 - 1] + sorted[Starts / 2]) / 2;
+        const double worst = sorted.back();
+        qInfo("%s: start latency over %d starts: median %.0f ms, worst %.0f ms", QTest::currentDataTag(), Starts,
+              median * 1000, worst * 1000);
+        QStringList each;
+        for (double t : late)
+            each << QString::number(t * 1000, 'f', 0);
+        QVERIFY2(worst <= OnTime, qPrintable("starts late by (ms): " + each.join(' ')));
+    }
+
+    // Signals played by the quiz window's "&Play", in the sound-card and the
+    // multimedia modes; each sound's start is given in seconds after the
+    // click, from the signal's durations.
+    void signalsHeard_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<std::vector<StoredSoundLine>>("lines");
+        QTest::addColumn<QStringList>("schedule");
+        for (int mode : {0, 2}) {
+            QTest::addRow("prolonged-then-two-short-horns-mode-%d", mode)
+                << mode << std::vector<StoredSoundLine>{Sound(1, 5, 1), Sound(1, 2, 2)}
+                << QStringList{"HORN5.WAV 0", "HORN1.WAV 5", "HORN1.WAV 7"};
+            QTest::addRow("three-short-horns-mode-%d", mode)
+                << mode << std::vector<StoredSoundLine>{Sound(1, 2, 3)}
+                << QStringList{"HORN1.WAV 0", "HORN1.WAV 2", "HORN1.WAV 4"};
+            QTest::addRow("rapid-bell-then-gong-mode-%d", mode)
+                << mode << std::vector<StoredSoundLine>{Sound(3, 5, 1), Sound(4, 5, 1)}
+                << QStringList{"BELLRAP.WAV 0", "GONG.WAV 5"};
+            QTest::addRow("two-prolonged-whistles-mode-%d", mode)
+                << mode << std::vector<StoredSoundLine>{Sound(5, 5, 2)}
+                << QStringList{"WHISTLE5.WAV 0", "WHISTLE5.WAV 5"};
+        }
+    }
+    void signalsHeard()
+    {
+        QFETCH(int, mode);
+        QFETCH(std::vector<StoredSoundLine>, lines);
+        QFETCH(QStringList, schedule);
+        SoundsFixture fixture;
+        QVERIFY(fixture.Create());
+        for (const QString &name : SoundFiles)
+            QVERIFY(QFile::copy(appDir() + name, AppPath + name));
+        SoundMode = mode;
+        fixture.AddSignal("h", "a", "e", lines);
+        SoundForm &form = FormInstance<SoundForm>();
+        form.Load();
+
+        // The signal's time runs from the program's first request to play.
+        double first = 0;
+        SetSoundWatcher([&](const SoundCall &call) {
+            if (call.command == "Play" && first == 0)
+                first = MonotonicSeconds();
+        });
+        MonitorRecording recording;
+        QVERIFY2(recording.Begin(), "parecord gave no samples");
+        const double clicked = MonotonicSeconds();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
+        SetSoundWatcher({});
+        QVERIFY2(first > 0, "nothing was played");
+        // The signal is read and drawn before it sounds; that takes no time a
+        // learner would notice.
+        QVERIFY2(first - clicked < 0.25,
+                 qPrintable(QString("first sound asked for %1 s after the click").arg(first - clicked)));
+        double end = 0;
+        for (const QString &entry : schedule) {
+            const QString name = entry.section(' ', 0, 0);
+            end = std::max(end, entry.section(' ', 1).toDouble() +
+                                    seconds(files[name].span.start + files[name].span.length));
+        }
+        QTest::qWait(static_cast<int>((first + end + 0.4 - MonotonicSeconds()) * 1000));
+        recording.Finish();
+        form.close();
+
+        QStringList faults;
+        for (const QString &entry : schedule) {
+            const QString name = entry.section(' ', 0, 0);
+            const double due = first + entry.section(' ', 1).toDouble();
+            const FileSound &sound = files[name];
+            const std::vector<double> level =
+                SoundMeasure::Level(recording.Samples(), SoundServer::Rate, sound.frequency);
+            const SoundMeasure::Span heard = SoundMeasure::Sounding(
+                level, sound.threshold, stepAt(recording, due - 0.3), stepAt(recording, due + 1.0));
+            if (!heard.found) {
+                faults << QString("%1: not heard within 1 s").arg(entry);
+                continue;
+            }
+            const double late = recording.TimeOf(0) + seconds(heard.start) - seconds(sound.span.start) - due;
+            const double length = seconds(heard.length);
+            const double fileLength = seconds(sound.span.length);
+            if (std::fabs(late) > OnTime)
+                faults << QString("%1: starts %2 ms off").arg(entry).arg(late * 1000, 0, 'f', 0);
+            if (std::fabs(length - fileLength) > 0.1 * fileLength)
+                faults << QString("%1: sounds %2 s of %3 s").arg(entry).arg(length).arg(fileLength);
+            if (heard.peak < sound.span.peak / 2)
+                faults << QString("%1: heard at %2 of its level").arg(entry).arg(heard.peak / sound.span.peak);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+    }
+
+private:
+    SoundServer server;
+    std::map<QString, FileSound> files;
+};
+
+QTEST_MAIN(TestSoundHeard)
+#include "tst_soundheard.moc"
