@@ -73,8 +73,7 @@ void BM_ReadAndDraw(benchmark::State &state)
         picture.Cls();
         const double k = PictureScale(picture.ScaleWidth(), picture.ScaleHeight());
         WalkPictureLines(*db, "LIGHTLINE", data.record, [&](const Recordset &row) {
-            if (const auto light = ReadLightLine(row))
-                DrawLight(picture, *light, k, flashLights);
+            DrawLight(picture, ReadLightLine(row), k, flashLights);
         });
         db->Close();
     }

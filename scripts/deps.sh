@@ -16,7 +16,7 @@ norvanta_install_missing() {
   local missing=()
   local pkg
   for pkg in "${NORVANTA_PACKAGES[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+    if [ "$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)" != "install ok installed" ]; then
       missing+=("$pkg")
     fi
   done

@@ -91,6 +91,16 @@ public:
         db->Close();
     }
 
+    // Puts a value that the program's own writer refuses (a text where a
+    // number belongs), as another tool could store it, into the field of
+    // every line row where it holds marker.
+    void OverwriteLines(const QString &table, const QString &field, double marker, const QVariant &value)
+    {
+        auto db = Open();
+        db->Execute(QString("Update %1 Set %2 = ? Where %2 = ?").arg(table, field), {value, marker});
+        db->Close();
+    }
+
     void AddLink(int typeOne, long recordOne, int typeTwo, long recordTwo)
     {
         auto db = Open();

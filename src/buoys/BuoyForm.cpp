@@ -61,19 +61,15 @@ struct StoredBuoy {
     double topmark = 0;
 };
 
-// A row without a place, size or kind cannot be drawn and gives nothing; a
-// Null topmark flag means no topmark.
-std::optional<StoredBuoy> ReadBuoyLine(const Recordset &row)
+// A Null or non-numeric place, size or kind throws the typed read's DbError;
+// a Null topmark flag means no topmark.
+StoredBuoy ReadBuoyLine(const Recordset &row)
 {
-    const QVariant x = row.Value(QStringLiteral("XPOS"));
-    const QVariant y = row.Value(QStringLiteral("YPOS"));
-    const QVariant size = row.Value(QStringLiteral("SIZE"));
-    const QVariant kind = row.Value(QStringLiteral("LISTPTR"));
-    const QVariant topmark = row.Value(QStringLiteral("TOPMARK"));
-    if (x.isNull() || y.isNull() || size.isNull() || kind.isNull())
-        return std::nullopt;
-    return StoredBuoy{x.toFloat(), y.toFloat(), size.toDouble(), kind.toDouble(),
-                      topmark.isNull() ? 0.0 : topmark.toDouble()};
+    const bool noTopmark = row.Value(QStringLiteral("TOPMARK")).isNull();
+    return StoredBuoy{static_cast<float>(row.DoubleValue(QStringLiteral("XPOS"))),
+                      static_cast<float>(row.DoubleValue(QStringLiteral("YPOS"))),
+                      row.DoubleValue(QStringLiteral("SIZE")), row.DoubleValue(QStringLiteral("LISTPTR")),
+                      noTopmark ? 0.0 : row.DoubleValue(QStringLiteral("TOPMARK"))};
 }
 
 bool Whole32(double value)
@@ -157,19 +153,16 @@ void BuoyForm::ClearPictures()
 
 void BuoyForm::DrawLine(const Recordset &row)
 {
+    StoredBuoy stored;
+    if (!ReadLineRow([&] { stored = ReadBuoyLine(row); }))
+        return;
     // A row that cannot be drawn is reported on its own; the rows after it
     // are drawn as usual.
-    Trap(Location(QStringLiteral("ShowData")), ErrorResume, [&] { DrawBuoy(row); });
-}
-
-void BuoyForm::DrawBuoy(const Recordset &row)
-{
-    const std::optional<StoredBuoy> stored = ReadBuoyLine(row);
-    if (!stored)
-        return;
-    const PlacedBuoy b = PlaceBuoyLine(*stored, pictureScale);
-    lights.Record(b.kind, b.x, b.y, b.s);
-    DrawBuoyKind(*Lpicture[0], b.kind, b.x, b.y, b.s, b.topmark, BuoyDrawingFor::Quiz);
+    Trap(Location(QStringLiteral("ShowData")), ErrorResume, [&] {
+        const PlacedBuoy b = PlaceBuoyLine(stored, pictureScale);
+        lights.Record(b.kind, b.x, b.y, b.s);
+        DrawBuoyKind(*Lpicture[0], b.kind, b.x, b.y, b.s, b.topmark, BuoyDrawingFor::Quiz);
+    });
 }
 
 void BuoyForm::Action_Own(int Index)

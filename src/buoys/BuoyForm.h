@@ -52,9 +52,6 @@ protected:
     void Form_Unload() override;
 
 private:
-    // Draws one buoy row on the day picture and records its light.
-    void DrawBuoy(const Recordset &row);
-
     NightLights lights;
     float pictureScale = 1;
     long ErrorResume = 0;

@@ -69,6 +69,7 @@ void ColForm::CreateTopicControls(QWidget &client)
     Lpicture.SetDesigned(0, picture);
 
     auto *caption = new QLabel(&client);
+    caption->setTextFormat(Qt::PlainText);
     caption->setAlignment(Qt::AlignCenter);
     PlaceControl(*caption, 120, 3240, 6015, 255);
     Llabel.SetDesigned(1, caption);
@@ -119,12 +120,12 @@ void ColForm::ClearPictures() { Lpicture[0]->Cls(); }
 
 void ColForm::DrawLine(const Recordset &row)
 {
-    const std::optional<ColLine> line = ReadColLine(row);
-    if (!line)
+    ColLine line;
+    if (!ReadLineRow([&] { line = ReadColLine(row); }))
         return;
     // A row that cannot be drawn is reported on its own; the rows after it
     // are drawn as usual.
-    Trap(Location(QStringLiteral("ShowData")), ErrorResume, [&] { DrawCol(*Lpicture[0], *line, scale); });
+    Trap(Location(QStringLiteral("ShowData")), ErrorResume, [&] { DrawCol(*Lpicture[0], line, scale); });
 }
 
 void ColForm::Action_Own(int Index)

@@ -18,15 +18,10 @@ HintAndRule SplitHint(const QString &stored)
     return {stored.left(tilde), stored.mid(tilde + 1)};
 }
 
-std::optional<ColLine> ReadColLine(const Recordset &row)
+ColLine ReadColLine(const Recordset &row)
 {
-    const QVariant x = row.Value(QStringLiteral("XPOS"));
-    const QVariant y = row.Value(QStringLiteral("YPOS"));
-    const QVariant size = row.Value(QStringLiteral("SIZE"));
-    const QVariant kind = row.Value(QStringLiteral("LISTPTR"));
-    if (x.isNull() || y.isNull() || size.isNull() || kind.isNull())
-        return std::nullopt;
-    return ColLine{x.toDouble(), y.toDouble(), size.toDouble(), kind.toDouble()};
+    return ColLine{row.DoubleValue(QStringLiteral("XPOS")), row.DoubleValue(QStringLiteral("YPOS")),
+                   row.DoubleValue(QStringLiteral("SIZE")), row.DoubleValue(QStringLiteral("LISTPTR"))};
 }
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include <optional>
 
 class PictureBox;
 class Recordset;
@@ -25,9 +24,9 @@ struct ColLine {
     double kind = 0;
 };
 
-// Reads the current COLLINE row. A row missing its place, size or kind
-// cannot be drawn and gives nothing; the colour is not drawn from.
-std::optional<ColLine> ReadColLine(const Recordset &row);
+// Reads the current COLLINE row; the colour is not drawn from. A Null or
+// non-numeric place, size or kind throws the typed read's DbError.
+ColLine ReadColLine(const Recordset &row);
 
 // Where and how large a stored element is drawn at scale factor k: its
 // centre and unit in twips of the quiz picture and its kind, each the nearest

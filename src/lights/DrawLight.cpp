@@ -4,21 +4,15 @@
 #include "platform/PictureBox.h"
 #include "quiz/PictureScale.h"
 
-std::optional<LightLine> ReadLightLine(const Recordset &row)
+LightLine ReadLightLine(const Recordset &row)
 {
-    const QVariant colour = row.Value(QStringLiteral("COLOUR"));
-    const QVariant x = row.Value(QStringLiteral("XPOS"));
-    const QVariant y = row.Value(QStringLiteral("YPOS"));
-    const QVariant size = row.Value(QStringLiteral("SIZE"));
-    if (colour.isNull() || x.isNull() || y.isNull() || size.isNull())
-        return std::nullopt;
     const QVariant flash = row.Value(QStringLiteral("FLASH"));
     LightLine light;
-    light.colour = colour.toLongLong();
+    light.colour = row.LongValue(QStringLiteral("COLOUR"));
     light.flash = !flash.isNull() && flash.toInt() != 0;
-    light.x = x.toDouble();
-    light.y = y.toDouble();
-    light.size = size.toDouble();
+    light.x = row.DoubleValue(QStringLiteral("XPOS"));
+    light.y = row.DoubleValue(QStringLiteral("YPOS"));
+    light.size = row.DoubleValue(QStringLiteral("SIZE"));
     return light;
 }
 

@@ -2,7 +2,6 @@
 
 #include "platform/Colour.h"
 
-#include <optional>
 #include <vector>
 
 class PictureBox;
@@ -18,9 +17,9 @@ struct LightLine {
     double size = 0;
 };
 
-// Reads the current LIGHTLINE row. A Null FLASH is a steady light; a row with
-// a Null colour, position or size cannot be drawn and gives nothing.
-std::optional<LightLine> ReadLightLine(const Recordset &row);
+// Reads the current LIGHTLINE row. A Null FLASH is a steady light; a Null or
+// non-numeric colour, position or size throws the typed read's DbError.
+LightLine ReadLightLine(const Recordset &row);
 
 // A light as drawn on the display picture, in its twips after scaling; the
 // flash timer redraws the flashing ones from these.

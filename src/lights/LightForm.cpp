@@ -114,8 +114,9 @@ void LightForm::ClearPictures() { Lpicture[0]->Cls(); }
 
 void LightForm::DrawLine(const Recordset &row)
 {
-    if (const auto light = ReadLightLine(row))
-        DrawLight(*Lpicture[0], *light, scale, flashLights);
+    LightLine light;
+    if (ReadLineRow([&] { light = ReadLightLine(row); }))
+        DrawLight(*Lpicture[0], light, scale, flashLights);
 }
 
 void LightForm::Action_Own(int Index)

@@ -18,6 +18,7 @@ void AnswerForm::CreateControls()
     const MenuClient parts = CreateMenuClient(*this, {QStringLiteral("&File")}, 5775, 2430);
 
     Alabel[0] = new QLabel(QStringLiteral("Answer"), parts.client);
+    Alabel[0]->setTextFormat(Qt::PlainText);
     Alabel[0]->setWordWrap(true);
     Alabel[0]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceControl(*Alabel[0], 120, 120, 5535, 1575);

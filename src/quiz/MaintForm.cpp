@@ -307,12 +307,12 @@ bool MaintForm::ValidData()
         MsgBox(QStringLiteral("You Have Not Added Any ") + design.topicWord, MsgBoxStyle::Information, title);
         valid = false;
     }
-    // A text of blanks says nothing: it counts as missing.
-    if (Mtext[0]->toPlainText().trimmed().isEmpty()) {
+    // Only an empty box is missing: blanks are text and are stored as typed.
+    if (Mtext[0]->toPlainText().isEmpty()) {
         MsgBox(QStringLiteral("You Have Not Entered Any Text For The Hint"), MsgBoxStyle::Information, title);
         valid = false;
     }
-    if (Mtext[1]->toPlainText().trimmed().isEmpty()) {
+    if (Mtext[1]->toPlainText().isEmpty()) {
         MsgBox(QStringLiteral("You Have Not Entered Any Text For The Answer"), MsgBoxStyle::Information, title);
         valid = false;
     }

@@ -48,6 +48,22 @@ bool QuizForm::RunStep(const QString &procedure, const std::function<void()> &st
     return Trap(Location(procedure), errorResume, step);
 }
 
+void QuizForm::BeginLineRows()
+{
+    if (series.RecordNo() != reportedBadRows)
+        reportedBadRows = 0;
+}
+
+bool QuizForm::ReadLineRow(const std::function<void()> &read)
+{
+    if (reportedBadRows != 0 && reportedBadRows == series.RecordNo())
+        return IgnoreErrors(read);
+    if (RunStep(QStringLiteral("ShowData"), read))
+        return true;
+    reportedBadRows = series.RecordNo();
+    return false;
+}
+
 // --- Geometry -------------------------------------------------------------
 
 int QuizForm::MenuBarHeight() const { return menuBar ? menuBar->height() : 0; }
@@ -101,6 +117,8 @@ void QuizForm::CreateControls()
     CreateTopicControls(*client);
 
     auto *text = new QLabel(client);
+    // Stored texts are shown as typed, never read as markup.
+    text->setTextFormat(Qt::PlainText);
     text->setAlignment(Qt::AlignCenter);
     text->setWordWrap(true);
     text->setFrameShape(QFrame::Box);
@@ -441,6 +459,7 @@ void QuizForm::ShowData(ShowCause cause)
     HeadRead(head.found);
     ClearPictures();
     // A number without a head row (a deleted picture) shows an empty picture.
+    BeginLineRows();
     if (db && head.found)
         RunStep(QStringLiteral("ShowData"), [&] { WalkLines(*db); });
     if (db)

@@ -178,6 +178,14 @@ protected:
     // Runs a step that touches the data; a failure goes to the error reporter,
     // which has it run again or lets the caller go on. Returns whether it ran.
     bool RunStep(const QString &procedure, const std::function<void()> &step);
+    // The line rows of the picture on show are about to be read; a picture
+    // other than the one last reported may be reported again.
+    void BeginLineRows();
+    // Reads one line row for drawing. A row with a Null or a non-numeric value
+    // where a number is needed cannot be drawn: it is left out, and the first
+    // such row is reported once while its picture stays on show (a resize or
+    // a toggle shows it again without a box). Returns whether it was read.
+    bool ReadLineRow(const std::function<void()> &read);
 
     const Design design;
     QuizSeries series;
@@ -189,5 +197,6 @@ protected:
 
 private:
     int MenuBarHeight() const;
+    long reportedBadRows = 0; // the picture whose unreadable line row was reported
     void PlaceClient();
 };

@@ -66,7 +66,10 @@ void ShapeForm::ClearPictures() { Lpicture[0]->Cls(); }
 
 void ShapeForm::DrawLine(const Recordset &row)
 {
+    ShapeLine line;
+    if (!ReadLineRow([&] { line = ReadShapeLine(row); }))
+        return;
     // A row that cannot be drawn is reported and left out; the rows after it
     // are drawn as usual.
-    RunStep(QStringLiteral("ShowData"), [&] { DrawShape(*Lpicture[0], ReadShapeLine(row), scale); });
+    RunStep(QStringLiteral("ShowData"), [&] { DrawShape(*Lpicture[0], line, scale); });
 }

@@ -210,12 +210,12 @@ std::vector<SoundRow> SoundForm::ReadSignal(double scale)
     answerText = head.answerText;
     furtherText = head.furtherText;
     // A signal without its head row (deleted meanwhile) shows an empty picture.
+    BeginLineRows();
     if (db && head.found) {
         RunStep(QStringLiteral("ShowData"), [&] {
             rows.clear();
             WalkSoundRows(*db, series.RecordNo(), [&](const Recordset &row) {
-                // A row that cannot be read is reported and left out.
-                RunStep(QStringLiteral("ShowData"), [&] { rows.push_back(ReadSoundRow(row, scale)); });
+                ReadLineRow([&] { rows.push_back(ReadSoundRow(row, scale)); });
             });
         });
     }

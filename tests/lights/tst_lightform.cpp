@@ -220,30 +220,47 @@ private slots:
         QCOMPARE(form.Lpicture[0]->PixelColour(100, 100), Yellow);
     }
 
-    // A row with a Null colour, place or size is left out, not drawn with the
-    // previous light's values; a Null FLASH is a steady light.
-    void nullFieldsOfLine_data()
+    // A row with a Null or non-numeric colour, place or size is left out,
+    // not drawn with the previous light's values, and reported once with the
+    // typed read's error; a Null FLASH is a steady light.
+    void unreadableFieldsOfLine_data()
     {
+        const QString null = "Unexpected Error In - LightForm:ShowData, Error Number 94, Invalid use of Null";
+        const QString text =
+            "Unexpected Error In - LightForm:ShowData, Error Number 3421, Data type conversion error.";
         QTest::addColumn<QString>("field");
+        QTest::addColumn<QVariant>("value");
         QTest::addColumn<int>("drawn");
-        QTest::addRow("colour") << "colour" << 2;
-        QTest::addRow("xpos") << "x" << 2;
-        QTest::addRow("ypos") << "y" << 2;
-        QTest::addRow("size") << "size" << 2;
-        QTest::addRow("flash-is-steady") << "flash" << 3;
+        QTest::addColumn<QStringList>("reports");
+        QTest::addRow("colour-null") << "COLOUR" << QVariant() << 2 << QStringList{null};
+        QTest::addRow("xpos-null") << "XPOS" << QVariant() << 2 << QStringList{null};
+        QTest::addRow("ypos-null") << "YPOS" << QVariant() << 2 << QStringList{null};
+        QTest::addRow("size-null") << "SIZE" << QVariant() << 2 << QStringList{null};
+        QTest::addRow("colour-text") << "COLOUR" << QVariant("red") << 2 << QStringList{text};
+        QTest::addRow("xpos-text") << "XPOS" << QVariant("left") << 2 << QStringList{text};
+        QTest::addRow("size-text") << "SIZE" << QVariant("1O0") << 2 << QStringList{text};
+        QTest::addRow("flash-null-is-steady") << "FLASH" << QVariant() << 3 << QStringList{};
     }
-    void nullFieldsOfLine()
+    void unreadableFieldsOfLine()
     {
         QFETCH(QString, field);
+        QFETCH(QVariant, value);
         QFETCH(int, drawn);
+        QStringList prompts;
+        RecordMessageBoxes(prompts, MsgBoxAnswer::Ok);
+        // A text goes in through a marker, as the program's writer refuses it.
+        const bool text = value.typeId() == QMetaType::QString;
+        const QVariant stored = text ? QVariant(7777) : value;
         StoredLight odd = Light(Red, false, 4500, 2400, 100);
-        if (field == "colour") odd.colour = QVariant();
-        if (field == "x") odd.x = QVariant();
-        if (field == "y") odd.y = QVariant();
-        if (field == "size") odd.size = QVariant();
-        if (field == "flash") odd.flash = QVariant();
+        if (field == "COLOUR") odd.colour = stored;
+        if (field == "XPOS") odd.x = stored;
+        if (field == "YPOS") odd.y = stored;
+        if (field == "SIZE") odd.size = stored;
+        if (field == "FLASH") odd.flash = stored;
         fixture->AddPicture("h", "t", "f", 0,
                             {Light(65280, false, 1500, 600, 100), odd, Light(65280, false, 4500, 600, 100)});
+        if (text)
+            fixture->OverwriteLines("LIGHTLINE", field, 7777, value);
         LightForm &form = Open();
         QCOMPARE(int(form.FlashLights().size()), drawn);
         const PictureBox &display = *form.Lpicture[0];
@@ -251,7 +268,41 @@ private slots:
         QCOMPARE(display.PixelColour(100, 160), Black);
         QCOMPARE(display.PixelColour(300, 160), drawn == 3 ? Red : Black);
         QCOMPARE(display.PixelColour(100, 40), 65280L);
-        QCOMPARE(boxes, 0);
+        QTEST(prompts, "reports");
+    }
+
+    // Unreadable rows are reported once for the picture on show, however many
+    // it has: showing it again for a resize or a toggled text asks nothing,
+    // showing another picture and coming back reports again.
+    void unreadableRowsReportedOncePerPictureShown()
+    {
+        QStringList prompts;
+        RecordMessageBoxes(prompts, MsgBoxAnswer::Ok);
+        for (int picture = 0; picture < 2; ++picture) {
+            StoredLight noPlace = Light(Red, false, 4500, 2400, 100);
+            noPlace.x = QVariant();
+            fixture->AddPicture("h", "t", "f", 0,
+                                {noPlace, Light(65280, false, 1500, 600, 100), Light(Red, false, 1500, 2400, 7777)});
+        }
+        fixture->OverwriteLines("LIGHTLINE", "SIZE", 7777, "large");
+        LightForm &form = Open();
+        QCOMPARE(prompts.size(), 1);
+        const long first = form.RecordNo();
+
+        form.SetOuterSize(9000, 6000);
+        QTest::mouseClick(form.Action[4], Qt::LeftButton); // the hint under the picture
+        QTest::mouseClick(form.Action[4], Qt::LeftButton); // and away again
+        QCOMPARE(prompts.size(), 1);
+
+        QTest::mouseClick(form.Action[2], Qt::LeftButton);
+        QVERIFY(form.RecordNo() != first);
+        QCOMPARE(prompts.size(), 2);
+        QTest::mouseClick(form.Action[1], Qt::LeftButton);
+        QCOMPARE(form.RecordNo(), first);
+        QCOMPARE(prompts.size(), 3);
+        for (const QString &prompt : prompts)
+            QVERIFY2(prompt.startsWith("Unexpected Error In - LightForm:ShowData, Error Number 94"),
+                     qPrintable(prompt));
     }
 
     // "&Movement" is offered only for a picture that moves.

@@ -1,3 +1,4 @@
+#include "ShownText.h"
 #include "TopicsFixture.h"
 
 #include "core/ReportError.h"
@@ -117,8 +118,8 @@ private slots:
         QCOMPARE(draws, 2);
         // [S, M, A]: swap places 2 and 0 -> [A, M, S]; swap 1 and 0 -> [M, A, S].
         QCOMPARE(Shown(list), QStringList({"Masthead light=0", "All-round white=0", "Sidelights=-1"}));
-        QCOMPARE(list.item(0)->toolTip(), QString("(1) Masthead light"));
-        QCOMPARE(list.item(2)->toolTip(), QString("(3) Sidelights"));
+        QCOMPARE(ShownTip(list.item(0)->toolTip()), QString("(1) Masthead light"));
+        QCOMPARE(ShownTip(list.item(2)->toolTip()), QString("(3) Sidelights"));
         QCOMPARE(boxes, QStringList());
     }
 
@@ -208,7 +209,7 @@ private slots:
         QToolTip::hideText();
         QHelpEvent help(QEvent::ToolTip, pos, list->viewport()->mapToGlobal(pos));
         QCoreApplication::sendEvent(list->viewport(), &help);
-        QTEST(QToolTip::isVisible() ? QToolTip::text() : QString(), "tip");
+        QTEST(QToolTip::isVisible() ? ShownTip(QToolTip::text()) : QString(), "tip");
         QToolTip::hideText();
     }
 

@@ -393,7 +393,7 @@ private slots:
         QCOMPARE(ControlTop(*label), 255);
     }
 
-    // The checks in order, each with its own message; blanks are no text.
+    // The checks in order, each with its own message; blanks are text.
     void checksBeforeSaving_data()
     {
         QTest::addColumn<bool>("addSound");
@@ -406,7 +406,8 @@ private slots:
         QTest::addRow("nothing-at-all") << false << "" << "" << QStringList{none, noHint, noAnswer};
         QTest::addRow("no-elements") << false << "h" << "a" << QStringList{none};
         QTest::addRow("no-hint") << true << "" << "a" << QStringList{noHint};
-        QTest::addRow("blank-answer") << true << "h" << "   " << QStringList{noAnswer};
+        QTest::addRow("blank-answer-passes") << true << "h" << "   " << QStringList{};
+        QTest::addRow("single-blank-hint-passes") << true << " " << "a" << QStringList{};
         QTest::addRow("complete") << true << "h" << "a" << QStringList{};
     }
     void checksBeforeSaving()

@@ -642,6 +642,49 @@ private slots:
         QCOMPARE(form.OuterHeight(), 5175);
     }
 
+    // A row with a Null or non-numeric value where a number is needed is left
+    // out and reported once while its signal is on show; the other rows
+    // still sound, and showing it again for a resize asks nothing.
+    void unreadableRowLeftOut_data()
+    {
+        const QString null = "Unexpected Error In - SoundForm:ShowData, Error Number 94, Invalid use of Null";
+        const QString text =
+            "Unexpected Error In - SoundForm:ShowData, Error Number 3421, Data type conversion error.";
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("report");
+        QTest::addRow("vessel-place-null") << "XPOS" << QVariant() << null;
+        QTest::addRow("vessel-size-text") << "SIZE" << QVariant("large") << text;
+        QTest::addRow("sound-duration-text") << "DURATION" << QVariant("long") << text;
+        QTest::addRow("sound-number-null") << "NUMBER" << QVariant() << null;
+    }
+    void unreadableRowLeftOut()
+    {
+        QFETCH(QString, field);
+        QFETCH(QVariant, value);
+        QFETCH(QString, report);
+        // A text goes in through a marker, as the program's writer refuses it.
+        const bool text = value.typeId() == QMetaType::QString;
+        const QVariant stored = text ? QVariant(7777) : value;
+        StoredSoundLine odd = field == "XPOS" || field == "SIZE" ? Vessel(1500, 1500, 80, 1) : Sound(1, 1, 1);
+        if (field == "XPOS")
+            odd.x = stored;
+        if (field == "SIZE")
+            odd.size = stored;
+        if (field == "DURATION")
+            odd.duration = stored;
+        if (field == "NUMBER")
+            odd.number = stored;
+        fixture->AddSignal("h", Answer, "e", {odd, Sound(4, 5, 1)});
+        if (text)
+            fixture->OverwriteLines("SOUNDLINE", field, 7777, value);
+        SoundForm &form = Open();
+        form.SetOuterSize(10710, 8175);
+        QCOMPARE(timeline, QStringList({"card Play GONG.WAV", "wait 2"}));
+        form.SetOuterSize(9000, 7000);
+        QCOMPARE(boxes, QStringList{report});
+    }
+
     // A picture twice the design size draws bars twice as high and long.
     void barsFollowPictureSize()
     {
