@@ -1,6 +1,7 @@
 #include "lights/StarterLights.h"
 
 #include "data/Database.h"
+#include "data/StarterBlocks.h"
 #include "lights/LightChoices.h"
 #include "lights/LightRows.h"
 
@@ -140,30 +141,8 @@ void LoadStarterLights(Database &db, const QString &file)
     lines.Close();
     head.Close();
 
-    Recordset alternatives = db.OpenRecordset(QStringLiteral("ALTERNATIVES"));
-    auto append = [&](long recordOne, long recordTwo, bool answer) {
-        alternatives.AddNew();
-        alternatives.SetValue(QStringLiteral("TYPE"), LightsTopic);
-        alternatives.SetValue(QStringLiteral("RECORDONE"), static_cast<qlonglong>(recordOne));
-        alternatives.SetValue(QStringLiteral("RECORDTWO"), static_cast<qlonglong>(recordTwo));
-        alternatives.SetValue(QStringLiteral("ANSWER"), answer);
-        alternatives.Update();
-    };
-    for (const StarterPicture &picture : pictures) {
-        if (picture.alternatives.empty())
-            continue;
-        std::set<long> others;
-        for (long other : picture.alternatives) {
-            if (!records.count(other))
-                fault(picture.line, QStringLiteral("picture %1 offers picture %2, which is not in the file")
-                                        .arg(picture.record)
-                                        .arg(other));
-            if (other != picture.record)
-                others.insert(other);
-        }
-        append(picture.record, picture.record, true);
-        for (long other : others)
-            append(picture.record, other, false);
-    }
-    alternatives.Close();
+    std::vector<StarterChoices> choices;
+    for (const StarterPicture &picture : pictures)
+        choices.push_back({picture.record, picture.alternatives, picture.line});
+    AppendStarterAlternatives(db, LightsTopic, QStringLiteral("lights"), records, choices);
 }

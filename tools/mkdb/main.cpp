@@ -4,6 +4,7 @@
 //
 //     mkdb <database file> <schema.sql> [<starter folder>]
 
+#include "buoys/StarterBuoys.h"
 #include "data/CreateDatabase.h"
 #include "lights/StarterLights.h"
 
@@ -29,6 +30,7 @@ int main(int argc, char **argv)
     // library linked in this folder's CMakeLists.txt.
     StarterLoaders loaders;
     loaders.insert(QStringLiteral("lights"), LoadStarterLights);
+    loaders.insert(QStringLiteral("buoys"), LoadStarterBuoys);
 
     try {
         QDir().mkpath(QFileInfo(target).absolutePath());
