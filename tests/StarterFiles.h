@@ -6,9 +6,11 @@
 #include "TestDatabase.h"
 
 #include "data/CreateDatabase.h"
+#include "data/Database.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 inline QString SourceFile(const QString &relative)
@@ -44,4 +46,27 @@ inline QString StarterRefusal(const QString &suffix, const QString &content, con
         return QFile::exists(path) ? QStringLiteral("left a file") : e.Description();
     }
     return QString();
+}
+
+// Runs the build's database tool on the repository's schema and starter
+// folder; returns its exit code, -1 when it does not finish.
+inline int RunBuildTool(const QString &tool, const QString &path)
+{
+    QProcess process;
+    process.start(tool, {path, TestSchemaFile(), SourceFile(QStringLiteral("data/starter"))});
+    if (!process.waitForFinished(60000))
+        return -1;
+    return process.exitCode();
+}
+
+// The first ALTERNATIVES row of a picture is its own answer.
+inline bool OwnAnswerComesFirst(Database &db, int topic, long record)
+{
+    Recordset set = db.OpenRecordset(QStringLiteral("ALTERNATIVES"));
+    set.Index(QStringLiteral("HEADTYPE"));
+    set.Seek(QStringLiteral("="), topic, static_cast<qlonglong>(record));
+    const bool own = !set.NoMatch() && set.LongValue(QStringLiteral("RECORDTWO")) == record &&
+                     set.LongValue(QStringLiteral("ANSWER")) == -1;
+    set.Close();
+    return own;
 }

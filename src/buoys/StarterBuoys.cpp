@@ -66,8 +66,7 @@ StarterBuoyPicture readPicture(const StarterBlock &block)
         } else if (field.name == QLatin1String("Buoy")) {
             picture.buoys.push_back(readBuoy(field));
         } else if (field.name == QLatin1String("Alternatives")) {
-            for (const QString &item : field.value.split(QLatin1Char(','), Qt::SkipEmptyParts))
-                picture.alternatives.push_back(static_cast<long>(StarterNumber(Topic, field, item)));
+            picture.alternatives = StarterRecords(Topic, field);
         } else {
             StarterFault(Topic, field.line, QStringLiteral("unknown name \"%1\"").arg(field.name));
         }
@@ -103,16 +102,7 @@ void LoadStarterBuoys(Database &db, const QString &file)
         head.SetValue(QStringLiteral("HINT"), picture.hint);
         head.SetValue(QStringLiteral("TEXT"), picture.text);
         head.SetValue(QStringLiteral("LIGHT"), picture.light);
-        head.Update();
-        head.MoveLastModified();
-        // The engine numbers the pictures; in a new database that is the
-        // file's own numbering only when the file counts 1, 2, 3 ...
-        const long record = head.LongValue(QStringLiteral("RECORD"));
-        if (record != picture.record)
-            StarterFault(Topic, picture.line,
-                         QStringLiteral("picture %1 would be stored as %2; number the pictures 1, 2, 3 ...")
-                             .arg(picture.record)
-                             .arg(record));
+        const long record = StoreStarterHead(head, picture.record, Topic, picture.line);
         records.insert(record);
         choices.push_back({record, picture.alternatives, picture.line});
         for (const StarterBuoy &buoy : picture.buoys) {

@@ -18,6 +18,29 @@ double StarterNumber(const QString &topic, const StarterField &field, const QStr
     return value;
 }
 
+std::vector<long> StarterRecords(const QString &topic, const StarterField &field)
+{
+    std::vector<long> records;
+    for (const QString &item : field.value.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        records.push_back(static_cast<long>(StarterNumber(topic, field, item)));
+    return records;
+}
+
+long StoreStarterHead(Recordset &head, long fileRecord, const QString &topic, int line)
+{
+    head.Update();
+    head.MoveLastModified();
+    // The engine numbers the pictures; in a new database that is the file's
+    // own numbering only when the file counts 1, 2, 3 ...
+    const long record = head.LongValue(QStringLiteral("RECORD"));
+    if (record != fileRecord)
+        StarterFault(topic, line,
+                     QStringLiteral("picture %1 would be stored as %2; number the pictures 1, 2, 3 ...")
+                         .arg(fileRecord)
+                         .arg(record));
+    return record;
+}
+
 std::vector<StarterBlock> ReadStarterBlocks(const QString &text, const QString &topic)
 {
     std::vector<StarterBlock> blocks;

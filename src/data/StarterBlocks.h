@@ -30,6 +30,13 @@ std::vector<StarterBlock> ReadStarterBlocks(const QString &text, const QString &
 // A field's value as a number; anything else is a fault on its line.
 double StarterNumber(const QString &topic, const StarterField &field, const QString &text);
 
+// A list of record numbers, "3, 5, 7".
+std::vector<long> StarterRecords(const QString &topic, const StarterField &field);
+
+// Stores the head row being added and returns the number the engine gave
+// it; a number other than the file's is a fault on the block's line.
+long StoreStarterHead(Recordset &head, long fileRecord, const QString &topic, int line);
+
 // The whole text of a starter file; a file that cannot be read throws
 // DbError FileNotFound.
 QString ReadStarterFile(const QString &file);

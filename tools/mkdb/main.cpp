@@ -5,6 +5,7 @@
 //     mkdb <database file> <schema.sql> [<starter folder>]
 
 #include "buoys/StarterBuoys.h"
+#include "collisions/StarterCollisions.h"
 #include "data/CreateDatabase.h"
 #include "lights/StarterLights.h"
 
@@ -31,6 +32,7 @@ int main(int argc, char **argv)
     StarterLoaders loaders;
     loaders.insert(QStringLiteral("lights"), LoadStarterLights);
     loaders.insert(QStringLiteral("buoys"), LoadStarterBuoys);
+    loaders.insert(QStringLiteral("collisions"), LoadStarterCollisions);
 
     try {
         QDir().mkpath(QFileInfo(target).absolutePath());
