@@ -69,7 +69,8 @@ StarterColPicture readPicture(const StarterBlock &block)
     // The quiz splits the stored hint at its first "~": a hint holding one
     // would cut the rule short.
     if (picture.hint.isEmpty() || picture.rule.isEmpty() || picture.text.isEmpty())
-        StarterFault(Topic, block.line, QStringLiteral("picture %1 needs a hint, a rule and a text").arg(picture.record));
+        StarterFault(Topic, block.line,
+                     QStringLiteral("picture %1 needs a hint, a rule and a text").arg(picture.record));
     if (picture.hint.contains(QLatin1Char('~')))
         StarterFault(Topic, block.line, QStringLiteral("picture %1 has a \"~\" in its hint").arg(picture.record));
     if (picture.elements.empty())

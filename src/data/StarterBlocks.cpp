@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QStringList>
 
-
 void StarterFault(const QString &topic, int line, const QString &what)
 {
     throw DbError(DbError::SyntaxError, QStringLiteral("Starter %1, line %2: %3").arg(topic).arg(line).arg(what));

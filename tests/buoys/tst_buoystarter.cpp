@@ -18,9 +18,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
-#include <memory>
 #include <set>
 
 namespace {
@@ -164,11 +164,10 @@ std::vector<StarterBuoyPicture> readDatabase(Database &db)
         lines.Index("ALTERNATE");
         lines.Seek("=", static_cast<qlonglong>(p.record));
         for (; !lines.NoMatch() && !lines.Eof() && lines.LongValue("HEADER") == p.record; lines.MoveNext())
-            p.buoys.push_back({static_cast<long>(lines.DoubleValue("LISTPTR")),
-                               static_cast<int>(lines.DoubleValue("SIZE")),
-                               static_cast<long>(lines.DoubleValue("TOPMARK")),
-                               static_cast<float>(lines.DoubleValue("XPOS")),
-                               static_cast<float>(lines.DoubleValue("YPOS"))});
+            p.buoys.push_back(
+                {static_cast<long>(lines.DoubleValue("LISTPTR")), static_cast<int>(lines.DoubleValue("SIZE")),
+                 static_cast<long>(lines.DoubleValue("TOPMARK")), static_cast<float>(lines.DoubleValue("XPOS")),
+                 static_cast<float>(lines.DoubleValue("YPOS"))});
         lines.Close();
         Recordset set = db.OpenQuery(
             QString("Select * From ALTERNATIVES Where TYPE = 3 And RECORDONE = %1 And ANSWER = 0").arg(p.record));
@@ -332,7 +331,8 @@ void TestBuoyStarter::alternativesAreOtherPictures()
         const QString which = QString::number(p.record);
         QVERIFY2(p.alternatives.size() >= 3 && p.alternatives.size() <= 4, qPrintable(which));
         for (long other : p.alternatives) {
-            QVERIFY2(other != p.record && answers.count(other), qPrintable(which + " offers " + QString::number(other)));
+            QVERIFY2(other != p.record && answers.count(other),
+                     qPrintable(which + " offers " + QString::number(other)));
             QVERIFY2(answers[other] != p.text, qPrintable(which + " offers its own answer"));
         }
     }
@@ -393,11 +393,13 @@ void TestBuoyStarter::faultyStarterFileIsRefused_data()
     QTest::addRow("topmark-choice-unknown") << QString(good).replace("With Topmark", "Topmark") << "line 5";
     QTest::addRow("position-not-a-number") << QString(good).replace("1500, 1000", "1500, abc") << "line 5";
     QTest::addRow("position-missing") << QString(good).replace(", 1000", "") << "line 5";
-    QTest::addRow("unknown-name") << good + "Colour: Red\n" << "line 6";
+    QTest::addRow("unknown-name") << good + "Colour: Red\n"
+                                  << "line 6";
     QTest::addRow("no-buoy") << QString(good).remove(QRegularExpression("Buoy: .*\n")) << "line 1";
     QTest::addRow("no-hint") << QString(good).remove("Hint: H\n") << "line 1";
     QTest::addRow("numbering-not-from-one") << QString(good).replace("Record: 1", "Record: 2") << "line 1";
-    QTest::addRow("alternative-missing") << good + "Alternatives: 7\n" << "line 1";
+    QTest::addRow("alternative-missing") << good + "Alternatives: 7\n"
+                                         << "line 1";
 }
 
 void TestBuoyStarter::faultyStarterFileIsRefused()

@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
@@ -148,10 +149,9 @@ std::vector<StarterColPicture> readDatabase(Database &db)
         lines.Index("ALTERNATE");
         lines.Seek("=", static_cast<qlonglong>(p.record));
         for (; !lines.NoMatch() && !lines.Eof() && lines.LongValue("HEADER") == p.record; lines.MoveNext())
-            p.elements.push_back({static_cast<long>(lines.DoubleValue("LISTPTR")),
-                                  static_cast<long>(lines.DoubleValue("SIZE")),
-                                  static_cast<float>(lines.DoubleValue("XPOS")),
-                                  static_cast<float>(lines.DoubleValue("YPOS"))});
+            p.elements.push_back(
+                {static_cast<long>(lines.DoubleValue("LISTPTR")), static_cast<long>(lines.DoubleValue("SIZE")),
+                 static_cast<float>(lines.DoubleValue("XPOS")), static_cast<float>(lines.DoubleValue("YPOS"))});
         lines.Close();
         Recordset set = db.OpenQuery(
             QString("Select * From ALTERNATIVES Where TYPE = 5 And RECORDONE = %1 And ANSWER = 0").arg(p.record));
@@ -280,8 +280,7 @@ void TestColStarter::crossingGivesWayToTheVesselOnStarboard()
 // wind to port gives way; on the same tack the one to windward.
 void TestColStarter::sailingVesselsGiveWayByTackAndWindward()
 {
-    static const QRegularExpression given(
-        R"(heading (\d+)°.*wind from (\d+)°.*bears (\d+)°, heading (\d+)°)");
+    static const QRegularExpression given(R"(heading (\d+)°.*wind from (\d+)°.*bears (\d+)°, heading (\d+)°)");
     bool differentTacks = false;
     bool sameTack = false;
     for (const StarterColPicture &p : loaded) {
@@ -317,7 +316,8 @@ void TestColStarter::responsibilitiesBetweenVessels_data()
     QTest::addColumn<QList<long>>("shown");
     QTest::addColumn<QString>("named");
     QTest::addRow("sailing") << QList<long>{SailingVesselPort} << "of a sailing vessel";
-    QTest::addRow("fishing") << QList<long>{FishingVesselStarboard, ConeDown, ConeUp} << "of a vessel engaged in fishing";
+    QTest::addRow("fishing") << QList<long>{FishingVesselStarboard, ConeDown, ConeUp}
+                             << "of a vessel engaged in fishing";
     QTest::addRow("restricted") << QList<long>{Ball, Diamond, Ball} << "restricted in her ability to manoeuvre";
     QTest::addRow("not-under-command") << QList<long>{Ball, Ball} << "not under command";
     QTest::addRow("constrained-by-draught") << QList<long>{Cylinder} << "constrained by her draught";
@@ -345,7 +345,8 @@ void TestColStarter::everyElementShowsWhole()
 {
     for (const StarterColPicture &p : loaded) {
         for (const StarterColElement &e : p.elements) {
-            const QString where = QString("picture %1 %2 at %3,%4").arg(p.record).arg(kindText(e.kind)).arg(e.x).arg(e.y);
+            const QString where =
+                QString("picture %1 %2 at %3,%4").arg(p.record).arg(kindText(e.kind)).arg(e.x).arg(e.y);
             QVERIFY2(e.size == 150 || e.size == 120 || e.size == 80 || e.size == 40, qPrintable(where));
             if (e.kind == Fog || e.kind == Channel)
                 continue;
@@ -368,7 +369,8 @@ void TestColStarter::alternativesAreOtherPictures()
         const QString which = QString::number(p.record);
         QVERIFY2(p.alternatives.size() >= 3 && p.alternatives.size() <= 4, qPrintable(which));
         for (long other : p.alternatives) {
-            QVERIFY2(other != p.record && answers.count(other), qPrintable(which + " offers " + QString::number(other)));
+            QVERIFY2(other != p.record && answers.count(other),
+                     qPrintable(which + " offers " + QString::number(other)));
             QVERIFY2(answers[other] != p.text, qPrintable(which + " offers its own answer"));
         }
     }
@@ -429,12 +431,14 @@ void TestColStarter::faultyStarterFileIsRefused_data()
     QTest::addRow("size-the-editor-lacks") << QString(good).replace("Medium", "Huge") << "line 6";
     QTest::addRow("position-not-a-number") << QString(good).replace("3000, 1500", "3000, abc") << "line 6";
     QTest::addRow("position-missing") << QString(good).replace(", 1500", "") << "line 6";
-    QTest::addRow("unknown-name") << good + "Colour: Red\n" << "line 7";
+    QTest::addRow("unknown-name") << good + "Colour: Red\n"
+                                  << "line 7";
     QTest::addRow("no-element") << QString(good).remove(QRegularExpression("Element: .*\n")) << "line 1";
     QTest::addRow("no-rule") << QString(good).remove("Rule: Rule 14\n") << "line 1";
     QTest::addRow("tilde-in-the-hint") << QString(good).replace("Hint: H?", "Hint: H~R") << "line 1";
     QTest::addRow("numbering-not-from-one") << QString(good).replace("Record: 1", "Record: 2") << "line 1";
-    QTest::addRow("alternative-missing") << good + "Alternatives: 7\n" << "line 1";
+    QTest::addRow("alternative-missing") << good + "Alternatives: 7\n"
+                                         << "line 1";
 }
 
 void TestColStarter::faultyStarterFileIsRefused()
