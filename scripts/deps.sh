@@ -7,6 +7,7 @@ NORVANTA_PACKAGES=(
   libbenchmark-dev
   xvfb xauth fonts-dejavu-core fonts-dejavu-extra poppler-utils
   libqt6sql6-sqlite x11-utils
+  fonts-liberation # Liberation Sans Narrow, the windows' face
 )
 
 norvanta_install_missing() {

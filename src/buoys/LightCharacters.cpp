@@ -28,8 +28,10 @@ const LightCharacter RedFour{Red, {1, 30, 60, 90}, {21, 51, 81, 111}, 149};
 const LightCharacter GreenFour{Green, {1, 30, 60, 90}, {21, 51, 81, 111}, 149};
 const LightCharacter GreenFlash{Green, {1}, {21}, 79};
 const LightCharacter GreenTwo{Green, {1, 30}, {21, 51}, 99};
-const LightCharacter RedComposite{Red, {2, 10, 36}, {4, 12, 38}, 40};
-const LightCharacter GreenComposite{Green, {2, 10, 36}, {4, 12, 38}, 40};
+// Fl(2+1) every 10 s: a pair 0.6 s apart, the single flash 2.4 s later, then
+// 6.4 s dark, so the single flash never runs into the next pair.
+const LightCharacter RedComposite{Red, {2, 10, 36}, {4, 12, 38}, 100};
+const LightCharacter GreenComposite{Green, {2, 10, 36}, {4, 12, 38}, 100};
 
 // The characters of a light code in modes 0, 1 and 2.
 using ModeCharacters = std::array<const LightCharacter *, 3>;

@@ -1,11 +1,11 @@
 #include "buoys/StarterBuoys.h"
 
 #include "buoys/BuoyKinds.h"
-#include "data/StarterBlocks.h"
+#include "data/Database.h"
+#include "data/StarterFile.h"
 
 #include <QStringList>
 
-#include <set>
 
 namespace {
 constexpr int BuoysTopic = 3;
@@ -45,8 +45,8 @@ StarterBuoy readBuoy(const StarterField &field)
     buoy.kind = kindOf(parts[0].trimmed(), field);
     buoy.size = sizeOf(parts[1].trimmed(), field);
     buoy.topmark = topmarkOf(parts[2].trimmed(), field);
-    buoy.x = static_cast<float>(StarterNumber(Topic, field, parts[3]));
-    buoy.y = static_cast<float>(StarterNumber(Topic, field, parts[4]));
+    buoy.x = static_cast<float>(StarterNumber(Topic, parts[3], field.line));
+    buoy.y = static_cast<float>(StarterNumber(Topic, parts[4], field.line));
     return buoy;
 }
 
@@ -56,7 +56,7 @@ StarterBuoyPicture readPicture(const StarterBlock &block)
     picture.line = block.line;
     for (const StarterField &field : block.fields) {
         if (field.name == QLatin1String("Record")) {
-            picture.record = static_cast<long>(StarterNumber(Topic, field, field.value));
+            picture.record = static_cast<long>(StarterNumber(Topic, field.value, field.line));
         } else if (field.name == QLatin1String("Hint")) {
             picture.hint = field.value;
         } else if (field.name == QLatin1String("Text")) {
@@ -66,7 +66,7 @@ StarterBuoyPicture readPicture(const StarterBlock &block)
         } else if (field.name == QLatin1String("Buoy")) {
             picture.buoys.push_back(readBuoy(field));
         } else if (field.name == QLatin1String("Alternatives")) {
-            picture.alternatives = StarterRecords(Topic, field);
+            picture.alternatives = StarterNumbers(Topic, field.value, field.line);
         } else {
             StarterFault(Topic, field.line, QStringLiteral("unknown name \"%1\"").arg(field.name));
         }
@@ -92,8 +92,7 @@ std::vector<StarterBuoyPicture> ReadStarterBuoys(const QString &text)
 
 void LoadStarterBuoys(Database &db, const QString &file)
 {
-    const std::vector<StarterBuoyPicture> pictures = ReadStarterBuoys(ReadStarterFile(file));
-    std::set<long> records;
+    const std::vector<StarterBuoyPicture> pictures = ReadStarterBuoys(ReadStarterText(file));
     std::vector<StarterChoices> choices;
     Recordset head = db.OpenRecordset(QStringLiteral("BUOYHEAD"));
     Recordset lines = db.OpenRecordset(QStringLiteral("BUOYLINE"));
@@ -102,9 +101,10 @@ void LoadStarterBuoys(Database &db, const QString &file)
         head.SetValue(QStringLiteral("HINT"), picture.hint);
         head.SetValue(QStringLiteral("TEXT"), picture.text);
         head.SetValue(QStringLiteral("LIGHT"), picture.light);
-        const long record = StoreStarterHead(head, picture.record, Topic, picture.line);
-        records.insert(record);
-        choices.push_back({record, picture.alternatives, picture.line});
+        head.Update();
+        CheckStarterRecord(head, Topic, picture.record, picture.line);
+        const long record = picture.record;
+        choices.push_back({record, picture.line, picture.alternatives});
         for (const StarterBuoy &buoy : picture.buoys) {
             lines.AddNew();
             lines.SetValue(QStringLiteral("HEADER"), static_cast<qlonglong>(record));
@@ -118,5 +118,5 @@ void LoadStarterBuoys(Database &db, const QString &file)
     }
     lines.Close();
     head.Close();
-    AppendStarterAlternatives(db, BuoysTopic, Topic, records, choices);
+    AppendStarterAlternatives(db, BuoysTopic, Topic, choices);
 }

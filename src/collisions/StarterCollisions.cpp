@@ -2,11 +2,11 @@
 
 #include "collisions/ColKinds.h"
 #include "collisions/ColRows.h"
-#include "data/StarterBlocks.h"
+#include "data/Database.h"
+#include "data/StarterFile.h"
 
 #include <QStringList>
 
-#include <set>
 
 namespace {
 constexpr int CollisionsTopic = 5;
@@ -36,8 +36,8 @@ StarterColElement readElement(const StarterField &field)
     StarterColElement element;
     element.kind = kindOf(parts[0].trimmed(), field);
     element.size = sizeOf(parts[1].trimmed(), field);
-    element.x = static_cast<float>(StarterNumber(Topic, field, parts[2]));
-    element.y = static_cast<float>(StarterNumber(Topic, field, parts[3]));
+    element.x = static_cast<float>(StarterNumber(Topic, parts[2], field.line));
+    element.y = static_cast<float>(StarterNumber(Topic, parts[3], field.line));
     return element;
 }
 
@@ -47,7 +47,7 @@ StarterColPicture readPicture(const StarterBlock &block)
     picture.line = block.line;
     for (const StarterField &field : block.fields) {
         if (field.name == QLatin1String("Record")) {
-            picture.record = static_cast<long>(StarterNumber(Topic, field, field.value));
+            picture.record = static_cast<long>(StarterNumber(Topic, field.value, field.line));
         } else if (field.name == QLatin1String("Hint")) {
             picture.hint = field.value;
         } else if (field.name == QLatin1String("Rule")) {
@@ -59,7 +59,7 @@ StarterColPicture readPicture(const StarterBlock &block)
         } else if (field.name == QLatin1String("Element")) {
             picture.elements.push_back(readElement(field));
         } else if (field.name == QLatin1String("Alternatives")) {
-            picture.alternatives = StarterRecords(Topic, field);
+            picture.alternatives = StarterNumbers(Topic, field.value, field.line);
         } else {
             StarterFault(Topic, field.line, QStringLiteral("unknown name \"%1\"").arg(field.name));
         }
@@ -89,17 +89,17 @@ std::vector<StarterColPicture> ReadStarterCollisions(const QString &text)
 
 void LoadStarterCollisions(Database &db, const QString &file)
 {
-    const std::vector<StarterColPicture> pictures = ReadStarterCollisions(ReadStarterFile(file));
-    std::set<long> records;
+    const std::vector<StarterColPicture> pictures = ReadStarterCollisions(ReadStarterText(file));
     std::vector<StarterChoices> choices;
     Recordset head = db.OpenRecordset(QStringLiteral("COLHEAD"));
     Recordset lines = db.OpenRecordset(QStringLiteral("COLLINE"));
     for (const StarterColPicture &picture : pictures) {
         head.AddNew();
         SetColHead(head, picture.hint + QLatin1Char('~') + picture.rule, picture.text, picture.caption);
-        const long record = StoreStarterHead(head, picture.record, Topic, picture.line);
-        records.insert(record);
-        choices.push_back({record, picture.alternatives, picture.line});
+        head.Update();
+        CheckStarterRecord(head, Topic, picture.record, picture.line);
+        const long record = picture.record;
+        choices.push_back({record, picture.line, picture.alternatives});
         for (const StarterColElement &element : picture.elements) {
             lines.AddNew();
             lines.SetValue(QStringLiteral("HEADER"), static_cast<qlonglong>(record));
@@ -110,5 +110,5 @@ void LoadStarterCollisions(Database &db, const QString &file)
     }
     lines.Close();
     head.Close();
-    AppendStarterAlternatives(db, CollisionsTopic, Topic, records, choices);
+    AppendStarterAlternatives(db, CollisionsTopic, Topic, choices);
 }

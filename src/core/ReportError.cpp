@@ -3,6 +3,7 @@
 #include "platform/MsgBox.h"
 #include "platform/Rounding.h"
 
+#include <QCoreApplication>
 #include <QTime>
 
 #include <algorithm>
@@ -20,8 +21,10 @@ constexpr std::array<long, 21> LockErrors = {3000, 3006, 3008, 3009, 3046, 3050,
                                              3158, 3186, 3187, 3188, 3189, 3196, 3197,
                                              3202, 3211, 3212, 3218, 3260, 3261, 3262};
 
-// Longest back-off: a draw of 1 waits this long.
-constexpr std::chrono::microseconds LongestPause{100000};
+// Longest back-off: a draw of 1 waits this long. With the engine's own short
+// wait for the file, the hundred silent retries before the question take
+// about a second.
+constexpr std::chrono::microseconds LongestPause{5000};
 
 ReportErrorHooks &hooks()
 {
@@ -44,12 +47,17 @@ double randomDraw()
     return std::uniform_real_distribution<double>(0.0, 1.0)(generator);
 }
 
+// The windows go on painting while the reporter waits; neither the user's
+// input nor a timer runs, so no other step of the program starts meanwhile.
 void pause(std::chrono::microseconds length)
 {
-    if (hooks().wait)
+    if (hooks().wait) {
         hooks().wait(length);
-    else
-        std::this_thread::sleep_for(length);
+        return;
+    }
+    const auto end = std::chrono::steady_clock::now() + length;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers);
+    std::this_thread::sleep_until(end);
 }
 
 void idle()

@@ -11,9 +11,10 @@
 
 namespace {
 
-// Long enough to ride over another user's short write, short enough that the
-// error reporter's own retries and question stay in charge.
-constexpr int BusyTimeoutMs = 200;
+// Rides over another user's very short write. Every silent retry of the
+// error reporter waits this long once more, so it stays short enough that a
+// file locked for good brings the reporter's question within a second.
+constexpr int BusyTimeoutMs = 2;
 
 std::vector<DatabaseConnection *> &openConnections()
 {

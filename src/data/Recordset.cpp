@@ -53,7 +53,6 @@ std::unique_ptr<RecordsetImpl> RecordsetImpl::OpenTable(const std::shared_ptr<Da
             rs->m_fields[size_t(counter)].kind = FieldKind::Counter;
     }
     rs->m_isTable = true;
-    rs->loadOrder();
     return rs;
 }
 
@@ -85,7 +84,17 @@ void RecordsetImpl::CheckOpen() const
     OpenHandle(*m_c);
 }
 
-int RecordsetImpl::rowCount() const { return m_isTable ? int(m_order.size()) : int(m_rows.size()); }
+bool RecordsetImpl::Bof() const
+{
+    return m_isTable ? tableEmpty() : m_rows.empty();
+}
+
+bool RecordsetImpl::Eof() const
+{
+    if (!m_isTable)
+        return m_position >= int(m_rows.size());
+    return m_place == Place::End || (m_place == Place::First && tableEmpty());
+}
 
 int RecordsetImpl::fieldIndex(const QString &fieldName) const
 {
@@ -102,6 +111,35 @@ void RecordsetImpl::requireTable(long number, const QString &what) const
         throw DbError(number, what);
 }
 
+bool RecordsetImpl::tableEmpty() const
+{
+    Statement any(*m_c, QStringLiteral("SELECT 1 FROM ") + QuoteName(m_table) + QStringLiteral(" LIMIT 1"));
+    return !any.Step();
+}
+
+bool RecordsetImpl::rowExists(qint64 rowid) const
+{
+    Statement find(*m_c, QStringLiteral("SELECT 1 FROM ") + QuoteName(m_table) + QStringLiteral(" WHERE rowid = ?"));
+    find.Bind({rowid});
+    return find.Step();
+}
+
+// Looks up the first row of the order, so that it stays current when rows
+// are added before it.
+void RecordsetImpl::settleFirst()
+{
+    if (m_place != Place::First)
+        return;
+    Statement first(*m_c, QStringLiteral("SELECT rowid FROM ") + QuoteName(m_table) + orderBy(m_indexFields) +
+                              QStringLiteral(" LIMIT 1"));
+    if (first.Step()) {
+        m_place = Place::Row;
+        m_rowid = first.Column(0).toLongLong();
+    } else {
+        m_place = Place::End;
+    }
+}
+
 void RecordsetImpl::loadOrder()
 {
     Statement order(*m_c, QStringLiteral("SELECT rowid FROM ") + QuoteName(m_table) + orderBy(m_indexFields));
@@ -112,16 +150,25 @@ void RecordsetImpl::loadOrder()
         m_positionOf.insert(rowid, int(m_order.size()));
         m_order.push_back(rowid);
     }
-    m_cachedRowid = -1;
+    m_orderRead = true;
+}
+
+qint64 RecordsetImpl::currentRowid()
+{
+    settleFirst();
+    if (m_place != Place::Row)
+        noCurrentRecord();
+    return m_rowid;
 }
 
 const QVector<QVariant> &RecordsetImpl::currentRow()
 {
-    if (Eof())
-        noCurrentRecord();
-    if (!m_isTable)
+    if (!m_isTable) {
+        if (Eof())
+            noCurrentRecord();
         return m_rows[size_t(m_position)];
-    const qint64 rowid = m_order[size_t(m_position)];
+    }
+    const qint64 rowid = currentRowid();
     if (rowid != m_cachedRowid) {
         Statement read(*m_c, QStringLiteral("SELECT * FROM ") + QuoteName(m_table) + QStringLiteral(" WHERE rowid = ?"));
         read.Bind({rowid});
@@ -137,14 +184,8 @@ const QVector<QVariant> &RecordsetImpl::currentRow()
 
 void RecordsetImpl::moveTo(qint64 rowid)
 {
-    auto it = m_positionOf.constFind(rowid);
-    if (it == m_positionOf.constEnd()) {
-        loadOrder();
-        it = m_positionOf.constFind(rowid);
-        if (it == m_positionOf.constEnd())
-            throw DbError(DbError::RecordDeleted, QStringLiteral("Record is deleted."));
-    }
-    m_position = *it;
+    m_place = Place::Row;
+    m_rowid = rowid;
 }
 
 void RecordsetImpl::Index(const QString &name)
@@ -175,8 +216,8 @@ void RecordsetImpl::Index(const QString &name)
     }
     CancelUpdate();
     m_indexFields = fields;
-    loadOrder();
-    m_position = 0;
+    m_orderRead = false;
+    m_place = Place::First;
     m_noMatch = false;
 }
 
@@ -202,7 +243,7 @@ void RecordsetImpl::Seek(const QString &comparison, const QVariantList &keys)
         moveTo(rowid);
     } else {
         m_noMatch = true;
-        m_position = rowCount();
+        m_place = Place::End;
     }
 }
 
@@ -212,7 +253,21 @@ void RecordsetImpl::MoveNext()
     if (Eof())
         noCurrentRecord();
     CancelUpdate();
-    ++m_position;
+    if (!m_isTable) {
+        ++m_position;
+        return;
+    }
+    const qint64 rowid = currentRowid();
+    if (!m_orderRead || !m_positionOf.contains(rowid))
+        loadOrder();
+    const auto it = m_positionOf.constFind(rowid);
+    if (it == m_positionOf.constEnd())
+        throw DbError(DbError::RecordDeleted, QStringLiteral("Record is deleted."));
+    const size_t next = size_t(*it) + 1;
+    if (next < m_order.size())
+        moveTo(m_order[next]);
+    else
+        m_place = Place::End;
 }
 
 QVariant RecordsetImpl::Value(const QString &fieldName)
@@ -243,7 +298,7 @@ void RecordsetImpl::Edit()
     requireTable(DbError::ReadOnly, QStringLiteral("Cannot update. Database or object is read-only."));
     CancelUpdate();
     currentRow(); // the row must be there
-    m_editRowid = m_order[size_t(m_position)];
+    m_editRowid = m_rowid;
     m_mode = EditMode::Editing;
 }
 
@@ -275,6 +330,9 @@ void RecordsetImpl::Update()
         names << QuoteName(m_fields[size_t(field)].name);
         values << m_copy.value(field);
     }
+
+    // The current row stays current; a new row takes its place in key order.
+    settleFirst();
 
     // On failure the copy is kept, so the same Update can be run again.
     qint64 written = m_editRowid;
@@ -310,17 +368,8 @@ void RecordsetImpl::Update()
     m_lastModified = written;
     m_mode = EditMode::None;
     m_copy.clear();
-
-    // The current row stays current; a new row takes its place in key order.
-    const bool atEnd = Eof();
-    const qint64 current = atEnd ? -1 : m_order[size_t(m_position)];
-    loadOrder();
-    if (atEnd) {
-        m_position = rowCount();
-    } else {
-        const auto it = m_positionOf.constFind(current);
-        m_position = (it == m_positionOf.constEnd()) ? rowCount() : *it;
-    }
+    m_orderRead = false;
+    m_cachedRowid = -1;
 }
 
 void RecordsetImpl::CancelUpdate()
@@ -336,6 +385,8 @@ void RecordsetImpl::MoveLastModified()
     if (m_lastModified < 0)
         noCurrentRecord();
     CancelUpdate();
+    if (!rowExists(m_lastModified))
+        throw DbError(DbError::RecordDeleted, QStringLiteral("Record is deleted."));
     moveTo(m_lastModified);
     m_noMatch = false;
 }

@@ -1,31 +1,24 @@
 #include "lights/StarterLights.h"
 
 #include "data/Database.h"
-#include "data/StarterBlocks.h"
+#include "data/StarterFile.h"
 #include "lights/LightChoices.h"
 #include "lights/LightRows.h"
 
-#include <QFile>
 #include <QStringList>
-
-#include <algorithm>
-#include <set>
 
 namespace {
 constexpr int LightsTopic = 1;
+const QString Topic = QStringLiteral("lights");
 
 [[noreturn]] void fault(int line, const QString &what)
 {
-    throw DbError(DbError::SyntaxError, QStringLiteral("Starter lights, line %1: %2").arg(line).arg(what));
+    StarterFault(Topic, line, what);
 }
 
 double number(const QString &text, int line)
 {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok)
-        fault(line, QStringLiteral("\"%1\" is not a number").arg(text.trimmed()));
-    return value;
+    return StarterNumber(Topic, text, line);
 }
 
 LightLine readLight(const QString &value, int line)
@@ -43,106 +36,74 @@ LightLine readLight(const QString &value, int line)
                        static_cast<float>(number(parts[3], line)), LightRadius(size));
 }
 
-void finish(std::vector<StarterPicture> &pictures, StarterPicture &block, bool &open)
+StarterPicture readPicture(const StarterBlock &block)
 {
-    if (!open)
-        return;
-    if (block.record <= 0)
-        fault(block.line, QStringLiteral("the block has no record number"));
-    if (block.hint.isEmpty() || block.text.isEmpty() || block.fogSignal.isEmpty())
-        fault(block.line, QStringLiteral("picture %1 needs a hint, a text and a fog signal").arg(block.record));
-    if (block.lights.empty())
-        fault(block.line, QStringLiteral("picture %1 has no light").arg(block.record));
-    pictures.push_back(block);
-    block = StarterPicture();
-    open = false;
+    StarterPicture picture;
+    picture.line = block.line;
+    for (const StarterField &field : block.fields) {
+        const QString &key = field.name;
+        const QString &value = field.value;
+        const int line = field.line;
+        if (key == QLatin1String("Record")) {
+            picture.record = static_cast<long>(number(value, line));
+        } else if (key == QLatin1String("Hint")) {
+            picture.hint = value;
+        } else if (key == QLatin1String("Text")) {
+            picture.text = value;
+        } else if (key == QLatin1String("Fog Signal")) {
+            picture.fogSignal = value;
+        } else if (key == QLatin1String("Direction")) {
+            picture.direction = LightDirectionPosition(value);
+            if (picture.direction < 0)
+                fault(line, QStringLiteral("no direction \"%1\"").arg(value));
+        } else if (key == QLatin1String("Light")) {
+            picture.lights.push_back(readLight(value, line));
+        } else if (key == QLatin1String("Alternatives")) {
+            picture.alternatives = StarterNumbers(Topic, value, line);
+        } else {
+            fault(line, QStringLiteral("unknown name \"%1\"").arg(key));
+        }
+    }
+    if (picture.record <= 0)
+        fault(picture.line, QStringLiteral("the block has no record number"));
+    if (picture.hint.isEmpty() || picture.text.isEmpty() || picture.fogSignal.isEmpty())
+        fault(picture.line, QStringLiteral("picture %1 needs a hint, a text and a fog signal").arg(picture.record));
+    if (picture.lights.empty())
+        fault(picture.line, QStringLiteral("picture %1 has no light").arg(picture.record));
+    return picture;
 }
 } // namespace
 
 std::vector<StarterPicture> ReadStarterLights(const QString &text)
 {
     std::vector<StarterPicture> pictures;
-    StarterPicture block;
-    bool open = false;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size(); ++i) {
-        const int line = i + 1;
-        const QString content = lines[i].trimmed();
-        if (content.startsWith(QLatin1Char('#')))
-            continue;
-        if (content.isEmpty()) {
-            finish(pictures, block, open);
-            continue;
-        }
-        const int colon = content.indexOf(QLatin1Char(':'));
-        if (colon < 0)
-            fault(line, QStringLiteral("expected \"Name: value\""));
-        const QString key = content.left(colon).trimmed();
-        const QString value = content.mid(colon + 1).trimmed();
-        if (!open) {
-            open = true;
-            block.line = line;
-        }
-        if (key == QLatin1String("Record")) {
-            block.record = static_cast<long>(number(value, line));
-        } else if (key == QLatin1String("Hint")) {
-            block.hint = value;
-        } else if (key == QLatin1String("Text")) {
-            block.text = value;
-        } else if (key == QLatin1String("Fog Signal")) {
-            block.fogSignal = value;
-        } else if (key == QLatin1String("Direction")) {
-            block.direction = LightDirectionPosition(value);
-            if (block.direction < 0)
-                fault(line, QStringLiteral("no direction \"%1\"").arg(value));
-        } else if (key == QLatin1String("Light")) {
-            block.lights.push_back(readLight(value, line));
-        } else if (key == QLatin1String("Alternatives")) {
-            for (const QString &item : value.split(QLatin1Char(','), Qt::SkipEmptyParts))
-                block.alternatives.push_back(static_cast<long>(number(item, line)));
-        } else {
-            fault(line, QStringLiteral("unknown name \"%1\"").arg(key));
-        }
-    }
-    finish(pictures, block, open);
+    for (const StarterBlock &block : ReadStarterBlocks(text, Topic))
+        pictures.push_back(readPicture(block));
     return pictures;
 }
 
 void LoadStarterLights(Database &db, const QString &file)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        throw DbError(DbError::FileNotFound, QStringLiteral("Could not find file '%1'.").arg(file));
-    const std::vector<StarterPicture> pictures = ReadStarterLights(QString::fromUtf8(f.readAll()));
+    const std::vector<StarterPicture> pictures = ReadStarterLights(ReadStarterText(file));
 
-    std::set<long> records;
     Recordset head = db.OpenRecordset(QStringLiteral("LIGHTHEAD"));
     Recordset lines = db.OpenRecordset(QStringLiteral("LIGHTLINE"));
+    std::vector<StarterChoices> choices;
     for (const StarterPicture &picture : pictures) {
         head.AddNew();
         SetLightHead(head, picture.hint, picture.text, picture.fogSignal, picture.direction);
         head.Update();
-        head.MoveLastModified();
-        // The engine numbers the pictures; in a new database that is the
-        // file's own numbering only when the file counts 1, 2, 3 ...
-        const long record = head.LongValue(QStringLiteral("RECORD"));
-        if (record != picture.record)
-            fault(picture.line, QStringLiteral("picture %1 would be stored as %2; number the pictures 1, 2, 3 ...")
-                                    .arg(picture.record)
-                                    .arg(record));
-        records.insert(record);
+        CheckStarterRecord(head, Topic, picture.record, picture.line);
+        const long record = picture.record;
         for (const LightLine &light : picture.lights) {
             lines.AddNew();
             lines.SetValue(QStringLiteral("HEADER"), static_cast<qlonglong>(record));
             SetLightLine(lines, light);
             lines.Update();
         }
+        choices.push_back({picture.record, picture.line, picture.alternatives});
     }
     lines.Close();
     head.Close();
-
-    std::vector<StarterChoices> choices;
-    for (const StarterPicture &picture : pictures)
-        choices.push_back({picture.record, picture.alternatives, picture.line});
-    AppendStarterAlternatives(db, LightsTopic, QStringLiteral("lights"), records, choices);
+    AppendStarterAlternatives(db, LightsTopic, Topic, choices);
 }

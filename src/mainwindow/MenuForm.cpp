@@ -232,13 +232,13 @@ void MenuForm::CreateMenus()
     }
 
     HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    const char *helps[] = {"&Contents", "&Search For Help On", "&Index", "-", "About Norvanta"};
+    // The fourth item is the line between the help items and the About box.
+    const char *helps[] = {"&Contents", "&Search For Help On", "&Index", nullptr, "About Norvanta"};
     for (int i = 0; i < int(Hmenu.size()); ++i) {
-        Hmenu[i] = HelpMenu->addAction(QString::fromLatin1(helps[i]));
+        Hmenu[i] = helps[i] ? HelpMenu->addAction(QString::fromLatin1(helps[i])) : HelpMenu->addSeparator();
         connect(Hmenu[i], &QAction::triggered, this, [this, i] { Hmenu_Click(i); });
     }
     Hmenu[1]->setVisible(false);
-    Hmenu[3]->setSeparator(true);
 }
 
 void MenuForm::Form_Load()

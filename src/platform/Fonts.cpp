@@ -1,8 +1,15 @@
 #include "platform/Fonts.h"
 
+namespace {
+// The layouts were drawn for a narrow bitmap face of 8.25 points; this face
+// (from the fonts-liberation package) keeps their captions and list entries
+// whole at the same sizes, where a wide face cuts them.
+const QString WindowFace = QStringLiteral("Liberation Sans Narrow");
+} // namespace
+
 QFont FormFont(bool bold)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(WindowFace);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     font.setBold(bold);
@@ -11,9 +18,6 @@ QFont FormFont(bool bold)
 
 QFont MenuFont()
 {
-    // Menu bars keep the system's menu font, never a window's bold text, and
-    // the narrow cut lets a window's menus fit its designed width.
-    QFont font = FormFont(false);
-    font.setStretch(QFont::SemiCondensed);
-    return font;
+    // Menu bars keep the system's menu font, never a window's bold text.
+    return FormFont(false);
 }

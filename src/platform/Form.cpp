@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -52,6 +53,9 @@ void Form::Load()
         return;
     loaded = true;
     resizedSinceLoad = false;
+    frameParts.clear();
+    for (QObject *child : children())
+        frameParts.emplace_back(child);
     CreateControls();
     Form_Load();
 }
@@ -100,9 +104,8 @@ void Form::Unload()
     }
     hide();
     // The caller may be a handler of one of these controls.
-    const auto children = findChildren<QObject *>(QString(), Qt::FindDirectChildrenOnly);
-    for (QObject *child : children)
-        child->deleteLater();
+    for (QObject *control : BuiltControls())
+        control->deleteLater();
     emit Unloaded();
 }
 
@@ -110,10 +113,20 @@ void Form::DestroyControls()
 {
     hide();
     loaded = false;
-    const auto children = findChildren<QObject *>(QString(), Qt::FindDirectChildrenOnly);
-    for (QObject *child : children)
-        delete child;
+    for (QObject *control : BuiltControls())
+        delete control;
     emit Unloaded();
+}
+
+QObjectList Form::BuiltControls() const
+{
+    // Qt keeps pointers of its own to parts of the frame (QDialog to its size
+    // grip): destroying one would leave the dialog using freed memory.
+    QObjectList built;
+    for (QObject *child : children())
+        if (std::find(frameParts.begin(), frameParts.end(), child) == frameParts.end())
+            built << child;
+    return built;
 }
 
 int Form::LeftTwips() const { return Twips::FromPixelsX(pos().x()); }

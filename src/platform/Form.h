@@ -4,14 +4,16 @@
 #include <QPointer>
 
 #include <functional>
+#include <vector>
 
 class QPushButton;
 
 // A window of the program. Each window exists once for the whole run,
-// created on first use (FormInstance). Closing it unloads it: its controls are
-// destroyed and the next showing builds them again and runs its load steps
-// again, while the members that hold the window's own variables keep their
-// values until the program ends.
+// created on first use (FormInstance). Closing it unloads it: the controls it
+// built are destroyed and the next showing builds them again and runs its load
+// steps again, while the members that hold the window's own variables, and the
+// parts of the frame itself (the size grip of a resizable window), keep living
+// until the program ends.
 class Form : public QDialog
 {
     Q_OBJECT
@@ -86,6 +88,9 @@ protected:
 
 private:
     void DestroyControls();
+    // The children made since the load began: the controls and whatever they
+    // brought with them, never a part of the frame.
+    QObjectList BuiltControls() const;
 
     const int helpContext;
     bool loaded = false;
@@ -93,6 +98,8 @@ private:
     bool resizedSinceLoad = false;
     QPointer<QPushButton> defaultButton;
     QPointer<QPushButton> cancelButton;
+    // The window's children before its controls were built.
+    std::vector<QPointer<QObject>> frameParts;
 };
 
 namespace Forms {

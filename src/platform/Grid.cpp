@@ -214,6 +214,16 @@ int Grid::ColPixels(int col) const
     return Twips::ToPixelsX(ColWidth(col));
 }
 
+int Grid::ShareableWidth() const
+{
+    int fullHeight = 0;
+    for (int r = 0; r < rows; ++r)
+        fullHeight += RowPixels(r);
+    const QRect area = contentsRect();
+    const int bar = fullHeight > area.height() ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) : 0;
+    return Twips::FromPixelsX(area.width() - bar - cols);
+}
+
 // --- Cells ----------------------------------------------------------------
 
 QString Grid::TextMatrix(int row, int col) const

@@ -43,6 +43,11 @@ public:
     int RowHeight(int row) const;
     void SetRowHeight(int row, int twips);
 
+    // The width in twips that the columns can share without scrolling
+    // sideways: the inner width less the upright scroll bar its rows need,
+    // and a pixel for each column, as each rounds to whole pixels on its own.
+    int ShareableWidth() const;
+
     // Alignment of a column's ordinary cells and of its heading cells.
     int ColAlignment(int col) const;
     void SetColAlignment(int col, int code);

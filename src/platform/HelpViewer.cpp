@@ -1,7 +1,10 @@
 #include "platform/HelpViewer.h"
 
+#include "platform/MsgBox.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFileInfo>
 #include <QHelpContentModel>
 #include <QHelpEngine>
@@ -85,6 +88,14 @@ HelpWindow *HtmlHelp(QWidget *owner, const QString &helpFile, int command, int d
     }
     if (!window) {
         window = new HelpWindow(helpFile, owner);
+        if (!window->IsValid()) {
+            // An empty viewer would say nothing of what is wrong.
+            delete window;
+            MsgBox(QStringLiteral("The help file %1 is missing or damaged, so help cannot be shown.")
+                       .arg(QDir::toNativeSeparators(QFileInfo(helpFile).absoluteFilePath())),
+                   MsgBoxStyle::Exclamation, QStringLiteral("Help"));
+            return nullptr;
+        }
         current() = window;
     } else if (window->parentWidget() != owner) {
         window->setParent(owner, Qt::Window);
@@ -258,8 +269,9 @@ QStringList HelpWindow::IndexKeywords() const { return engine->indexModel()->str
 bool HelpWindow::WaitUntilReady(int timeoutMs) const
 {
     QDeadlineTimer deadline(timeoutMs);
+    // The index is made after the contents: until it has rows it may not have begun.
     while (engine->contentModel()->isCreatingContents() || engine->indexModel()->isCreatingIndex() ||
-           engine->contentModel()->rowCount() == 0) {
+           engine->contentModel()->rowCount() == 0 || engine->indexModel()->rowCount() == 0) {
         if (deadline.hasExpired())
             return false;
         QApplication::processEvents(QEventLoop::AllEvents, 50);

@@ -29,7 +29,9 @@ QString AppHelpFile();
 // Carries out a help command on helpFile; data is the help context number for
 // HelpContext and 0 otherwise. The help window belongs to owner (or, while a
 // modal window is open, to that window, so that it can be used) and closes
-// with it. Returns the help window, or null when there is none afterwards.
+// with it. A help file that is missing or cannot be read is named in a
+// message and no window opens. Returns the help window, or null when there is
+// none afterwards.
 class HelpWindow;
 HelpWindow *HtmlHelp(QWidget *owner, const QString &helpFile, int command, int data);
 

@@ -5,10 +5,13 @@
 #include "platform/Rounding.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -143,20 +146,53 @@ void DrawItem(QPainter &painter, const PrintItem &item, const DeviceScale &scale
     }
 }
 
-void SendToDevice(const PrintJob &job)
+[[noreturn]] void Fail(const QString &reason) { throw PrinterError(482, reason.toUtf8().constData()); }
+
+// The PDF file for a job: the port's name while it is free, else the first
+// free one of name-2, name-3, ... An earlier file is never written over.
+QFile &OpenNewPdf(QFile &file, const QString &port)
+{
+    const QFileInfo info(port);
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    for (long n = 1;; ++n) {
+        const QString name = n == 1 ? port : info.dir().filePath(info.completeBaseName() + QLatin1Char('-') + QString::number(n) + suffix);
+        file.setFileName(name);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return file;
+        if (!QFileInfo::exists(name))
+            Fail(QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(name), file.errorString()));
+    }
+}
+
+QString WritePdf(const PrintJob &job)
+{
+    QFile file;
+    OpenNewPdf(file, job.printer.Port);
+    QPdfWriter writer(&file);
+    writer.setTitle(QStringLiteral("Norvanta"));
+    writer.setResolution(MeasureDpi);
+    const bool rendered = RenderJob(job, writer);
+    file.close();
+    if (!rendered || file.error() != QFileDevice::NoError) {
+        const QString reason = file.errorString();
+        file.remove();
+        Fail(QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(file.fileName()), reason));
+    }
+    return file.fileName();
+}
+
+// Sends a job to its printer, or without one to a new PDF file whose name
+// it returns.
+QString SendToDevice(const PrintJob &job)
 {
     const QPrinterInfo system = QPrinterInfo::printerInfo(job.printer.DeviceName);
-    std::optional<QPrinter> printer;
-    if (system.isNull()) {
-        printer.emplace(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(job.printer.Port);
-    } else {
-        printer.emplace(system, QPrinter::HighResolution);
-    }
-    printer->setDocName(QStringLiteral("Norvanta"));
-    if (!RenderJob(job, *printer))
-        throw PrinterError(482, "Printer error");
+    if (system.isNull())
+        return WritePdf(job);
+    QPrinter printer(system, QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Norvanta"));
+    if (!RenderJob(job, printer))
+        Fail(QStringLiteral("The printer %1 cannot take the job").arg(job.printer.DeviceName));
+    return {};
 }
 } // namespace
 
@@ -293,6 +329,7 @@ std::vector<PrintItem> &Printer::CurrentPage()
 {
     if (!jobOpen) {
         jobOpen = true;
+        ++jobNumber;
         job = PrintJob{info, {{}}};
     }
     return job.pages.back();
@@ -311,6 +348,7 @@ void Printer::NewPage()
 
 void Printer::EndDoc()
 {
+    writtenFile.clear();
     if (!jobOpen)
         return;
     PrintJob done = std::move(job);
@@ -318,7 +356,7 @@ void Printer::EndDoc()
     if (output)
         output(done);
     else
-        SendToDevice(done);
+        writtenFile = SendToDevice(done);
 }
 
 void Printer::KillDoc()

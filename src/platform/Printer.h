@@ -37,7 +37,8 @@ struct PrinterInfo {
 };
 
 // The system's printers in their order, and its default printer. With no
-// printer installed the default one writes PDF files; its port is the file.
+// printer installed the default one writes PDF files; its port names the
+// first file, later ones are numbered beside it.
 // Tests put their own printers in place.
 std::vector<PrinterInfo> Printers();
 PrinterInfo DefaultPrinter();
@@ -130,10 +131,18 @@ public:
     int Page() const { return page; }
     void NewPage();
     // Sends the job's pages to the printer; nothing happens without a job.
+    // A PDF writer writes a new file (see WrittenFile). Raises 482 with the
+    // reason when the pages cannot go out.
     void EndDoc();
+    // The PDF file the last ended job was written to; empty when it went
+    // to a printer.
+    QString WrittenFile() const { return writtenFile; }
     // Discards the job.
     void KillDoc();
     bool JobOpen() const { return jobOpen; }
+    // Counts the jobs opened in this run, so that page 1 of one job is told
+    // from page 1 of the next.
+    long JobNumber() const { return jobNumber; }
 
     // Each leaves the current position at the second point.
     void Line(double x1, double y1, double x2, double y2, long colour);
@@ -173,7 +182,9 @@ private:
     int drawWidth = 1;
     int page = 1;
     bool jobOpen = false;
+    long jobNumber = 0;
     PrintJob job;
+    QString writtenFile;
     Output output;
 };
 

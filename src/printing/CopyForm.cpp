@@ -12,6 +12,7 @@
 #include "platform/Val.h"
 #include "printing/FormatDate.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -282,8 +283,18 @@ void CopyForm::PrintThis()
         }
         IgnoreErrors([this] { Action[0]->setEnabled(true); });
     }
-    IgnoreErrors([&] { printer.EndDoc(); });
+    // A print that fails says why and leaves the dialog open to try again.
+    try {
+        printer.EndDoc();
+    } catch (const std::exception &e) {
+        MsgBox(QStringLiteral("The Document Could Not Be Printed\r\n") + QString::fromUtf8(e.what()),
+               MsgBoxStyle::Exclamation, QStringLiteral("Help"));
+        return;
+    }
     hide();
+    if (!printer.WrittenFile().isEmpty())
+        MsgBox(QStringLiteral("The Document Was Written To ") + QDir::toNativeSeparators(printer.WrittenFile()),
+               MsgBoxStyle::Information, QStringLiteral("Help"));
 }
 
 void RegisterPrintDialog()

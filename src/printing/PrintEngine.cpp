@@ -20,6 +20,12 @@
 
 namespace {
 constexpr float TwipsPerMm = 56.7f;
+// The page frame and the lines under the rows begin 1 mm in; rows begin a
+// millimetre inside them, as every later column begins a millimetre past the
+// line before it, so no line runs through a character.
+constexpr float FrameLeft = 1;
+constexpr float RowStart = FrameLeft + 1;
+constexpr float Clearance = 1;
 using Colours::Black;
 const QString Location = QStringLiteral("CopyForm:PrintGrid");
 
@@ -52,6 +58,7 @@ struct PrintEngine::Page {
     float x0 = 0; // where every row begins
     float g = 0;  // gap after every column
     bool monochrome = false;
+    bool headerBold = false; // the font the header takes on every page
 
     bool Has(long flag) const { return (flags & flag) != 0; }
     // How far a row reaches down.
@@ -101,8 +108,9 @@ void PrintEngine::PrintGrid(Grid &Pgrid, short Copies, const QString &ReportTitl
     }
 
     Guard([&] { p.y = p.Has(StartAtCurrentY) ? static_cast<float>(printer.CurrentY()) : 0; });
-    Guard([&] { p.x0 = p.Has(StartAtCurrentX) ? static_cast<float>(RoundHalfEven(printer.CurrentX())) : 0; });
+    Guard([&] { p.x0 = p.Has(StartAtCurrentX) ? static_cast<float>(RoundHalfEven(printer.CurrentX())) : RowStart; });
     p.g = p.Has(ColumnGaps) ? 2 : 0;
+    Guard([&] { p.headerBold = printer.FontBold(); });
 
     const bool scaling = ScalingChosen && ScalingChosen();
 
@@ -135,6 +143,7 @@ void PrintEngine::PrintGrid(Grid &Pgrid, short Copies, const QString &ReportTitl
         });
     }
 
+    KeepHeadingsWithRows(p);
     for (int copy = 1;; ++copy) {
         StartPage(p);
         int rows = 0;
@@ -148,14 +157,16 @@ void PrintEngine::PrintGrid(Grid &Pgrid, short Copies, const QString &ReportTitl
                 Stopped = true;
                 break;
             }
-            if (p.Has(RowFontFromCell))
-                RowFont(p, R);
-            PrintRow(p, R);
-            if (p.y > p.b) {
+            // The page breaks before a row that has no room left, so a grid
+            // never ends with its headings alone on a page.
+            if (R > first && p.y > p.b) {
                 Guard([&] { printer.NewPage(); });
                 p.y = 0;
                 StartPage(p);
             }
+            if (p.Has(RowFontFromCell))
+                RowFont(p, R);
+            PrintRow(p, R);
         }
         if (Stopped || copy >= Copies)
             break;
@@ -187,16 +198,22 @@ void PrintEngine::RowFont(Page &p, int R)
     });
 }
 
+void PrintEngine::KeepHeadingsWithRows(Page &p)
+{
+    Guard([&] {
+        const float header = p.Has(PageHeader) ? (p.h > 0 ? p.h : 2 * p.t) : 0;
+        const float firstRow = p.y + header + static_cast<float>(p.grid.FixedRows()) * p.RowStep();
+        if (p.y > 0 && firstRow > p.b) {
+            printer.NewPage();
+            p.y = 0;
+        }
+    });
+}
+
 void PrintEngine::StartPage(Page &p)
 {
     if (p.Has(PageHeader)) {
-        if (p.Has(RowFontFromCell))
-            RowFont(p, 0);
-        Guard([&] {
-            const float width = static_cast<float>(printer.ScaleWidth());
-            PrintRight(0, width, QStringLiteral("Page %1").arg(printer.Page()), p.h, width);
-            PrintXy(0, 0, p.title, p.h, width);
-        });
+        PrintHeader(p);
         p.y += p.h > 0 ? p.h : 2 * p.t;
     }
     int fixedRows = 0;
@@ -207,6 +224,24 @@ void PrintEngine::StartPage(Page &p)
         PrintRow(p, F);
     }
     Guard([&] { printer.SetFontBold(false); });
+}
+
+void PrintEngine::PrintHeader(Page &p)
+{
+    if (printer.JobOpen() && printer.JobNumber() == headedJob && printer.Page() == headedPage)
+        return;
+    // Every page's header in the same font, whatever the rows before it left.
+    if (p.Has(RowFontFromCell))
+        RowFont(p, 0);
+    else
+        Guard([&] { printer.SetFontBold(p.headerBold); });
+    Guard([&] {
+        const float width = static_cast<float>(printer.ScaleWidth());
+        PrintRight(0, width, QStringLiteral("Page %1").arg(printer.Page()), p.h, width);
+        PrintXy(0, 0, p.title, p.h, width);
+    });
+    headedJob = printer.JobNumber();
+    headedPage = printer.Page();
 }
 
 void PrintEngine::PrintRow(Page &p, int R)
@@ -228,7 +263,9 @@ void PrintEngine::PrintRow(Page &p, int R)
         bool beyondPage = false;
         Guard([&] {
             const float w = static_cast<float>(grid.ColWidth(k)) / TwipsPerMm;
-            const QString text = Truncate(grid.TextMatrix(R, k), w, p.h);
+            // A column the page edge cuts shows only what fits inside it.
+            const float shown = std::min(w, pageWidth - Clearance - x);
+            const QString text = Truncate(grid.TextMatrix(R, k), shown, p.h);
             int code = 0;
             if (R < fixedRows) {
                 code = grid.FixedAlignment(k);
@@ -249,16 +286,16 @@ void PrintEngine::PrintRow(Page &p, int R)
             // A colour printer shows the cell's colour behind its text.
             if (colour != 0 && !p.monochrome)
                 printer.FilledBox(left, p.y, left + w, p.y + p.RowStep(), colour);
-            if (w > 1) {
+            if (shown > 1) {
                 if (code == Grid::AlignCentre)
-                    PrintCentre(x, p.y, w, text, p.h);
+                    PrintCentre(x, p.y, shown, text, p.h);
                 else if (code == Grid::AlignRight)
-                    PrintRight(p.y, x + w, text, p.h, w);
+                    PrintRight(p.y, x + shown, text, p.h, shown);
                 else
-                    PrintXy(p.y, x, text, p.h, w);
+                    PrintXy(p.y, x, text, p.h, shown);
             }
             x += w + p.g;
-            if (p.Has(ColumnLines) && k != cols - 1)
+            if (p.Has(ColumnLines) && k != cols - 1 && x - p.g / 2 <= pageWidth)
                 printer.Line(x - p.g / 2, p.y, x - p.g / 2, p.y + p.RowStep(), Black);
             if (x > pageWidth) {
                 beyondPage = true;
@@ -275,7 +312,7 @@ void PrintEngine::PrintRow(Page &p, int R)
             break;
     }
     if (p.Has(RowLines))
-        Guard([&] { printer.Line(1, p.y + p.RowStep(), pageWidth, p.y + p.RowStep(), Black); });
+        Guard([&] { printer.Line(FrameLeft, p.y + p.RowStep(), pageWidth, p.y + p.RowStep(), Black); });
     p.y += p.RowStep();
 }
 

@@ -70,10 +70,18 @@ private:
     struct Page;
     void Guard(const std::function<void()> &step);
     void StartPage(Page &p);
+    void PrintHeader(Page &p);
+    // Starts the grid on a new page when its headings and first row would
+    // not fit above the page bottom.
+    void KeepHeadingsWithRows(Page &p);
     void PrintRow(Page &p, int R);
     void RowFont(Page &p, int R);
     // Prints the wrapped lines of a text each aligned in its cell.
     void PrintAligned(float Down, float Left, float Wide, const QString &Sentence, float Rheight, int code);
 
     Printer &printer;
+    // The page that carries its header: a grid that starts on it stays
+    // under that header rather than printing another over it.
+    long headedJob = 0;
+    int headedPage = 0;
 };

@@ -1,5 +1,7 @@
 #include "quiz/ListBox.h"
 
+#include "platform/WrapEntries.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -8,11 +10,14 @@ ListBox::ListBox(QWidget *parent) : QListWidget(parent)
     QPalette face = palette();
     face.setColor(QPalette::Base, face.color(QPalette::Button));
     setPalette(face);
+    WrapEntries(*this);
 }
 
 void ListBox::AddItem(const QString &text, long itemData)
 {
     auto *entry = new QListWidgetItem(text, this);
+    // An entry taller than the list still shows whole under the pointer.
+    entry->setToolTip(text);
     entry->setData(Qt::UserRole, static_cast<qlonglong>(itemData));
 }
 

@@ -3,8 +3,9 @@
 #include <QListWidget>
 
 // A list box of the program: entries with a number kept beside each text,
-// the button-face colour behind them, and the two user events the windows
-// react to beyond a selection change.
+// each wrapped onto as many lines as it needs and with its text as its
+// tooltip, the button-face colour behind them, and the two user events the
+// windows react to beyond a selection change.
 class ListBox : public QListWidget
 {
     Q_OBJECT

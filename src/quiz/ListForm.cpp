@@ -78,10 +78,14 @@ void ListForm::CreateControls()
         connect(Fmenu[i], &QAction::triggered, this, [this, i] { Fmenu_Click(i); });
     }
 
-    connect(Llist[0], &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
+    // A click on a picture (also the one already selected) or a key moving
+    // to another reads its saved rows. The release, not the press, is the
+    // click: a press makes its entry current before it selects it.
+    connect(Llist[0], &ListBox::MouseUp, this, [this] {
+        if (!Llist[0]->SelectedRows().isEmpty())
             ItemList_Click();
     });
+    connect(Llist[0], &ListBox::KeyMoved, this, [this] { ItemList_Click(); });
     // Choosing a topic, by a mouse release (also on the entry already chosen)
     // or by the keyboard, lists its pictures.
     connect(Llist[2], &ListBox::MouseUp, this, [this] { IgnoreErrors([this] { ReadOthers(); }); });
@@ -247,8 +251,10 @@ void ListForm::LoadData()
     }
     // Selecting is a click: in the editing modes it marks the first
     // picture's saved rows.
-    if (Llist[0]->count() > 0)
+    if (Llist[0]->count() > 0) {
         Llist[0]->setCurrentRow(0);
+        ItemList_Click();
+    }
     MousePointer::Set(MousePointer::Default);
 }
 

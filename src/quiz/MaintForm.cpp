@@ -8,6 +8,7 @@
 #include "platform/MousePointer.h"
 #include "platform/MsgBox.h"
 #include "platform/Twips.h"
+#include "platform/WrapEntries.h"
 #include "quiz/ListForm.h"
 #include "quiz/MaintText.h"
 #include "quiz/MenuClient.h"
@@ -134,7 +135,7 @@ void MaintForm::CreateControls()
         auto *list = new QListWidget(client);
         list->setObjectName(QStringLiteral("Mlist%1").arg(i));
         list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        WrapEntries(*list);
         const QRect &r = design.lists[i];
         PlaceControl(*list, r.x(), r.y(), r.width(), r.height());
         Mlist.push_back(list);

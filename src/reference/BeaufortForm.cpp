@@ -250,7 +250,16 @@ void BeaufortForm::SetGrid()
     IgnoreErrors([&] { Bgrid->SetCols(layout.gridCols); });
 
     IgnoreErrors([&] {
-        const float whole = static_cast<float>(ControlWidth(*Bgrid));
+        const float heading = static_cast<float>(Bgrid->RowHeight(0));
+        const int height = static_cast<int>(RoundHalfEven(5 * heading));
+        for (int r = 1; r < Bgrid->Rows(); ++r)
+            IgnoreErrors([&] { Bgrid->SetRowHeight(r, height); });
+    });
+
+    IgnoreErrors([&] {
+        // The columns share the width beside the upright scroll bar, so none
+        // hides behind it.
+        const float whole = static_cast<float>(Bgrid->ShareableWidth());
         if (TableNo == 0) {
             const float unit = whole / 7;
             const float shares[] = {1.0f, 1.5f, 3.5f, 1.0f};
@@ -261,13 +270,6 @@ void BeaufortForm::SetGrid()
             for (int c = 0; c < 2; ++c)
                 IgnoreErrors([&] { Bgrid->SetColWidth(c, static_cast<int>(RoundHalfEven(unit))); });
         }
-    });
-
-    IgnoreErrors([&] {
-        const float heading = static_cast<float>(Bgrid->RowHeight(0));
-        const int height = static_cast<int>(RoundHalfEven(5 * heading));
-        for (int r = 1; r < Bgrid->Rows(); ++r)
-            IgnoreErrors([&] { Bgrid->SetRowHeight(r, height); });
     });
 
     for (int c = 0; c < layout.headings.size(); ++c)

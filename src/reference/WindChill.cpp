@@ -2,18 +2,29 @@
 
 #include "platform/Val.h"
 
+#include <algorithm>
 #include <cmath>
+
+namespace {
+// Skin temperature: air as warm as this is chilled by no wind.
+constexpr double Skin = 33;
+// The wind at which the formula is coldest, (7.1766 / (2 x 0.5145))^2, about
+// 48.6 knots; beyond it the formula would let a stronger wind feel warmer.
+const double ColdestWind = std::pow(7.1766 / (2 * 0.5145), 2);
+} // namespace
 
 std::optional<double> WindChill(double temperature, double windKnots)
 {
     if (windKnots < 0 || !std::isfinite(temperature) || !std::isfinite(windKnots))
         return std::nullopt;
-    if (windKnots == 0)
+    if (windKnots == 0 || temperature >= Skin)
         return temperature;
-    const double chill = (7.1766 * std::sqrt(windKnots) + 10.45 - 0.5145 * windKnots) * 0.045 * (temperature - 33) + 33;
+    const double wind = std::min(windKnots, ColdestWind);
+    const double chill = (7.1766 * std::sqrt(wind) + 10.45 - 0.5145 * wind) * 0.045 * (temperature - Skin) + Skin;
     if (!std::isfinite(chill))
         return std::nullopt;
-    return chill;
+    // A light wind would otherwise make the air feel warmer than it is.
+    return std::min(chill, temperature);
 }
 
 QString ChillText(double value)

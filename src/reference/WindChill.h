@@ -5,9 +5,11 @@
 #include <optional>
 
 // The temperature felt in wind, degrees Celsius, from the air temperature in
-// degrees Celsius and the wind speed in knots; without wind the temperature
-// itself. Nothing when there is no answer: a negative wind speed, or numbers
-// too large to give a finite result.
+// degrees Celsius and the wind speed in knots; without wind, or in air at
+// skin temperature (33) or warmer, the temperature itself. Never warmer than
+// the air, and never warmer for a stronger wind. Nothing when there is no
+// answer: a negative wind speed, or numbers too large to give a finite
+// result.
 std::optional<double> WindChill(double temperature, double windKnots);
 
 // A result as the calculator shows it: one decimal, at least one digit before

@@ -32,6 +32,8 @@ QuizForm::Design ShapeDesign()
     };
     d.cheat = {6240, 1680, 1215, 255};
     d.list = {6240, 2160, 1215, 1035};
+    // Activation offers "&Statistics" outside link mode, choices or not.
+    d.statisticsOnlyInMultiChoice = false;
     return d;
 }
 } // namespace

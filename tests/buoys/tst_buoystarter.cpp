@@ -4,7 +4,7 @@
 // characters the night picture flashes; every buoy shows whole in the quiz;
 // every alternative is another picture; a faulty file makes no database.
 
-#include "StarterFiles.h"
+#include "StarterFixture.h"
 
 #include "buoys/BuoyKinds.h"
 #include "buoys/LightCharacters.h"
@@ -37,7 +37,7 @@ struct Rule {
 std::map<QString, Rule> readRules()
 {
     std::map<QString, Rule> rules;
-    for (const QString &raw : ReadSourceFile("data/buoyage-rules.txt").split('\n')) {
+    for (const QString &raw : ReadSourceText("data/buoyage-rules.txt").split('\n')) {
         const QString line = raw.trimmed();
         if (line.isEmpty() || line.startsWith('#'))
             continue;
@@ -342,7 +342,7 @@ void TestBuoyStarter::alternativesAreOtherPictures()
 // picture's own row of alternatives before the wrong ones.
 void TestBuoyStarter::loadedAsTheFileWritesIt()
 {
-    const auto file = ReadStarterBuoys(ReadSourceFile("data/starter/pictures.buoys"));
+    const auto file = ReadStarterBuoys(ReadSourceText("data/starter/pictures.buoys"));
     QCOMPARE(loaded.size(), file.size());
     for (size_t i = 0; i < file.size(); ++i) {
         const StarterBuoyPicture &f = file[i];
@@ -375,7 +375,7 @@ void TestBuoyStarter::buildToolLoadsTheStarterFolder()
 {
     QTemporaryDir tmp;
     const QString path = tmp.filePath("CALVOREN.MDB");
-    QCOMPARE(RunBuildTool(MKDB_PATH, path), 0);
+    QCOMPARE(MakeStarterDatabase(path), QString());
     auto db = Database::OpenDatabase(path);
     QCOMPARE(readDatabase(*db).size(), loaded.size());
     db->Close();

@@ -12,6 +12,9 @@
 
 #include <QtTest>
 
+#include <algorithm>
+#include <vector>
+
 using namespace Colours;
 
 namespace {
@@ -91,6 +94,8 @@ private slots:
 
     void characterOverTwoCycles_data();
     void characterOverTwoCycles();
+    void compositeGroupReadsTwoThenOne_data();
+    void compositeGroupReadsTwoThenOne();
     void nextLightMode_data();
     void nextLightMode();
     void afterAPress_data();
@@ -145,8 +150,8 @@ void TestLightCharacter::characterOverTwoCycles_data()
     const Character greenOne{Green, 79, "20L 59d"};
     const Character greenTwo{Green, 99, "20L 9d 21L 49d"};
     const Character greenFour{Green, 149, "20L 9d 21L 9d 21L 9d 21L 39d"};
-    const Character redComposite{Red, 40, "1d 2L 6d 2L 24d 2L 3d"};
-    const Character greenComposite{Green, 40, "1d 2L 6d 2L 24d 2L 3d"};
+    const Character redComposite{Red, 100, "1d 2L 6d 2L 24d 2L 63d"};
+    const Character greenComposite{Green, 100, "1d 2L 6d 2L 24d 2L 63d"};
 
     struct Family {
         long first;
@@ -206,6 +211,61 @@ void TestLightCharacter::characterOverTwoCycles()
         }
         QCOMPARE(seen.Text(), runs);
         QCOMPARE(lights.Rows()[1].LightStep, 0L);
+    }
+}
+
+// A preferred-channel mark shows Fl(2+1) as a sailor times it over many
+// cycles: the eclipses between the group's flashes repeat as three, two
+// flashes close together, the single one clearly further off, and then the
+// longest eclipse of all. Three flashes evenly spaced, or a single flash
+// running into the next pair, fail.
+void TestLightCharacter::compositeGroupReadsTwoThenOne_data()
+{
+    QTest::addColumn<long>("code");
+    QTest::addColumn<long>("colour");
+    QTest::addRow("preferred-to-starboard") << 23L << Red;
+    QTest::addRow("preferred-to-port") << 24L << Green;
+}
+
+void TestLightCharacter::compositeGroupReadsTwoThenOne()
+{
+    QFETCH(long, code);
+    QFETCH(long, colour);
+    Night night;
+    NightLights lights;
+    RecordWithPortHandFirst(lights, code - 1);
+    std::vector<bool> lit;
+    for (int tick = 0; tick < 600; ++tick) {
+        lights.Tick(night.picture);
+        lit.push_back(night.At(TestX, TestY) == colour);
+    }
+    // Flash lengths and the eclipses after them, in ticks, over 60 seconds:
+    // the dark before the first flash and the run cut off at the end are
+    // left out.
+    QList<int> flashes;
+    QList<int> eclipses;
+    size_t i = std::find(lit.begin(), lit.end(), true) - lit.begin();
+    while (i < lit.size()) {
+        size_t j = i;
+        while (j < lit.size() && lit[j] == lit[i])
+            ++j;
+        if (j < lit.size())
+            (lit[i] ? flashes : eclipses) << static_cast<int>(j - i);
+        i = j;
+    }
+    QVERIFY(flashes.size() >= 9);
+    for (int flash : flashes)
+        QVERIFY(flash <= 5);
+    const int longest = *std::max_element(eclipses.begin(), eclipses.end());
+    const int start = static_cast<int>(eclipses.indexOf(longest)) + 1;
+    QVERIFY(start + 3 <= eclipses.size());
+    for (int i = start; i + 3 <= eclipses.size(); i += 3) {
+        const int inPair = eclipses[i];
+        const int beforeSingle = eclipses[i + 1];
+        const int afterGroup = eclipses[i + 2];
+        QCOMPARE(afterGroup, longest);
+        QVERIFY2(2 * inPair <= beforeSingle, qPrintable(QString("%1 then %2").arg(inPair).arg(beforeSingle)));
+        QVERIFY2(2 * beforeSingle <= afterGroup, qPrintable(QString("%1 then %2").arg(beforeSingle).arg(afterGroup)));
     }
 }
 

@@ -4,7 +4,7 @@
 // responsibility pictures give way as the rules say; every element shows
 // whole; every alternative is another picture; a faulty file makes no database.
 
-#include "StarterFiles.h"
+#include "StarterFixture.h"
 
 #include "collisions/ColKinds.h"
 #include "collisions/ColRows.h"
@@ -36,7 +36,7 @@ std::map<int, Rule> readRules()
             item = item.trimmed();
         return items;
     };
-    for (const QString &raw : ReadSourceFile("data/collision-rules.txt").split('\n')) {
+    for (const QString &raw : ReadSourceText("data/collision-rules.txt").split('\n')) {
         const QString line = raw.trimmed();
         if (line.isEmpty() || line.startsWith('#'))
             continue;
@@ -381,7 +381,7 @@ void TestColStarter::alternativesAreOtherPictures()
 // picture's own row of alternatives before the wrong ones.
 void TestColStarter::loadedAsTheFileWritesIt()
 {
-    const auto file = ReadStarterCollisions(ReadSourceFile("data/starter/pictures.collisions"));
+    const auto file = ReadStarterCollisions(ReadSourceText("data/starter/pictures.collisions"));
     QCOMPARE(loaded.size(), file.size());
     for (size_t i = 0; i < file.size(); ++i) {
         const StarterColPicture &f = file[i];
@@ -414,7 +414,7 @@ void TestColStarter::buildToolLoadsTheStarterFolder()
 {
     QTemporaryDir tmp;
     const QString path = tmp.filePath("CALVOREN.MDB");
-    QCOMPARE(RunBuildTool(MKDB_PATH, path), 0);
+    QCOMPARE(MakeStarterDatabase(path), QString());
     auto db = Database::OpenDatabase(path);
     QCOMPARE(readDatabase(*db).size(), loaded.size());
     db->Close();

@@ -3,7 +3,7 @@
 // each agreeing with the table of the regulations kept beside the data; and
 // loaded whole into a new database.
 
-#include "TestDatabase.h"
+#include "StarterFixture.h"
 
 #include "data/CreateDatabase.h"
 #include "data/Database.h"
@@ -20,22 +20,9 @@
 #include <set>
 
 namespace {
-QString sourceFile(const QString &relative)
-{
-    return qEnvironmentVariable("NORVANTA_SOURCE_DIR") + QLatin1Char('/') + relative;
-}
-
-QString readAll(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromUtf8(f.readAll());
-}
-
 std::vector<StarterPicture> starter()
 {
-    return ReadStarterLights(readAll(sourceFile("data/starter/pictures.lights")));
+    return ReadStarterLights(ReadSourceText("data/starter/pictures.lights"));
 }
 
 // One situation of the regulations table.
@@ -54,7 +41,7 @@ struct Regulations {
 Regulations readRegulations()
 {
     Regulations table;
-    for (const QString &raw : readAll(sourceFile("data/lights-regulations.txt")).split('\n')) {
+    for (const QString &raw : ReadSourceText("data/lights-regulations.txt").split('\n')) {
         const QString line = raw.trimmed();
         if (line.isEmpty() || line.startsWith('#'))
             continue;
@@ -140,25 +127,28 @@ QStringList verticalLinesOf(const StarterPicture &p)
     return lines;
 }
 
-// Every word of a program text starts with a capital or a digit.
-bool titleCase(const QString &text)
+// What a learner sees: the lights by colour and size, their vertical lines,
+// and which lights stand side by side at one height (a pair of sidelights,
+// two sternlights abreast).
+QString appearanceOf(const StarterPicture &p)
 {
-    static const QRegularExpression word("[A-Za-z0-9]+");
-    auto it = word.globalMatch(text);
-    while (it.hasNext()) {
-        const QString w = it.next().captured();
-        if (!w.at(0).isUpper() && !w.at(0).isDigit())
-            return false;
+    QStringList lights;
+    QStringList level;
+    for (size_t i = 0; i < p.lights.size(); ++i) {
+        const LightLine &a = p.lights[i];
+        lights << colourWord(a) + (a.size < 100 ? "-small" : "");
+        for (size_t j = i + 1; j < p.lights.size(); ++j) {
+            const LightLine &b = p.lights[j];
+            if (std::abs(a.y - b.y) <= 20 && std::abs(a.x - b.x) > 20) {
+                QStringList pair{colourWord(a), colourWord(b)};
+                pair.sort();
+                level << pair.join('+');
+            }
+        }
     }
-    return true;
-}
-
-long countRows(Database &db, const QString &sql)
-{
-    Recordset rs = db.OpenQuery(sql);
-    const long n = rs.LongValue("N");
-    rs.Close();
-    return n;
+    lights.sort();
+    level.sort();
+    return lights.join(' ') + " | " + verticalLinesOf(p).join("; ") + " | " + level.join(' ');
 }
 } // namespace
 
@@ -173,6 +163,7 @@ private slots:
     void nightScenePicturesCrossBothWays();
     void everyPictureAgreesWithTheRegulations();
     void wrongAlternativesLookDifferent();
+    void noTwoPicturesLookAlike();
     void movingPicturesHeadTheWayTheyAreSeen();
     void loadedWholeIntoANewDatabase();
     void buildToolLoadsTheStarterFolder();
@@ -190,7 +181,7 @@ void TestMaintLightStarter::everyPictureIsComplete()
         QVERIFY2(!p.hint.trimmed().isEmpty() && !p.text.trimmed().isEmpty() && !p.fogSignal.trimmed().isEmpty(),
                  qPrintable(QString::number(p.record)));
         for (const QString &text : {p.hint, p.text, p.fogSignal})
-            QVERIFY2(titleCase(text) && text.size() <= 255, qPrintable(text));
+            QVERIFY2(TitleCase(text) && text.size() <= 255, qPrintable(text));
         QVERIFY(!p.lights.empty());
     }
 }
@@ -288,24 +279,38 @@ void TestMaintLightStarter::everyPictureAgreesWithTheRegulations()
 }
 
 // A wrong choice that shows the same lights in the same lines would be right
-// as well: every offered alternative differs in its lights or their lines.
+// as well: every offered alternative differs in how it looks.
 void TestMaintLightStarter::wrongAlternativesLookDifferent()
 {
     const auto pictures = starter();
     for (const StarterPicture &p : pictures) {
         for (long other : p.alternatives) {
             const StarterPicture &o = pictures[static_cast<size_t>(other - 1)];
-            QVERIFY2(countsOf(p) != countsOf(o) || verticalLinesOf(p) != verticalLinesOf(o),
+            QVERIFY2(appearanceOf(p) != appearanceOf(o),
                      qPrintable(QString("%1 and %2 look alike").arg(p.record).arg(other)));
         }
     }
 }
 
+// Two pictures a learner cannot tell apart would teach two answers for one
+// sight: pictures that look alike have one answer, so there is only one.
+void TestMaintLightStarter::noTwoPicturesLookAlike()
+{
+    const auto pictures = starter();
+    for (size_t i = 0; i < pictures.size(); ++i)
+        for (size_t j = i + 1; j < pictures.size(); ++j)
+            QVERIFY2(appearanceOf(pictures[i]) != appearanceOf(pictures[j]),
+                     qPrintable(QString("%1 and %2 look alike: %3")
+                                    .arg(pictures[i].record)
+                                    .arg(pictures[j].record)
+                                    .arg(appearanceOf(pictures[i]))));
+}
+
 void TestMaintLightStarter::movingPicturesHeadTheWayTheyAreSeen()
 {
     for (const StarterPicture &p : starter()) {
-        const bool moving = !p.text.contains("At Anchor") && !p.text.contains("Aground") &&
-                            !p.text.contains("Not Making Way");
+        const bool moving =
+            !p.text.contains("At Anchor") && !p.text.contains("Aground") && !p.text.contains("Not Making Way");
         int expected = 0;
         if (moving && p.text.contains("Seen From Starboard"))
             expected = 2;
@@ -320,13 +325,13 @@ void TestMaintLightStarter::loadedWholeIntoANewDatabase()
     QTemporaryDir dir;
     const QString starterDir = dir.filePath("starter");
     QVERIFY(QDir().mkpath(starterDir));
-    QVERIFY(QFile::copy(sourceFile("data/starter/pictures.lights"), starterDir + "/pictures.lights"));
+    QVERIFY(QFile::copy(SourceFile("data/starter/pictures.lights"), starterDir + "/pictures.lights"));
     const QString path = dir.filePath("CALVOREN.MDB");
     CreateDatabase(path, TestSchemaFile(), starterDir, {{"lights", LoadStarterLights}});
 
     const auto pictures = starter();
     auto db = Database::OpenDatabase(path);
-    QCOMPARE(countRows(*db, "Select Count(*) As N From LIGHTHEAD"), static_cast<long>(pictures.size()));
+    QCOMPARE(CountRows(*db, "Select Count(*) As N From LIGHTHEAD"), static_cast<long>(pictures.size()));
     for (const StarterPicture &p : pictures) {
         Recordset head = db->OpenRecordset("LIGHTHEAD");
         head.Index("PRIMARY");
@@ -380,14 +385,14 @@ void TestMaintLightStarter::buildToolLoadsTheStarterFolder()
     QTemporaryDir dir;
     const QString path = dir.filePath("CALVOREN.MDB");
     QProcess tool;
-    tool.start(MKDB_PATH, {path, TestSchemaFile(), sourceFile("data/starter")});
+    tool.start(MKDB_PATH, {path, TestSchemaFile(), SourceFile("data/starter")});
     QVERIFY(tool.waitForFinished(60000));
     QCOMPARE(tool.exitCode(), 0);
 
     auto db = Database::OpenDatabase(path);
-    QCOMPARE(countRows(*db, "Select Count(*) As N From LIGHTHEAD"), static_cast<long>(starter().size()));
-    QVERIFY(countRows(*db, "Select Count(*) As N From LIGHTLINE Where HEADER = 16") > 0);
-    QVERIFY(countRows(*db, "Select Count(*) As N From LIGHTLINE Where HEADER = 22") > 0);
+    QCOMPARE(CountRows(*db, "Select Count(*) As N From LIGHTHEAD"), static_cast<long>(starter().size()));
+    QVERIFY(CountRows(*db, "Select Count(*) As N From LIGHTLINE Where HEADER = 16") > 0);
+    QVERIFY(CountRows(*db, "Select Count(*) As N From LIGHTLINE Where HEADER = 22") > 0);
     db->Close();
 }
 
@@ -400,12 +405,14 @@ void TestMaintLightStarter::faultyStarterFileIsRefused_data()
     QTest::addRow("colour-the-editor-lacks") << QString(good).replace("Red,", "Purple,") << "line 6";
     QTest::addRow("size-the-editor-lacks") << QString(good).replace("Large", "Huge") << "line 6";
     QTest::addRow("position-not-a-number") << QString(good).replace("100, 100", "100, abc") << "line 6";
-    QTest::addRow("unknown-name") << good + "Colour: Red\n" << "line 7";
+    QTest::addRow("unknown-name") << good + "Colour: Red\n"
+                                  << "line 7";
     QTest::addRow("direction-unknown") << QString(good).replace("Still", "Sideways") << "line 5";
     QTest::addRow("fog-signal-missing") << QString(good).remove("Fog Signal: F\n") << "line 1";
     QTest::addRow("no-light") << QString(good).remove("Light: Red, Large, 100, 100\n") << "line 1";
     QTest::addRow("numbering-not-from-one") << QString(good).replace("Record: 1", "Record: 2") << "line 1";
-    QTest::addRow("alternative-missing") << good + "Alternatives: 7\n" << "line 1";
+    QTest::addRow("alternative-missing") << good + "Alternatives: 7\n"
+                                         << "line 1";
 }
 
 void TestMaintLightStarter::faultyStarterFileIsRefused()

@@ -16,6 +16,8 @@
 #include "quiz/TopicRegistry.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -47,6 +49,7 @@ private slots:
         QVERIFY(dir->isValid());
         AppPath = MakeTestDatabase(dir->path());
         SetAppHelpFile(dir->filePath(QStringLiteral("NORVANTA.CHM")));
+        QVERIFY(QFile::copy(qEnvironmentVariable("NORVANTA_APP_DIR") + QStringLiteral("/NORVANTA.CHM"), AppHelpFile()));
         shown.clear();
         messages.clear();
         endCodes.clear();
@@ -363,6 +366,38 @@ private slots:
         QVERIFY(form->Slabel0->sizeHint().width() <= form->Slabel0->width());
     }
 
+    // The Lights icon shows a vessel seen from ahead: her green (starboard)
+    // sidelight on the observer's left of the centre, her red (port) one on
+    // the right, and no light of either colour on the other side.
+    void lightsIconSidelights_data()
+    {
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<bool>("onTheLeft");
+        QTest::addRow("green-left") << "green" << true;
+        QTest::addRow("red-right") << "red" << false;
+    }
+    void lightsIconSidelights()
+    {
+        QFETCH(QString, colour);
+        QFETCH(bool, onTheLeft);
+        form->show();
+        const QImage picture = form->Simage[0]->grab().toImage();
+        const double centre = picture.width() / 2.0;
+        int left = 0;
+        int right = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const QColor c = picture.pixelColor(x, y);
+                const bool lit = colour == "green" ? c.green() > 150 && c.red() < 100 && c.blue() < 120
+                                                   : c.red() > 150 && c.green() < 100 && c.blue() < 120;
+                if (lit)
+                    ++(x + 0.5 < centre ? left : right);
+            }
+        QVERIFY2((onTheLeft ? left : right) > 20, qPrintable(QString("%1 left, %2 right").arg(left).arg(right)));
+        QCOMPARE(onTheLeft ? right : left, 0);
+        QCOMPARE(form->Simage[0]->toolTip(), QString("Lights"));
+    }
+
     void raisedFrame_data()
     {
         QTest::addColumn<QPoint>("pixel");
@@ -513,6 +548,30 @@ private slots:
         QCOMPARE(CurrentHelpWindow()->HelpFile(), AppHelpFile());
         QCOMPARE(CurrentHelpWindow()->CurrentTab(), tab);
         QVERIFY(shown.isEmpty());
+    }
+
+    // Without its help file the Help menu names the file in a message and
+    // opens no empty help window; the main window goes on.
+    void helpMenuWithoutTheHelpFile_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addRow("contents") << 0;
+        QTest::addRow("index") << 2;
+    }
+
+    void helpMenuWithoutTheHelpFile()
+    {
+        QFETCH(int, index);
+        QVERIFY(QFile::remove(AppHelpFile()));
+        form->show();
+        form->Hmenu[index]->trigger();
+        QVERIFY(!CurrentHelpWindow());
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains(QDir::toNativeSeparators(AppHelpFile())), qPrintable(messages[0]));
+        QVERIFY(form->isVisible());
+        QVERIFY(endCodes.isEmpty());
+        form->Hmenu[4]->trigger();
+        QCOMPARE(shown, QStringList{"AboutForm"});
     }
 
     void aboutItemShowsTheAboutBox()

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QSizeGrip>
 #include <QTimer>
 #include <QtTest>
 
@@ -12,7 +13,7 @@ namespace {
 class CountingForm : public Form
 {
 public:
-    CountingForm() : Form(QStringLiteral("Counting"), 10000, true) {}
+    explicit CountingForm(bool fixedFrame = true) : Form(QStringLiteral("Counting"), 10000, fixedFrame) {}
 
     int loads = 0;
     QPointer<QLabel> label;
@@ -30,6 +31,13 @@ protected:
         SetCancelButton(cancel);
     }
     void Form_Load() override { ++loads; }
+};
+
+// The same window with a sizable frame: it carries the dialog's size grip.
+class SizableForm : public CountingForm
+{
+public:
+    SizableForm() : CountingForm(false) {}
 };
 } // namespace
 
@@ -66,6 +74,47 @@ private slots:
         form.ShowModal();
         QCOMPARE(form.loads, 2);
         QCOMPARE(&FormInstance<CountingForm>(), &form);
+    }
+
+    // Unloading destroys the controls the window built and nothing of its
+    // frame: the size grip the dialog moves on every resize outlives each
+    // way of unloading, so reopening and resizing is safe.
+    void unloadKeepsTheSizeGrip_data()
+    {
+        QTest::addColumn<bool>("modal");
+        QTest::addRow("closed-from-modal-wait") << true;
+        QTest::addRow("unloaded-while-modeless") << false;
+    }
+
+    void unloadKeepsTheSizeGrip()
+    {
+        QFETCH(bool, modal);
+        auto &form = FormInstance<SizableForm>();
+        const QPointer<QSizeGrip> grip = form.findChild<QSizeGrip *>();
+        QVERIFY(grip);
+        for (int opening = 1; opening <= 2; ++opening) {
+            const QSize size(300 + 100 * opening, 200 + 50 * opening);
+            auto resizeAndClose = [&](Form &f) {
+                f.show();
+                f.resize(size);
+                QTRY_COMPARE(f.size(), size);
+                static_cast<SizableForm &>(f).cancel->click();
+            };
+            if (modal) {
+                Form::SetModalHook(resizeAndClose);
+                form.ShowModal();
+            } else {
+                form.ShowModeless();
+                resizeAndClose(form);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
+            QVERIFY(!form.IsLoaded());
+            QVERIFY(form.label.isNull());
+            QVERIFY2(grip, "the size grip went with the controls");
+            QCOMPARE(form.findChild<QSizeGrip *>(), grip.data());
+        }
+        QCOMPARE(form.loads, 2);
+        QCOMPARE(form.findChildren<QLabel *>().size(), 0);
     }
 
     // Esc presses the cancel button; without one it leaves the window open.

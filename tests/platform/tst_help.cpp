@@ -1,4 +1,5 @@
 #include "platform/HelpViewer.h"
+#include "platform/MsgBox.h"
 
 #include <QCryptographicHash>
 #include <QDialog>
@@ -11,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
+
+#include <random>
 
 // The help viewer on the help file the build compiles into the program's folder.
 class TestHelp : public QObject
@@ -180,15 +183,61 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"NORVANTA.CHM"});
     }
 
-    // A missing help file gives an empty viewer, not a failure.
-    void missingHelpFile()
+    // A help file that is missing or cannot be read: every way of asking for
+    // help names the file in a message and opens no window, and help from a
+    // good file still opens afterwards.
+    void unreadableHelpFile_data()
     {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QByteArray>("content");
+        QFile real(helpFile);
+        QVERIFY(real.open(QIODevice::ReadOnly));
+        const QByteArray good = real.readAll();
+        QByteArray noise(good.size(), '\0');
+        std::mt19937 generator(14);
+        for (char &byte : noise)
+            byte = static_cast<char>(generator());
+        QTest::addRow("missing") << false << QByteArray();
+        QTest::addRow("empty") << true << QByteArray();
+        QTest::addRow("random-bytes") << true << noise;
+        QTest::addRow("text") << true << QByteArray("This is not a help file.\n");
+        QTest::addRow("first-half-only") << true << good.left(good.size() / 2);
+        QTest::addRow("first-page-only") << true << good.left(4096);
+    }
+
+    void unreadableHelpFile()
+    {
+        QFETCH(bool, exists);
+        QFETCH(QByteArray, content);
         QTemporaryDir folder;
-        HelpWindow *window = HtmlHelp(nullptr, folder.filePath(QStringLiteral("NORVANTA.CHM")),
-                                      HelpCommand::HelpContext, 1000);
-        QVERIFY(window);
-        QVERIFY(!window->IsValid());
-        QVERIFY(window->ContentTitles().isEmpty());
+        const QString file = folder.filePath(QStringLiteral("NORVANTA.CHM"));
+        if (exists) {
+            QFile damaged(file);
+            QVERIFY(damaged.open(QIODevice::WriteOnly));
+            damaged.write(content);
+        }
+        QList<MsgBoxCall> boxes;
+        SetMsgBoxHandler([&](const MsgBoxCall &call) {
+            boxes << call;
+            return MsgBoxAnswer::Ok;
+        });
+        for (int command : {HelpCommand::DisplayToc, HelpCommand::DisplayIndex, HelpCommand::HelpContext})
+            QVERIFY(!HtmlHelp(nullptr, file, command, 1300));
+        SetMsgBoxHandler({});
+
+        QCOMPARE(boxes.size(), 3);
+        for (const MsgBoxCall &box : boxes) {
+            QVERIFY2(box.prompt.contains(QDir::toNativeSeparators(file)), qPrintable(box.prompt));
+            QCOMPARE(box.style, MsgBoxStyle::Exclamation);
+        }
+        QVERIFY(!CurrentHelpWindow());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (QWidget *window : QApplication::topLevelWidgets())
+            QVERIFY2(!qobject_cast<HelpWindow *>(window), "a help window was left");
+
+        HelpWindow *good = open(helpFile, HelpCommand::DisplayToc);
+        QVERIFY(good && good->IsValid());
+        QCOMPARE(good->ContentTitles(), pageTitles());
     }
 
     // Help asked for while a modal window is open belongs to that window, so

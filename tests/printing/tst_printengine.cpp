@@ -14,6 +14,9 @@ namespace {
 constexpr long DialogFlags = 6191;
 constexpr float TwipsPerMm = 56.7f;
 constexpr long Red = 0x0000FF;
+// Rows begin a millimetre inside the line at 1 mm where the frame and the
+// lines under the rows begin.
+constexpr double RowStart = 2;
 
 // A page 150 mm wide and 100 mm high, all of it printable.
 PrinterInfo TestPrinter(bool colour = true, double width = 150, double height = 100)
@@ -149,8 +152,9 @@ private slots:
     }
 
     // One page: header, a heading row in bold, then the ordinary rows one
-    // text line high, columns 30 mm wide with 2 mm gaps: code 1 from the
-    // cell's left, 4 centred, 7 right-aligned, any other from the left.
+    // text line high, from 2 mm in, columns 30 mm wide with 2 mm gaps: code
+    // 1 from the cell's left, 4 centred, 7 right-aligned, any other from
+    // the left.
     void onePageLayout()
     {
         MakeGrid(4, 4, 30);
@@ -188,7 +192,7 @@ private slots:
 
         // Headings one header (2t) below the start at y 20.
         const double headingY = 20 + 2 * t;
-        const double lefts[] = {0, 32, 64, 96};
+        const double lefts[] = {2, 34, 66, 98};
         for (int c = 0; c < 4; ++c) {
             for (int r = 0; r < 2; ++r) {
                 const QString text = r == 0 ? QStringLiteral("H%1").arg(c) : QStringLiteral("c%1").arg(c);
@@ -214,7 +218,7 @@ private slots:
         for (const PrintItem &line : lines) {
             if (line.from.x() == line.to.x()) {
                 ++columnLines;
-                QVERIFY(line.from.x() == 31 || line.from.x() == 63 || line.from.x() == 95);
+                QVERIFY(line.from.x() == 33 || line.from.x() == 65 || line.from.x() == 97);
             } else {
                 ++rowLines;
                 QCOMPARE(line.from.x(), 1.0);
@@ -262,6 +266,8 @@ private slots:
             QVERIFY(onPage.size() >= 3);
             QCOMPARE(onPage[0].text, QStringLiteral("Page %1").arg(p));
             QCOMPARE(onPage[1].text, QString("Log"));
+            // Every page's header in the main window's bold font.
+            QVERIFY(onPage[0].bold && onPage[1].bold);
             QCOMPARE(onPage[2].text, QString("Time"));
             // No row begins below the page's last row top.
             for (const Text &text : onPage)
@@ -269,6 +275,83 @@ private slots:
             copyStarts += onPage.size() > 3 && onPage[3].text == "row1" ? 1 : 0;
         }
         QCOMPARE(copyStarts, copies);
+    }
+
+    // Two grids on one job, the second starting under the first and going
+    // on over the page bottom: each page has one header, in the main
+    // window's bold font, and the second grid's headings open every page.
+    void oneHeaderAPage()
+    {
+        MakeGrid(4, 2, 30);
+        grid->SetTextMatrix(0, 0, QStringLiteral("Time"));
+        auto *notes = new Grid(window);
+        MakeGrid(40, 2, 30, notes);
+        notes->SetTextMatrix(0, 0, QStringLiteral("Notes"));
+        printer->SetScaleMode(Printer::UnitMillimetres);
+        printer->SetCurrentY(20);
+        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags);
+        engine->PrintGrid(*notes, 1, QStringLiteral("Log"), DialogFlags);
+        const PrintJob job = EndJob();
+        const int pages = static_cast<int>(job.pages.size());
+        QVERIFY(pages >= 2);
+        const std::vector<Text> texts = Texts(job);
+        for (int p = 1; p <= pages; ++p) {
+            int titles = 0;
+            int numbers = 0;
+            for (const Text &text : texts) {
+                if (text.page != p || text.y != 0)
+                    continue;
+                QVERIFY(text.bold);
+                titles += text.text == "Log" ? 1 : 0;
+                numbers += text.text == QStringLiteral("Page %1").arg(p) ? 1 : 0;
+            }
+            QCOMPARE(titles, 1);
+            QCOMPARE(numbers, 1);
+        }
+        QCOMPARE(Count(texts, "Notes"), pages);
+        // The next job has its own header on its page 1.
+        engine->PrintGrid(*grid, 1, QStringLiteral("Next"), DialogFlags);
+        QCOMPARE(Count(Texts(EndJob()), "Next"), 1);
+    }
+
+    // Heading rows never stand alone at a page's foot: a grid whose last
+    // row fills the page ends there, and a grid that starts with no room for
+    // its headings and a row starts on the next page.
+    void headingsKeptWithRows_data()
+    {
+        QTest::addColumn<bool>("nearTheFoot");
+        QTest::addRow("last-row-fills-the-page") << false;
+        QTest::addRow("starts-near-the-foot") << true;
+    }
+    void headingsKeptWithRows()
+    {
+        QFETCH(bool, nearTheFoot);
+        printer->SetScaleMode(Printer::UnitMillimetres);
+        const double t = printer->TextHeight("X");
+        const double b = 100 - 2 * t;
+        // From the top: the header (2t) and the heading row, then rows
+        // until the one that passes b, which is the last.
+        int rows = 1;
+        for (double y = 3 * t; y <= b; y += t)
+            ++rows;
+        if (nearTheFoot) {
+            rows = 4;
+            printer->SetCurrentY(100 - 3 * t);
+        }
+        MakeGrid(rows, 2, 30);
+        grid->SetTextMatrix(0, 0, QStringLiteral("Time"));
+        for (int r = 1; r < rows; ++r)
+            grid->SetTextMatrix(r, 0, QStringLiteral("row%1").arg(r));
+        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags & ~2L);
+        const PrintJob job = EndJob();
+        const std::vector<Text> texts = Texts(job);
+        QCOMPARE(job.pages.size(), size_t(nearTheFoot ? 2 : 1));
+        QCOMPARE(Count(texts, "Time"), 1);
+        for (const Text &text : texts) {
+            QCOMPARE(text.page, static_cast<int>(job.pages.size()));
+            QVERIFY(text.y <= b + t + 1e-3);
+        }
+        QCOMPARE(Count(texts, QStringLiteral("row%1").arg(rows - 1)), 1);
     }
 
     // "&Cancel" during printing: no further rows, the job discarded, the
@@ -331,8 +414,8 @@ private slots:
         engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags & ~2L);
         const std::vector<Text> texts = Texts(EndJob());
         // Halved widths, rounded half to even: 1500 (1500.5), 1500 (1499.5).
-        QVERIFY(qAbs(Find(texts, "v1")->x - (1500 / 56.7 + 2)) < 1e-3);
-        QVERIFY(qAbs(Find(texts, "v2")->x - (3000 / 56.7 + 4)) < 1e-3);
+        QVERIFY(qAbs(Find(texts, "v1")->x - (RowStart + 1500 / 56.7 + 2)) < 1e-3);
+        QVERIFY(qAbs(Find(texts, "v2")->x - (RowStart + 3000 / 56.7 + 4)) < 1e-3);
         const double after = printer->TextWidth("Hello World");
         QVERIFY(after <= before / 2 + 1e-6);
         QVERIFY(after > before / 2 * 0.9);
@@ -348,26 +431,42 @@ private slots:
         engine->ScalingChosen = [] { return false; };
         engine->RequiredWidth = 2 * 150 * TwipsPerMm;
         engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags);
-        QVERIFY(qAbs(Find(Texts(EndJob()), "v2")->x - (2 * 2268 / 56.7 + 4)) < 1e-3);
+        QVERIFY(qAbs(Find(Texts(EndJob()), "v2")->x - (RowStart + 2 * 2268 / 56.7 + 4)) < 1e-3);
     }
 
-    // 30 mm columns on a 100 mm page: the column that begins at 96 mm is
-    // printed, the one after it not; a column of 1 mm or less prints no
-    // text but takes its width and gap.
+    // 30 mm columns on a 110 mm page: the column that begins at 100.9 mm
+    // is printed, cut 1 mm inside the page edge, the one after it not; a
+    // column of 1 mm or less prints no text but takes its width and gap.
+    void columnsAtThePageEdge_data()
+    {
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<bool>("whole");
+        QTest::addRow("fits") << "v4" << true;
+        QTest::addRow("cut-at-the-edge") << "v4 runs past the page edge" << false;
+    }
     void columnsAtThePageEdge()
     {
-        printer->Use(TestPrinter(true, 100, 100));
+        QFETCH(QString, last);
+        QFETCH(bool, whole);
+        printer->Use(TestPrinter(true, 110, 100));
         MakeGrid(4, 6, 30);
         grid->SetColWidth(1, 50);
         for (int c = 0; c < 6; ++c)
-            grid->SetTextMatrix(1, c, QStringLiteral("v%1").arg(c));
+            grid->SetTextMatrix(1, c, c == 4 ? last : QStringLiteral("v%1").arg(c));
         engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags);
         const std::vector<Text> texts = Texts(EndJob());
         QVERIFY(!Find(texts, "v1"));
         const double narrow = 50 / 56.7;
-        QVERIFY(qAbs(Find(texts, "v2")->x - (32 + narrow + 2)) < 1e-3);
-        QVERIFY(Find(texts, "v4"));
-        QVERIFY(qAbs(Find(texts, "v4")->x - (32 * 3 + narrow + 2)) < 1e-3);
+        QVERIFY(qAbs(Find(texts, "v2")->x - (RowStart + 32 + narrow + 2)) < 1e-3);
+        const Text *cut = nullptr;
+        for (const Text &text : texts)
+            if (text.text.startsWith("v4"))
+                cut = &text;
+        QVERIFY(cut);
+        QVERIFY(qAbs(cut->x - (RowStart + 32 * 3 + narrow + 2)) < 1e-3);
+        QVERIFY(last.startsWith(cut->text));
+        QCOMPARE(cut->text == last, whole);
+        QVERIFY(cut->x + printer->TextWidth(cut->text) <= 109 + 1e-3);
         QVERIFY(!Find(texts, "v5"));
     }
 
@@ -402,7 +501,7 @@ private slots:
         grid->SetTextMatrix(3, 1, QStringLiteral("wwwwww xxxxxx wwwwww xxxxxx"));
         engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags & ~(2L | 4L));
         const std::vector<Text> texts = Texts(EndJob());
-        const double left = grid->ColWidth(0) / 56.7 + 2;
+        const double left = RowStart + grid->ColWidth(0) / 56.7 + 2;
         const double right = left + grid->ColWidth(1) / 56.7;
         QStringList printed;
         for (const Text &text : texts) {
@@ -554,7 +653,7 @@ private slots:
             const std::vector<PrintItem> boxesDrawn = Items(job, PrintItem::FilledBox);
             QCOMPARE(boxesDrawn.size(), size_t(1));
             QCOMPARE(boxesDrawn[0].colour, Red);
-            QVERIFY(Near(QRectF(boxesDrawn[0].from, boxesDrawn[0].to), QRectF(QPointF(32, y), QPointF(62, y + t))));
+            QVERIFY(Near(QRectF(boxesDrawn[0].from, boxesDrawn[0].to), QRectF(QPointF(34, y), QPointF(64, y + t))));
             // Drawn before the text it lies under.
             bool boxFirst = false;
             for (const PrintItem &item : job.pages[0]) {
@@ -568,7 +667,7 @@ private slots:
             QCOMPARE(hatched.size(), size_t(1));
             QCOMPARE(hatched[0].fillStyle, 2);
             QCOMPARE(hatched[0].colour, 0L);
-            QVERIFY(Near(QRectF(hatched[0].from, hatched[0].to), QRectF(QPointF(34, y), QPointF(66, y + t - 1))));
+            QVERIFY(Near(QRectF(hatched[0].from, hatched[0].to), QRectF(QPointF(36, y), QPointF(68, y + t - 1))));
             QCOMPARE(printer->FillStyle(), Printer::FillTransparent);
         }
     }
@@ -576,15 +675,16 @@ private slots:
 private:
     // A grid of rows, columns of the given width in millimetres (56.7 twips
     // each), one heading row and rows shorter than two text lines.
-    void MakeGrid(int rows, int cols, int widthMm)
+    void MakeGrid(int rows, int cols, int widthMm, Grid *target = nullptr)
     {
-        grid->SetRows(rows);
-        grid->SetCols(cols);
-        grid->SetFixedRows(1);
+        Grid &g = target ? *target : *grid;
+        g.SetRows(rows);
+        g.SetCols(cols);
+        g.SetFixedRows(1);
         for (int c = 0; c < cols; ++c)
-            grid->SetColWidth(c, static_cast<int>(RoundWidth(widthMm)));
+            g.SetColWidth(c, static_cast<int>(RoundWidth(widthMm)));
         for (int r = 0; r < rows; ++r)
-            grid->SetRowHeight(r, 255);
+            g.SetRowHeight(r, 255);
     }
     static long RoundWidth(int mm) { return mm * 56.7 + 0.5; }
 

@@ -7,6 +7,7 @@
 #include "quiz/Shuffle.h"
 
 #include <QHelpEvent>
+#include <QScrollBar>
 #include <QToolTip>
 #include <QtTest>
 
@@ -205,6 +206,53 @@ private slots:
             pos = QPoint(10, list->viewport()->height() - 5);
         }
         QToolTip::hideText();
+        QHelpEvent help(QEvent::ToolTip, pos, list->viewport()->mapToGlobal(pos));
+        QCoreApplication::sendEvent(list->viewport(), &help);
+        QTEST(QToolTip::isVisible() ? QToolTip::text() : QString(), "tip");
+        QToolTip::hideText();
+    }
+
+    // A long answer wraps onto as many lines as it needs in a list of the
+    // quiz window's width (6015 twips), so the list never scrolls sideways
+    // and every line of the entry is in its row; the tip under the pointer
+    // holds the whole text. The choice list numbers its tips, the item list
+    // gives the text alone.
+    void longEntryWrapsWhole_data()
+    {
+        QTest::addColumn<bool>("choices");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("tip");
+        const QString starboard = "Power-Driven Vessel Of 50 Metres Or More Underway, Seen From Starboard";
+        QString longest;
+        while (longest.size() < 255)
+            longest += "Restricted ";
+        longest.truncate(255);
+        QTest::addRow("choice-seen-from-starboard") << true << starboard << "(1) " + starboard;
+        QTest::addRow("choice-longest-storable") << true << longest << "(1) " + longest;
+        QTest::addRow("item-longest-storable") << false << longest << longest;
+    }
+    void longEntryWrapsWhole()
+    {
+        QFETCH(bool, choices);
+        QFETCH(QString, text);
+        QWidget window;
+        window.resize(500, 200);
+        ListBox *list = choices ? new ChoiceList(&window) : new ListBox(&window);
+        list->setGeometry(8, 8, 401, 53);
+        if (auto *choice = qobject_cast<ChoiceList *>(list))
+            choice->SetChoices({{text, -1}, {"Sailing Vessel", 0}});
+        else
+            list->AddItem(text, 1);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!list->horizontalScrollBar()->isVisible());
+        const QRect row = list->visualRect(list->model()->index(0, 0));
+        QVERIFY(row.right() <= list->viewport()->width());
+        const QFontMetrics fm(list->font());
+        const QRect need = fm.boundingRect(QRect(0, 0, row.width() - 6, 1000), Qt::TextWordWrap, text);
+        QVERIFY2(row.height() >= need.height(), qPrintable(QString("%1 < %2").arg(row.height()).arg(need.height())));
+        QToolTip::hideText();
+        const QPoint pos = row.center();
         QHelpEvent help(QEvent::ToolTip, pos, list->viewport()->mapToGlobal(pos));
         QCoreApplication::sendEvent(list->viewport(), &help);
         QTEST(QToolTip::isVisible() ? QToolTip::text() : QString(), "tip");

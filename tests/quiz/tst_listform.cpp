@@ -91,7 +91,7 @@ private slots:
                 form.close();
             else if (how == "edit-cancel") {
                 form.Fmenu[1]->trigger();
-                form.Llist[0]->setCurrentRow(0);
+                ClickEntry(*form.Llist[0], 0);
                 QCOMPARE(ListRecord, 1L);
                 form.Action[1]->click();
             }

@@ -42,22 +42,100 @@ private slots:
         db->AddAlternative(1, 2, 2, true);
         db->AddAlternative(1, 2, 4, false);
         WithListForm(0, true, [&](ListForm &form) {
+            form.show();
             form.Fmenu[1]->trigger();
             QCOMPARE(Texts(*form.Llist[1]),
                      QStringList({"Masthead light", "Sidelights", "Sternlight", "All-round white"}));
             QCOMPARE(Marked(*form.Llist[1]), QStringList());
-            form.Llist[0]->setCurrentRow(1);
+            ClickEntry(*form.Llist[0], 1);
             QCOMPARE(ListRecord, 2L);
             QCOMPARE(Marked(*form.Llist[1]), QStringList({"Sidelights", "All-round white"}));
             // Unsaved marks go when another picture is clicked.
             Mark(*form.Llist[1], {"Sternlight"});
-            form.Llist[0]->setCurrentRow(2);
+            ClickEntry(*form.Llist[0], 2);
             QCOMPARE(Marked(*form.Llist[1]), QStringList());
             // "&Links" still switches on from alternatives mode.
             form.Fmenu[2]->trigger();
             QVERIFY(!form.Llist[2]->isHidden());
         });
         QCOMPARE(boxes.prompts, QStringList());
+    }
+
+    // Pictures chosen with the mouse and the keyboard, as a user goes between
+    // them: the marks are always the saved rows of the picture selected, also
+    // after a click on the picture already selected, and Save stores the
+    // marks on that picture and on no other.
+    void clickedPictureIsTheOneReadAndSaved_data()
+    {
+        QTest::addColumn<bool>("links");
+        QTest::addRow("alternatives") << false;
+        QTest::addRow("links") << true;
+    }
+
+    void clickedPictureIsTheOneReadAndSaved()
+    {
+        QFETCH(bool, links);
+        // Lights 1 to 3 each with their own saved set; an alternatives set
+        // also holds the picture itself.
+        const QMap<long, QList<long>> saved{{1, {3}}, {2, {4}}, {3, {1, 2}}};
+        for (auto set = saved.begin(); set != saved.end(); ++set) {
+            if (!links)
+                db->AddAlternative(1, set.key(), set.key(), true);
+            for (long other : set.value()) {
+                if (links)
+                    db->AddLink(1, set.key(), 1, other);
+                else
+                    db->AddAlternative(1, set.key(), other, false);
+            }
+        }
+        const QStringList names{"Masthead light", "Sidelights", "Sternlight", "All-round white"};
+        auto savedMarks = [&](long record) {
+            QStringList marks;
+            for (long r = 1; r <= 4; ++r)
+                if (saved[record].contains(r) || (!links && r == record))
+                    marks << names[r - 1];
+            return marks;
+        };
+        const Alternatives alternativesOne = db->Alternatives(1, 1);
+        const Alternatives alternativesThree = db->Alternatives(1, 3);
+
+        WithListForm(0, true, [&](ListForm &form) {
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            form.Fmenu[links ? 2 : 1]->trigger();
+            ListBox &items = *form.Llist[0];
+            ListBox &marks = *form.Llist[1];
+            for (int row : {1, 0, 2, 1}) {
+                ClickEntry(items, row);
+                QCOMPARE(items.SelectedRows(), QList<int>{row});
+                QCOMPARE(Marked(marks), savedMarks(row + 1));
+            }
+            // Marks not saved go when the selected picture is clicked again.
+            ClickEntry(marks, 0);
+            ClickEntry(items, 1);
+            QCOMPARE(Marked(marks), savedMarks(2));
+            items.setFocus();
+            QTest::keyClick(&items, Qt::Key_Down);
+            QCOMPARE(Marked(marks), savedMarks(3));
+            QTest::keyClick(&items, Qt::Key_Up);
+            QCOMPARE(Marked(marks), savedMarks(2));
+
+            ClickEntry(items, 0);
+            ClickEntry(items, 1);
+            ClickEntry(marks, 0);
+            ClickEntry(marks, 2, Qt::ControlModifier);
+            QTest::mouseClick(form.Action[2], Qt::LeftButton);
+        });
+
+        QCOMPARE(boxes.prompts,
+                 QStringList{links ? "Links Saved As Requested" : "Alternatives Saved As Requested"});
+        if (links) {
+            QVERIFY(db->Links() == Links({{1, 1, 1, 3}, {1, 3, 1, 1}, {1, 3, 1, 2}, {1, 2, 1, 1}, {1, 2, 1, 3}}));
+        } else {
+            QVERIFY(db->Alternatives(1, 2) == Alternatives({{2, 2, true}, {2, 1, false}, {2, 3, false}}));
+            QVERIFY(db->Alternatives(1, 1) == alternativesOne);
+            QVERIFY(db->Alternatives(1, 3) == alternativesThree);
+        }
     }
 
     // Saving a set: the self row first, marked right, then the marked

@@ -12,8 +12,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QStyle>
 #include <QtTest>
 
+#include <cmath>
 #include <set>
 
 namespace {
@@ -93,8 +95,8 @@ private slots:
 
     // Outer height 6630 less the frame gives an inner area of 7365 x 5940;
     // the grid fills it but for 120 at the left and top, 150 at the right
-    // and 120 at the bottom. Table 0 at W = 7095: u = 1013.571, columns u,
-    // 1.5u, 3.5u = 3547.5 (to the even 3548) and u.
+    // and 120 at the bottom. Table 0 shares the width W beside the upright
+    // scroll bar: u = W / 7, columns u, 1.5u, 3.5u and u.
     void openingLayout()
     {
         BeaufortForm &form = Open();
@@ -107,7 +109,8 @@ private slots:
         QCOMPARE(grid.Cols(), 4);
         QCOMPARE(grid.FixedRows(), 1);
         QCOMPARE(grid.FixedCols(), 0);
-        QCOMPARE(ColWidths(grid), QList<int>({1014, 1520, 3548, 1014}));
+        QCOMPARE(ColWidths(grid), Shared(grid, {1, 1.5, 3.5, 1}));
+        QCOMPARE(grid.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         const int heading = grid.RowHeight(0);
         for (int r = 1; r < 12; ++r)
             QCOMPARE(grid.RowHeight(r), 5 * heading);
@@ -123,27 +126,28 @@ private slots:
         QCOMPARE(form.LastTable, 0);
     }
 
-    // Column widths for other window widths, computed in single precision
-    // and rounded halves to even: W = 7125 gives 3.5u = 3562.5 and W / 2 =
-    // 3562.5, both to 3562; W = 12525 gives 6262.5 to 6262.
+    // Column widths for other window widths, shares of the width beside the
+    // upright scroll bar: the Beaufort scale in sevenths, the others in halves.
     void resizeSetsWidthsKeepsTexts_data()
     {
         QTest::addColumn<int>("table");
         QTest::addColumn<int>("innerWidth");
-        QTest::addColumn<QList<int>>("widths");
-        QTest::addRow("beaufort-wider") << 0 << 9000 << QList<int>{1247, 1871, 4365, 1247};
-        QTest::addRow("beaufort-half-down") << 0 << 7395 << QList<int>{1018, 1527, 3562, 1018};
-        QTest::addRow("beaufort-wide") << 0 << 12795 << QList<int>{1789, 2684, 6262, 1789};
-        QTest::addRow("beaufort-narrow") << 0 << 3000 << QList<int>{390, 585, 1365, 390};
-        QTest::addRow("terms-half-up") << 3 << 7365 << QList<int>{3548, 3548};
-        QTest::addRow("terms-half-down") << 3 << 7395 << QList<int>{3562, 3562};
-        QTest::addRow("changes-wider") << 6 << 9000 << QList<int>{4365, 4365};
+        QTest::addColumn<QList<double>>("shares");
+        const QList<double> sevenths{1, 1.5, 3.5, 1};
+        const QList<double> halves{3.5, 3.5};
+        QTest::addRow("beaufort-wider") << 0 << 9000 << sevenths;
+        QTest::addRow("beaufort-half-down") << 0 << 7395 << sevenths;
+        QTest::addRow("beaufort-wide") << 0 << 12795 << sevenths;
+        QTest::addRow("beaufort-narrow") << 0 << 3000 << sevenths;
+        QTest::addRow("terms-half-up") << 3 << 7365 << halves;
+        QTest::addRow("terms-half-down") << 3 << 7395 << halves;
+        QTest::addRow("changes-wider") << 6 << 9000 << halves;
     }
     void resizeSetsWidthsKeepsTexts()
     {
         QFETCH(int, table);
         QFETCH(int, innerWidth);
-        QFETCH(QList<int>, widths);
+        QFETCH(QList<double>, shares);
         BeaufortForm &form = Open();
         Choose(form, table);
         Grid &grid = *form.Bgrid;
@@ -152,7 +156,8 @@ private slots:
         form.resize(Twips::ToPixelsX(innerWidth), form.height() + 20);
         QCOMPARE(ControlWidth(grid), innerWidth - 270);
         QCOMPARE(ControlHeight(grid), form.ScaleHeight() - 240);
-        QCOMPARE(ColWidths(grid), widths);
+        QCOMPARE(ColWidths(grid), Shared(grid, shares));
+        QCOMPARE(grid.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(grid.RowHeight(grid.Rows() - 1), 5 * heading);
         QCOMPARE(GridTexts(grid), before);
     }
@@ -167,7 +172,7 @@ private slots:
         form.resize(Twips::ToPixelsX(200), form.findChild<QMenuBar *>()->height() + Twips::ToPixelsY(150));
         QCOMPARE(ControlWidth(grid), 7095);
         QCOMPARE(ControlHeight(grid), height);
-        QCOMPARE(ColWidths(grid), QList<int>({1014, 1520, 3548, 1014}));
+        QCOMPARE(ColWidths(grid), Shared(grid, {1, 1.5, 3.5, 1}));
         form.resize(Twips::ToPixelsX(3000), form.height());
         QCOMPARE(ControlWidth(grid), 2730);
         QCOMPARE(ControlHeight(grid), height);
@@ -416,17 +421,15 @@ private slots:
     }
 
     // A real click reaches the window: row 1 of the Beaufort scale, its
-    // description, is hidden; the release scrolls the grid back to column 0.
-    void mouseClickTurnsOverAndScrollsBack()
+    // description, is hidden; every column fits beside the scroll bar, so
+    // the grid never scrolls sideways and stays at column 0.
+    void mouseClickTurnsOverInPlace()
     {
         draw = [](long) { return 2L; };
         BeaufortForm &form = Open();
         Grid &grid = *form.Bgrid;
-        QVERIFY(grid.horizontalScrollBar()->isVisible());
-        grid.SetLeftCol(1);
-        QCOMPARE(grid.LeftCol(), 1);
-        // Column 1 now starts at the left edge, row 1 under the heading row.
-        const QPoint cell(10, Twips::ToPixelsY(grid.RowHeight(0)) + 10);
+        QVERIFY(!grid.horizontalScrollBar()->isVisible());
+        const QPoint cell(Twips::ToPixelsX(grid.ColWidth(0)) + 10, Twips::ToPixelsY(grid.RowHeight(0)) + 10);
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell);
         QCOMPARE(grid.LeftCol(), 0);
         QCOMPARE(grid.Row(), 1);
@@ -450,7 +453,7 @@ private slots:
         QCOMPARE(again.Bgrid->Rows(), 7);
         QCOMPARE(again.Bgrid->Cols(), 2);
         QCOMPARE(GridTexts(*again.Bgrid).first(), QStringList({"Term", "Meaning"}));
-        QCOMPARE(ColWidths(*again.Bgrid), QList<int>({3548, 3548}));
+        QCOMPARE(ColWidths(*again.Bgrid), Shared(*again.Bgrid, {3.5, 3.5}));
         for (int r = 1; r < 7; ++r) {
             QCOMPARE(HiddenCols(*again.Bgrid, r), std::set<int>{0});
             QCOMPARE(again.Bgrid->TextMatrix(r, 1), again.Answers[r - 1][1]);
@@ -581,6 +584,23 @@ private:
         QList<int> widths;
         for (int c = 0; c < grid.Cols(); ++c)
             widths << grid.ColWidth(c);
+        return widths;
+    }
+
+    // Shares of sevenths of the width the columns can take side by side: the
+    // grid's inner width less its upright scroll bar and a pixel per column
+    // (each rounds to whole pixels on its own), in single precision, halves
+    // to even.
+    static QList<int> Shared(const Grid &grid, const QList<double> &shares)
+    {
+        const int bar = grid.verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn
+                            ? grid.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &grid)
+                            : 0;
+        const float width =
+            static_cast<float>(Twips::FromPixelsX(grid.contentsRect().width() - bar - grid.Cols()));
+        QList<int> widths;
+        for (double share : shares)
+            widths << static_cast<int>(std::nearbyint(static_cast<float>(share) * (width / 7)));
         return widths;
     }
 

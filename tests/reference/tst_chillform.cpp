@@ -118,16 +118,20 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("afterTab");
         QTest::addColumn<QString>("resultWithEnter");
-        // With the other box at 0 (temperature) or 10 kn (wind).
+        // With the other box at 0 (temperature) or 10 kn (wind). Wind above
+        // 48.64 kn chills no more than 48.64 kn; no figure is above the air.
         QTest::addRow("wind-100") << 1 << "100"
                                   << "80"
-                                  << "-12.7";
+                                  << "-19.7";
+        QTest::addRow("wind-1") << 1 << "1"
+                                << "5"
+                                << "0.0";
         QTest::addRow("wind-0") << 1 << "0"
                                 << "5"
                                 << "0.0";
         QTest::addRow("temperature-40") << 0 << "40"
                                         << "33"
-                                        << "41.8";
+                                        << "40.0";
         QTest::addRow("temperature-inside") << 0 << "12"
                                             << "12"
                                             << "6.5";
@@ -163,6 +167,51 @@ private slots:
         QCOMPARE(form.Ctext[0]->text(), QString("-50"));
         // (7.1766 x sqrt(10) + 10.45 - 5.145) x 0.045 x -83 + 33 = -71.578
         QCOMPARE(form.Ctext[2]->text(), QString("-71.6"));
+    }
+
+    // The figure is never above the air and no warmer for wind beyond
+    // 48.64 kn, whichever way the wind speed is given: Enter in its box
+    // (as typed), Tab out of it and Enter (limited to 5 to 80 first), or a
+    // click on "&Calculate" (limited first).
+    void sameRuleHoweverEntered_data()
+    {
+        QTest::addColumn<QString>("temperature");
+        QTest::addColumn<QString>("wind");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("result");
+        // 35.47604 x 0.045 x -28 + 33 = -11.6998 at 48.64 kn and above;
+        // 0 C at 5 kn: (16.0474 + 10.45 - 2.5725) x 0.045 x -33 + 33 = -2.528.
+        QTest::addRow("5C-100kn-enter") << "5" << "100" << "enter" << "-11.7";
+        QTest::addRow("5C-100kn-tab") << "5" << "100" << "tab" << "-11.7";
+        QTest::addRow("5C-100kn-click") << "5" << "100" << "click" << "-11.7";
+        QTest::addRow("5C-80kn-enter") << "5" << "80" << "enter" << "-11.7";
+        QTest::addRow("5C-60kn-click") << "5" << "60" << "click" << "-11.7";
+        QTest::addRow("0C-1kn-enter") << "0" << "1" << "enter" << "0.0";
+        QTest::addRow("0C-1kn-tab") << "0" << "1" << "tab" << "-2.5";
+        QTest::addRow("0C-1kn-click") << "0" << "1" << "click" << "-2.5";
+        QTest::addRow("20C-2kn-enter") << "20" << "2" << "enter" << "20.0";
+    }
+    void sameRuleHoweverEntered()
+    {
+        QFETCH(QString, temperature);
+        QFETCH(QString, wind);
+        QFETCH(QString, way);
+        QFETCH(QString, result);
+        ChillForm &form = OpenActive();
+        form.Ctext[0]->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(form.Ctext[0], temperature);
+        QTest::keyClick(form.Ctext[0], Qt::Key_Tab);
+        QTest::keyClicks(form.Ctext[1], wind);
+        if (way == "enter") {
+            QTest::keyClick(form.Ctext[1], Qt::Key_Return);
+        } else if (way == "tab") {
+            QTest::keyClick(form.Ctext[1], Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        } else {
+            QTest::mouseClick(form.Action[0], Qt::LeftButton);
+        }
+        QCOMPARE(form.Ctext[2]->text(), result);
+        QVERIFY(boxes.isEmpty());
     }
 
     void focusSelectsTheWholeText()

@@ -294,6 +294,42 @@ private slots:
         QCOMPARE(offered, (QStringList{"Vessel Aground", "Vessel At Anchor"}));
     }
 
+    // "&Statistics" after the load: on in multiple-choice mode, off
+    // otherwise; once the window is activated, on in either mode unless
+    // opened through a link.
+    void statisticsAtActivation_data()
+    {
+        QTest::addColumn<bool>("multiChoice");
+        QTest::addColumn<bool>("linkMode");
+        QTest::addColumn<bool>("afterLoad");
+        QTest::addColumn<bool>("afterActivation");
+        QTest::addRow("multiple-choice") << true << false << true << true;
+        QTest::addRow("without-choices") << false << false << false << true;
+        QTest::addRow("link-mode") << false << true << false << false;
+    }
+    void statisticsAtActivation()
+    {
+        QFETCH(bool, multiChoice);
+        QFETCH(bool, linkMode);
+        QFETCH(bool, afterLoad);
+        QFETCH(bool, afterActivation);
+        const long a = fixture->AddShapes("h", "Vessel Aground", "f");
+        fixture->AddAlternative(2, a, a, true);
+        fixture->AddLink(1, 9, 2, a);
+        MultiChoice = multiChoice;
+        LinkMode = linkMode;
+        LinkTypeOne = 1;
+        LinkRecordOne = 9;
+        LinkTypeTwo = 2;
+        ShapeForm &form = FormInstance<ShapeForm>();
+        form.Load();
+        QCOMPARE(form.Fmenu[2]->isEnabled(), afterLoad);
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCOMPARE(form.Fmenu[2]->isEnabled(), afterActivation);
+    }
+
 private:
     ShapeForm &Open()
     {

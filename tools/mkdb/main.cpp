@@ -8,6 +8,8 @@
 #include "collisions/StarterCollisions.h"
 #include "data/CreateDatabase.h"
 #include "lights/StarterLights.h"
+#include "shapes/StarterShapes.h"
+#include "sounds/StarterSounds.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,6 +33,8 @@ int main(int argc, char **argv)
     // library linked in this folder's CMakeLists.txt.
     StarterLoaders loaders;
     loaders.insert(QStringLiteral("lights"), LoadStarterLights);
+    loaders.insert(QStringLiteral("shapes"), LoadStarterShapes);
+    loaders.insert(QStringLiteral("sounds"), LoadStarterSounds);
     loaders.insert(QStringLiteral("buoys"), LoadStarterBuoys);
     loaders.insert(QStringLiteral("collisions"), LoadStarterCollisions);
 

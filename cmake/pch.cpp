@@ -1,0 +1,1 @@
+// The shared precompiled headers are built with this empty source.

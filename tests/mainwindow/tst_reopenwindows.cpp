@@ -1,0 +1,125 @@
+#include "quiz/TopicsFixture.h"
+
+#include "buoys/BuoyForm.h"
+#include "collisions/ColForm.h"
+#include "core/UserForm.h"
+#include "lights/LightForm.h"
+#include "platform/Twips.h"
+#include "reference/BeaufortForm.h"
+#include "shapes/ShapeForm.h"
+#include "sounds/SoundForm.h"
+
+#include <QAction>
+#include <QSizeGrip>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+// The window of the program by its class name, as the main window opens it.
+Form &Window(const QString &name)
+{
+    if (name == "LightForm")
+        return FormInstance<LightForm>();
+    if (name == "ShapeForm")
+        return FormInstance<ShapeForm>();
+    if (name == "BuoyForm")
+        return FormInstance<BuoyForm>();
+    if (name == "SoundForm")
+        return FormInstance<SoundForm>();
+    if (name == "ColForm")
+        return FormInstance<ColForm>();
+    if (name == "UserForm")
+        return FormInstance<UserForm>();
+    return FormInstance<BeaufortForm>();
+}
+
+QAction *QuitItem(Form &form)
+{
+    for (QAction *action : form.findChildren<QAction *>())
+        if (action->text() == "&Quit")
+            return action;
+    return nullptr;
+}
+} // namespace
+
+// Every window with a sizable frame, opened, resized and left by File > Quit
+// twice in a row, as a user does. Run under AddressSanitizer, any use of a
+// part of the window that its first closing destroyed stops the test.
+class TestReopenWindows : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TopicsFixture> db;
+
+private slots:
+    void init()
+    {
+        Twips::SetTwipsPerPixel(15, 15);
+        db = std::make_unique<TopicsFixture>();
+        QVERIFY(db->Create());
+        for (int topic = Topics::First; topic <= Topics::Last; ++topic)
+            db->AddPicture(topic, "Picture", 0);
+        SetMsgBoxHandler([](const MsgBoxCall &) { return MsgBoxAnswer::Ok; });
+    }
+
+    void cleanup()
+    {
+        db.reset();
+        Twips::ResetTwipsPerPixel();
+    }
+
+    void reopenAndResize_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addRow("lights") << "LightForm";
+        QTest::addRow("shapes") << "ShapeForm";
+        QTest::addRow("buoys") << "BuoyForm";
+        QTest::addRow("sounds") << "SoundForm";
+        QTest::addRow("collisions") << "ColForm";
+        QTest::addRow("user-options") << "UserForm";
+        QTest::addRow("meteorology") << "BeaufortForm";
+    }
+
+    void reopenAndResize()
+    {
+        QFETCH(QString, window);
+        Form &form = Window(window);
+        QVERIFY(form.isSizeGripEnabled());
+        int openings = 0;
+        QPointer<QSizeGrip> firstGrip;
+        Form::SetModalHook([&](Form &f) {
+            ++openings;
+            if (openings == 1)
+                firstGrip = f.findChild<QSizeGrip *>();
+            else
+                QVERIFY2(firstGrip, "the size grip went with the first closing");
+            f.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&f));
+            const QSize size = f.size() + QSize(120 * openings, 90 * openings);
+            f.resize(size);
+            QTRY_COMPARE(f.size(), size);
+            QSizeGrip *grip = f.findChild<QSizeGrip *>();
+            QVERIFY(grip);
+            QVERIFY(grip->isVisible());
+            // The grip sits in the bottom right-hand corner of the new size.
+            QVERIFY(f.rect().contains(grip->geometry()));
+            QVERIFY(grip->geometry().bottom() >= f.height() - 20);
+            QAction *quit = QuitItem(f);
+            QVERIFY(quit);
+            quit->trigger();
+        });
+        form.ShowModal();
+        QCOMPARE(openings, 1);
+        QVERIFY(!form.IsLoaded());
+        form.ShowModal();
+        QCOMPARE(openings, 2);
+        QVERIFY(!form.IsLoaded());
+        // Closed again, it can still be resized.
+        form.resize(form.size() + QSize(10, 10));
+    }
+};
+
+QTEST_MAIN(TestReopenWindows)
+#include "tst_reopenwindows.moc"

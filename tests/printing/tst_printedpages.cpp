@@ -1,0 +1,243 @@
+#include "PrintDialogFixture.h"
+
+#include "platform/Grid.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The navigation documents as a sailor reads them: printed through the
+// print dialog to PDF files, then read back as text (pdftotext) and as
+// pixels (pdftoppm).
+namespace {
+constexpr double PointsPerMm = 72 / 25.4;
+constexpr int Dpi = 200;
+constexpr double PixelsPerPoint = Dpi / 72.0;
+
+QByteArray Run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    return process.readAllStandardOutput();
+}
+
+// One page's text as laid out on the page.
+QStringList PageTexts(const QString &pdf)
+{
+    QStringList pages = QString::fromUtf8(Run("pdftotext", {"-layout", pdf, "-"})).split(QChar('\f'));
+    if (!pages.isEmpty() && pages.back().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+struct Word {
+    QString text;
+    QRectF box; // points from the paper's top-left corner
+};
+
+// The words of every page with the boxes their glyphs stand in.
+std::vector<std::vector<Word>> PageWords(const QString &pdf)
+{
+    const QString html = QString::fromUtf8(Run("pdftotext", {"-bbox", pdf, "-"}));
+    static const QRegularExpression page("<page [^>]*>(.*?)</page>", QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::vector<std::vector<Word>> pages;
+    for (auto p = page.globalMatch(html); p.hasNext();) {
+        std::vector<Word> words;
+        const QString body = p.next().captured(1);
+        for (auto w = word.globalMatch(body); w.hasNext();) {
+            const QRegularExpressionMatch m = w.next();
+            words.push_back({m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                                   QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+        }
+        pages.push_back(words);
+    }
+    return pages;
+}
+
+// Every page as grey pixels, in page order.
+std::vector<QImage> PageImages(const QString &pdf, const QString &folder)
+{
+    const QDir pages(QDir(folder).filePath("pages"));
+    pages.mkpath(".");
+    Run("pdftoppm", {"-r", QString::number(Dpi), "-gray", pdf, pages.filePath("page")});
+    // Page numbers are padded to one width, so names sort in page order.
+    std::vector<QImage> images;
+    for (const QString &name : pages.entryList({"page-*.pgm"}, QDir::Files, QDir::Name))
+        images.push_back(QImage(pages.filePath(name)).convertToFormat(QImage::Format_Grayscale8));
+    return images;
+}
+
+bool Dark(const QImage &image, int x, int y)
+{
+    return image.rect().contains(x, y) && image.constScanLine(y)[x] < 128;
+}
+
+// A frame, column or row line runs on well past a word's box; a glyph stays
+// inside it. Names the first line that passes through the word's ink, or
+// gives an empty text.
+QString LineThroughWord(const QImage &image, const QRectF &points)
+{
+    const QRect box(QPoint(qFloor(points.left() * PixelsPerPoint), qFloor(points.top() * PixelsPerPoint)),
+                    QPoint(qCeil(points.right() * PixelsPerPoint), qCeil(points.bottom() * PixelsPerPoint)));
+    const int reach = qRound(Dpi / 25.4); // a millimetre beyond the box
+    auto verticalLine = [&](int x) {
+        for (int y = box.top() - reach; y <= box.bottom() + reach; ++y)
+            if (!Dark(image, x, y))
+                return false;
+        return true;
+    };
+    auto horizontalLine = [&](int y) {
+        for (int x = box.left() - reach; x <= box.right() + reach; ++x)
+            if (!Dark(image, x, y))
+                return false;
+        return true;
+    };
+    for (int x = box.left(); x <= box.right(); ++x)
+        if (verticalLine(x))
+            return QStringLiteral("a vertical line at %1 mm").arg(x / PixelsPerPoint / PointsPerMm, 0, 'f', 1);
+    // The glyphs' own rows: a line along the box's edge touches no glyph.
+    int inkTop = box.bottom() + 1;
+    int inkBottom = box.top() - 1;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        if (horizontalLine(y))
+            continue;
+        for (int x = box.left(); x <= box.right(); ++x)
+            if (Dark(image, x, y)) {
+                inkTop = std::min(inkTop, y);
+                inkBottom = std::max(inkBottom, y);
+            }
+    }
+    for (int y = inkTop + 1; y < inkBottom; ++y)
+        if (horizontalLine(y))
+            return QStringLiteral("a horizontal line at %1 mm").arg(y / PixelsPerPoint / PointsPerMm, 0, 'f', 1);
+    return {};
+}
+
+// The first column's entries of every grid: times, and the labels the
+// documents bring.
+void FillFirstColumns(DocumentForm &document)
+{
+    const QStringList times{"0800", "1230", "2359"};
+    for (int i = 0; i <= document.Dgrid.UBound(); ++i) {
+        Grid *grid = document.Dgrid[i];
+        for (int r = grid->FixedRows(), n = 0; r < grid->Rows() && n < times.size(); ++r, ++n) {
+            grid->SetTextMatrix(r, 0, times[n]);
+            if (grid->Cols() > 1)
+                grid->SetTextMatrix(r, 1, QStringLiteral("Reefed"));
+        }
+    }
+}
+} // namespace
+
+class TestPrintedPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        fixture = std::make_unique<PrintDialogFixture>();
+        QVERIFY(fixture->folder.isValid());
+        pdf = fixture->folder.filePath("Norvanta.pdf");
+        ++run;
+        SetPrinters({PdfPrinter(QStringLiteral("Landscape %1").arg(run), pdf,
+                                PdfPaper(QPageSize::A4, QPageLayout::Landscape)),
+                     PdfPrinter(QStringLiteral("Small %1").arg(run), pdf, PdfPaper(QPageSize::A5, QPageLayout::Portrait))},
+                    PdfPrinter(QStringLiteral("Default %1").arg(run), pdf, PdfPaper(QPageSize::A4, QPageLayout::Portrait)));
+    }
+    void cleanup() { fixture.reset(); }
+
+    // Every document with one and three copies on A4 upright, A4 on its side
+    // and A5, cut off at the page edge where the paper is too narrow and
+    // scaled: each page carries its title and its own page number once,
+    // and no frame, column or row line runs through a word of the grids,
+    // the first column's included.
+    void everyPageReadable_data()
+    {
+        QTest::addColumn<int>("document");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<bool>("truncate");
+        const char *documents[] = {"planning", "log", "sheet"};
+        const char *papers[] = {"a4", "a4-on-its-side", "a5"};
+        // Wider than the paper: the planning sheet and the log on upright A4,
+        // every document on A5.
+        const bool tooWide[3][3] = {{true, false, true}, {true, false, true}, {false, false, true}};
+        for (int copies : {1, 3})
+            for (int d = 0; d < 3; ++d)
+                for (int p = 0; p < 3; ++p) {
+                    QTest::addRow("%s-%s-%d-scaled", documents[d], papers[p], copies) << d << copies << p << false;
+                    if (tooWide[d][p])
+                        QTest::addRow("%s-%s-%d-cut", documents[d], papers[p], copies) << d << copies << p << true;
+                }
+    }
+    void everyPageReadable()
+    {
+        QFETCH(int, document);
+        QFETCH(int, copies);
+        QFETCH(int, entry);
+        QFETCH(bool, truncate);
+        DocumentForm &form = fixture->Document();
+        form.Dmenu[document]->trigger();
+        FillFirstColumns(form);
+        fixture->Print([&](CopyForm &copy) {
+            PrintDialogFixture::ChoosePrinter(copy, entry);
+            PrintDialogFixture::TypeCopies(copy, QString::number(copies));
+            if (truncate) {
+                QVERIFY(copy.Coption[0]->isEnabled());
+                PrintDialogFixture::Click(copy.Coption[0]);
+            }
+            PrintDialogFixture::Click(copy.Action[0]);
+        });
+        QVERIFY(QFile::exists(pdf));
+
+        const QString title = CopyForm::ReportTitle(document + 2);
+        const QStringList pages = PageTexts(pdf);
+        QVERIFY(pages.size() >= copies);
+        for (int p = 1; p <= pages.size(); ++p) {
+            const QString &text = pages[p - 1];
+            QVERIFY2(text.count(title) == 1, qPrintable(QStringLiteral("page %1:\n%2").arg(p).arg(text)));
+            static const QRegularExpression pageNumber("Page\\s*(\\d+)");
+            QStringList numbers;
+            for (auto m = pageNumber.globalMatch(text); m.hasNext();)
+                numbers << m.next().captured(1);
+            QCOMPARE(numbers, QStringList{QString::number(p)});
+        }
+
+        const std::vector<std::vector<Word>> words = PageWords(pdf);
+        QCOMPARE(words.size(), static_cast<size_t>(pages.size()));
+        // The printable area begins a quarter inch in; the header's line
+        // fills its top 5 mm.
+        const double margin = 6.35 * PointsPerMm;
+        int checked = 0;
+        const std::vector<QImage> images = PageImages(pdf, fixture->folder.path());
+        QCOMPARE(images.size(), static_cast<size_t>(pages.size()));
+        for (int p = 1; p <= pages.size(); ++p) {
+            const QImage &image = images[static_cast<size_t>(p - 1)];
+            QVERIFY(!image.isNull());
+            for (const Word &w : words[static_cast<size_t>(p - 1)]) {
+                if (w.box.top() < margin + 5 * PointsPerMm)
+                    continue;
+                ++checked;
+                const QString line = LineThroughWord(image, w.box);
+                QVERIFY2(line.isEmpty(), qPrintable(QStringLiteral("page %1, \"%2\": %3").arg(p).arg(w.text, line)));
+            }
+        }
+        QVERIFY(checked > 0);
+    }
+
+private:
+    std::unique_ptr<PrintDialogFixture> fixture;
+    QString pdf;
+    int run = 0;
+};
+
+QTEST_MAIN(TestPrintedPages)
+#include "tst_printedpages.moc"
