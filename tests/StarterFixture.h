@@ -6,6 +6,7 @@
 
 #include "TestDatabase.h"
 
+#include "data/CreateDatabase.h"
 #include "data/Database.h"
 
 #include <QDir>
@@ -116,4 +117,38 @@ inline QString StarterComplaint(const QString &fileName, const QString &content,
         return QFile::exists(path) ? QStringLiteral("left a database behind") : e.Description();
     }
     return QStringLiteral("loaded");
+}
+
+// Makes a new database from a starter folder holding one file "pictures.<suffix>"
+// of the content. Returns the refusal's description, or "" when the database
+// was made; a refused database must leave no file behind ("left a file").
+inline QString StarterRefusal(const QString &suffix, const QString &content, const StarterLoader &loader)
+{
+    QTemporaryDir tmp;
+    const QString starterDir = tmp.filePath(QStringLiteral("starter"));
+    QDir().mkpath(starterDir);
+    QFile f(starterDir + QStringLiteral("/pictures.") + suffix);
+    if (!f.open(QIODevice::WriteOnly))
+        return QStringLiteral("cannot write the starter file");
+    f.write(content.toUtf8());
+    f.close();
+    const QString path = tmp.filePath(QStringLiteral("CALVOREN.MDB"));
+    try {
+        CreateDatabase(path, TestSchemaFile(), starterDir, {{suffix, loader}});
+    } catch (const DbError &e) {
+        return QFile::exists(path) ? QStringLiteral("left a file") : e.Description();
+    }
+    return QString();
+}
+
+// The first ALTERNATIVES row of a picture is its own answer.
+inline bool OwnAnswerComesFirst(Database &db, int topic, long record)
+{
+    Recordset set = db.OpenRecordset(QStringLiteral("ALTERNATIVES"));
+    set.Index(QStringLiteral("HEADTYPE"));
+    set.Seek(QStringLiteral("="), topic, static_cast<qlonglong>(record));
+    const bool own = !set.NoMatch() && set.LongValue(QStringLiteral("RECORDTWO")) == record &&
+                     set.LongValue(QStringLiteral("ANSWER")) == -1;
+    set.Close();
+    return own;
 }

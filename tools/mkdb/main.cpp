@@ -4,6 +4,8 @@
 //
 //     mkdb <database file> <schema.sql> [<starter folder>]
 
+#include "buoys/StarterBuoys.h"
+#include "collisions/StarterCollisions.h"
 #include "data/CreateDatabase.h"
 #include "lights/StarterLights.h"
 #include "shapes/StarterShapes.h"
@@ -33,6 +35,8 @@ int main(int argc, char **argv)
     loaders.insert(QStringLiteral("lights"), LoadStarterLights);
     loaders.insert(QStringLiteral("shapes"), LoadStarterShapes);
     loaders.insert(QStringLiteral("sounds"), LoadStarterSounds);
+    loaders.insert(QStringLiteral("buoys"), LoadStarterBuoys);
+    loaders.insert(QStringLiteral("collisions"), LoadStarterCollisions);
 
     try {
         QDir().mkpath(QFileInfo(target).absolutePath());
