@@ -5,12 +5,15 @@
 #include "core/ReportError.h"
 #include "platform/Controls.h"
 #include "platform/PictureBox.h"
+#include "platform/Twips.h"
 #include "quiz/ChoiceList.h"
 #include "quiz/PictureScale.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 constexpr int RuleButton = 7;
@@ -71,13 +74,24 @@ void ColForm::CreateTopicControls(QWidget &client)
     auto *caption = new QLabel(&client);
     caption->setTextFormat(Qt::PlainText);
     caption->setAlignment(Qt::AlignCenter);
-    PlaceControl(*caption, 120, 3240, 6015, 255);
+    caption->setWordWrap(true);
+    PlaceControl(*caption, 120, 3240, 6015, CaptionLine);
     Llabel.SetDesigned(1, caption);
+}
+
+// A caption longer than its line takes the lines it needs from the
+// picture above it, so it shows whole and the text line stays in place.
+int ColForm::CaptionHeight(int width) const
+{
+    const QLabel &caption = *Llabel[1];
+    const int needed = Twips::FromPixelsY(caption.heightForWidth(Twips::ToPixelsX(width)));
+    return std::max(CaptionLine, needed);
 }
 
 QRect ColForm::LayoutPictures(int scaleWidth, int scaleHeight)
 {
-    const QRect picture(120, 120, scaleWidth - 1590, scaleHeight - 1875);
+    const int width = scaleWidth - 1590;
+    const QRect picture(120, 120, width, scaleHeight - 1875 - (CaptionHeight(width) - CaptionLine));
     PlaceControl(*Lpicture[0], picture.x(), picture.y(), picture.width(), picture.height());
     return picture;
 }
@@ -87,7 +101,7 @@ void ColForm::LayoutTextLines(const QRect &pictures)
     // The caption right under the picture, the text line under the caption.
     QLabel &caption = *Llabel[1];
     PlaceControl(caption, ControlLeft(caption), pictures.y() + pictures.height() + 120, pictures.width(),
-                 ControlHeight(caption));
+                 CaptionHeight(pictures.width()));
     QLabel &text = *Llabel[0];
     PlaceControl(text, ControlLeft(text), ControlTop(caption) + ControlHeight(caption) + 120, pictures.width(),
                  ControlHeight(text));
@@ -114,6 +128,8 @@ void ColForm::HeadRead(bool)
     ruleText = parts.rule;
     Action[RuleButton]->setEnabled(!ruleText.isEmpty());
     Llabel[1]->setText(furtherText);
+    if (ControlHeight(*Llabel[1]) != CaptionHeight(ControlWidth(*Llabel[1])))
+        LayoutTextLines(LayoutPictures(ScaleWidth(), ScaleHeight()));
 }
 
 void ColForm::ClearPictures() { Lpicture[0]->Cls(); }

@@ -34,7 +34,10 @@ protected:
     void Action_Own(int Index) override;
 
 private:
+    static constexpr int CaptionLine = 255; // one line of caption, in twips
+
     void ShowRule();
+    int CaptionHeight(int width) const;
 
     QString ruleText;
     float scale = 1;

@@ -5,15 +5,24 @@ namespace {
 // (from the fonts-liberation package) keeps their captions and list entries
 // whole at the same sizes, where a wide face cuts them.
 const QString WindowFace = QStringLiteral("Liberation Sans Narrow");
-} // namespace
 
-QFont FormFont(bool bold)
+QFont SansFont(const QString &face, bool bold)
 {
-    QFont font(WindowFace);
+    QFont font(face);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     font.setBold(bold);
     return font;
+}
+} // namespace
+
+QFont FormFont(bool bold) { return SansFont(WindowFace, bold); }
+
+QFont PrintFont(bool bold)
+{
+    // In the narrow face a row one text line high has its ascenders touch
+    // the row line above.
+    return SansFont(QStringLiteral("DejaVu Sans"), bold);
 }
 
 QFont MenuFont()

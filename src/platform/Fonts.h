@@ -5,5 +5,9 @@
 // The windows' text: a plain sans serif at 8.25 points, bold unless asked.
 QFont FormFont(bool bold = true);
 
+// The printed documents' text, at the windows' size: the wide face the
+// pages are laid out for, whose text lines clear the row lines.
+QFont PrintFont(bool bold = true);
+
 // The font of every window's menu bar.
 QFont MenuFont();

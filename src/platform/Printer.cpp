@@ -239,7 +239,7 @@ bool RenderJob(const PrintJob &job, QPagedPaintDevice &device)
 
 // --- The printer ----------------------------------------------------------
 
-Printer::Printer() : info(DefaultPrinter()), font(FormFont(false))
+Printer::Printer() : info(DefaultPrinter()), font(PrintFont(false))
 {
     font.setPointSizeF(10);
     colorMode = info.Colour ? 2 : 1;

@@ -99,7 +99,7 @@ void PrintEngine::PrintGrid(Grid &Pgrid, short Copies, const QString &ReportTitl
     Stopped = false;
 
     if (p.Has(WindowFont)) {
-        const QFont font = FormFont();
+        const QFont font = PrintFont();
         Guard([&] { printer.SetScaleMode(Printer::UnitMillimetres); });
         Guard([&] { printer.SetFontName(font.family()); });
         Guard([&] { printer.SetFontSize(font.pointSizeF()); });

@@ -12,9 +12,6 @@ void ChoiceList::SetChoices(const QList<QPair<QString, int>> &entries)
     clear();
     for (int row = 0; row < entries.size(); ++row) {
         AddItem(entries[row].first, entries[row].second);
-        // A tip is read as markup whenever it looks like some: an escaped
-        // paragraph that keeps its blanks shows the stored text as it is.
-        const QString tip = QStringLiteral("(%1) %2").arg(row + 1).arg(entries[row].first);
-        item(row)->setToolTip(QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>").arg(tip.toHtmlEscaped()));
+        item(row)->setToolTip(PlainTip(QStringLiteral("(%1) %2").arg(row + 1).arg(entries[row].first)));
     }
 }

@@ -5,6 +5,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+QString PlainTip(const QString &text)
+{
+    return QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>").arg(text.toHtmlEscaped());
+}
+
 ListBox::ListBox(QWidget *parent) : QListWidget(parent)
 {
     QPalette face = palette();
@@ -17,7 +22,7 @@ void ListBox::AddItem(const QString &text, long itemData)
 {
     auto *entry = new QListWidgetItem(text, this);
     // An entry taller than the list still shows whole under the pointer.
-    entry->setToolTip(text);
+    entry->setToolTip(PlainTip(text));
     entry->setData(Qt::UserRole, static_cast<qlonglong>(itemData));
 }
 

@@ -6,6 +6,10 @@
 // each wrapped onto as many lines as it needs and with its text as its
 // tooltip, the button-face colour behind them, and the two user events the
 // windows react to beyond a selection change.
+// A tip is read as markup whenever it looks like some: the tip that shows a
+// stored text as it is, blanks kept.
+QString PlainTip(const QString &text);
+
 class ListBox : public QListWidget
 {
     Q_OBJECT

@@ -23,6 +23,7 @@
 #include "platform/Fonts.h"
 #include "platform/Grid.h"
 #include "platform/MsgBox.h"
+#include "platform/Sound.h"
 #include "platform/Twips.h"
 #include "printing/CopyForm.h"
 #include "quiz/AnswerForm.h"
@@ -37,6 +38,7 @@
 #include "shapes/MaintShapeForm.h"
 #include "shapes/ShapeForm.h"
 #include "sounds/MaintSoundForm.h"
+#include "sounds/SignalWait.h"
 #include "sounds/SoundForm.h"
 
 #include <QFontInfo>
@@ -153,6 +155,10 @@ private slots:
         SetMsgBoxHandler([](const MsgBoxCall &) { return MsgBoxAnswer::No; });
         Form::SetModalHook([](Form &form) { form.Unload(); });
         FormInstance<AboutForm>().SplashShown = true;
+        // The signals are shown, not heard: no sound and no wait between
+        // blasts or before a repeat.
+        SetSoundRecorder([](const SoundCall &) {});
+        SetSignalWaitHook([](double) {});
     }
     void cleanup()
     {
@@ -160,6 +166,8 @@ private slots:
         Forms::DestroyAll();
         Form::SetModalHook({});
         SetMsgBoxHandler({});
+        SetSoundRecorder({});
+        SetSignalWaitHook({});
         Twips::ResetTwipsPerPixel();
     }
 

@@ -256,7 +256,7 @@ private slots:
         const QPoint pos = row.center();
         QHelpEvent help(QEvent::ToolTip, pos, list->viewport()->mapToGlobal(pos));
         QCoreApplication::sendEvent(list->viewport(), &help);
-        QTEST(QToolTip::isVisible() ? QToolTip::text() : QString(), "tip");
+        QTEST(QToolTip::isVisible() ? ShownTip(QToolTip::text()) : QString(), "tip");
         QToolTip::hideText();
     }
 };
