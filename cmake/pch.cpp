@@ -1,1 +1,0 @@
-// The shared precompiled headers are built with this empty source.
