@@ -15,6 +15,10 @@
 
 #include <cstdlib>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace {
 QString &folderOverride()
 {
@@ -88,6 +92,10 @@ void EndProgram(int code)
         endHandler()(code);
         return;
     }
+#if defined(__SANITIZE_ADDRESS__)
+    // _Exit skips the leak check a sanitizer build runs at a normal exit.
+    __lsan_do_leak_check();
+#endif
     std::_Exit(code);
 }
 
