@@ -156,9 +156,11 @@ SignalPlan PlanSignal(const std::vector<SoundRow> &rows, int mode, double scale,
 
         if (playsSound(mode)) {
             if (isSound(row.kind)) {
-                // A sound row straight after this one waits for its last
-                // sound too, so each of its sounds is heard for its Duration.
-                const bool soundFollows = r + 1 < rows.size() && !rows[r + 1].IsPicture() && isSound(rows[r + 1].kind);
+                // A sound or a silence straight after this row waits for its
+                // last sound too: each sound is heard for its Duration, and a
+                // silence is a pause after the sound, not over it.
+                const bool soundFollows = r + 1 < rows.size() && !rows[r + 1].IsPicture()
+                                          && (isSound(rows[r + 1].kind) || rows[r + 1].kind == SoundKind::Silence);
                 for (long i = 1; i <= row.number; ++i) {
                     SignalStep play;
                     play.kind = SignalStep::Kind::Play;

@@ -258,9 +258,13 @@ private slots:
         QTest::addRow("rapid-bell-then-gong")
             << Rows{soundRow(3, 5, 1), soundRow(4, 5, 1)} << 2
             << QStringList{"mm /p/BELLRAP.WAV", "wait 5", "mm /p/GONG.WAV"} << "";
-        QTest::addRow("silence-after-a-sound-starts-at-once")
+        // A silence is a pause after the sound before it, as the bars show it.
+        QTest::addRow("silence-after-a-sound-follows-its-seconds")
             << Rows{soundRow(1, 2, 1), soundRow(6, 3, 1), soundRow(5, 1, 1)} << 0
-            << QStringList{"card /p/HORN1.WAV", "wait 3", "card /p/WHISTLE1.WAV"} << "";
+            << QStringList{"card /p/HORN1.WAV", "wait 2", "wait 3", "card /p/WHISTLE1.WAV"} << "";
+        QTest::addRow("two-prolonged-blasts-two-seconds-apart")
+            << Rows{soundRow(1, 5, 1), soundRow(6, 2, 1), soundRow(1, 5, 1)} << 2
+            << QStringList{"mm /p/HORN5.WAV", "wait 5", "wait 2", "mm /p/HORN5.WAV"} << "";
         QTest::addRow("cycle-after-a-sound-starts-at-once")
             << Rows{soundRow(4, 5, 1), soundRow(7, 30, 1)} << 0 << QStringList{"card /p/GONG.WAV", "cycle 3000"}
             << "";

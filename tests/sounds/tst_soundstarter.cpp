@@ -3,6 +3,7 @@
 // regulations kept beside the data says, blast by blast; loaded whole into a
 // new database, with every link between the views of one vessel both ways.
 
+#include "SoundAnalysis.h"
 #include "StarterFixture.h"
 
 #include "lights/StarterLights.h"
@@ -56,7 +57,7 @@ QString signalOf(const StarterSignal &s)
 {
     QStringList words;
     for (const StarterSound &sound : s.sounds)
-        if (sound.kind != SoundKind::Cycle)
+        if (sound.kind != SoundKind::Cycle && sound.kind != SoundKind::Silence)
             words << heard(sound);
     return words.join(' ');
 }
@@ -78,6 +79,53 @@ QString vesselsOf(const StarterSignal &s)
     return words.join(' ');
 }
 
+// Seconds a sound file of the program's folder is heard: up to its last
+// sample above a hundredth of its loudest.
+double soundingSeconds(const QString &file)
+{
+    Wave wave;
+    if (!ReadWave(qEnvironmentVariable("NORVANTA_APP_DIR") + "/" + file, wave))
+        return -1;
+    int peak = 0;
+    for (qint16 sample : wave.samples)
+        peak = std::max(peak, std::abs(int(sample)));
+    size_t last = 0;
+    for (size_t i = 0; i < wave.samples.size(); ++i)
+        if (std::abs(int(wave.samples[i])) * 100 > peak)
+            last = i;
+    return double(last + 1) / (wave.rate * wave.channels);
+}
+
+// The pauses between successive blasts of a signal as the sound card plays
+// it once, in seconds: from the end of a blast heard to the next one's start.
+std::vector<double> pausesBetweenBlasts(const StarterSignal &s)
+{
+    std::vector<SoundRow> rows;
+    for (const StarterSound &sound : s.sounds) {
+        SoundRow row;
+        row.kind = sound.kind;
+        row.duration = sound.seconds;
+        row.number = sound.repetitions;
+        rows.push_back(row);
+    }
+    std::vector<double> pauses;
+    double at = 0;
+    double blastEnd = -1; // the end of the last sound, when it was a blast
+    for (const SignalStep &step : PlanSignal(rows, SoundModes::SoundCard, 1, 120, QString()).steps) {
+        if (step.kind == SignalStep::Kind::Wait) {
+            at += step.seconds;
+        } else if (step.kind == SignalStep::Kind::Play) {
+            const bool blast = step.file.startsWith("HORN") || step.file.startsWith("WHISTLE");
+            if (blast && blastEnd >= 0)
+                pauses.push_back(at - blastEnd);
+            blastEnd = blast ? at + soundingSeconds(step.file) : -1;
+        } else if (step.kind == SignalStep::Kind::Cycle) {
+            break;
+        }
+    }
+    return pauses;
+}
+
 qlonglong key(long n)
 {
     return static_cast<qlonglong>(n);
@@ -93,6 +141,7 @@ private slots:
     void vesselsAreTheEditorsInsideTheDesignSpace();
     void signalBarsFitThePicture();
     void everySignalAgreesWithTheRegulations();
+    void blastsAreApartAsTheRegulationsSay();
     void alternativesNameOtherSignalsThatSoundDifferent();
     void loadedWholeIntoANewDatabase();
     void everyLinkPointsBothWays();
@@ -156,7 +205,7 @@ void TestSoundStarter::everySignalAgreesWithTheRegulations()
     const auto starterSignals = starter();
     std::set<QString> used;
     for (const QStringList &row : rows) {
-        QCOMPARE(row.size(), 5);
+        QCOMPARE(row.size(), 6);
         const auto s = std::find_if(starterSignals.begin(), starterSignals.end(),
                                     [&](const StarterSignal &q) { return q.text == row[0]; });
         QVERIFY2(s != starterSignals.end(), qPrintable("no signal for: " + row[0]));
@@ -166,6 +215,30 @@ void TestSoundStarter::everySignalAgreesWithTheRegulations()
         QVERIFY2(repeatOf(*s) == row[4], qPrintable(row[0] + ": every " + repeatOf(*s)));
     }
     QCOMPARE(used.size(), starterSignals.size());
+}
+
+// A pause the rules call "about" n seconds may be half a second longer:
+// durations are whole seconds and a prolonged blast sounds about 4.5 of its 5.
+void TestSoundStarter::blastsAreApartAsTheRegulationsSay()
+{
+    for (const char *file : {"HORN1.WAV", "HORN5.WAV"})
+        QVERIFY2(soundingSeconds(file) > 0, qPrintable(QString("cannot read ") + file));
+    const auto starterSignals = starter();
+    for (const QStringList &row : RegulationRows("data/sounds-regulations.txt")) {
+        const auto s = std::find_if(starterSignals.begin(), starterSignals.end(),
+                                    [&](const StarterSignal &q) { return q.text == row[0]; });
+        QVERIFY2(s != starterSignals.end(), qPrintable("no signal for: " + row[0]));
+        const std::vector<double> pauses = pausesBetweenBlasts(*s);
+        if (row[5] == "-") {
+            QVERIFY2(pauses.empty(), qPrintable(row[0]));
+            continue;
+        }
+        QVERIFY2(!pauses.empty(), qPrintable(row[0]));
+        const double about = row[5].toDouble();
+        for (double pause : pauses)
+            QVERIFY2(pause >= about - 0.25 && pause <= about + 0.6,
+                     qPrintable(QString("%1: a pause of %2 s, not about %3").arg(row[0]).arg(pause).arg(about)));
+    }
 }
 
 // A wrong choice that sounds the same would be right as well (the cycle only
