@@ -177,4 +177,29 @@ inline Span Sounding(const std::vector<double> &level, double threshold, size_t 
     span.length = end - span.start;
     return span;
 }
+// The size of the loudest sample.
+inline double Peak(const Wave &wave)
+{
+    double peak = 0;
+    for (qint16 s : wave.samples)
+        peak = std::max(peak, std::fabs(double(s)));
+    return peak;
+}
+
+// Seconds from the start to the last tenth of a second in which the sound
+// is still clearly heard.
+inline double SoundingSeconds(const Wave &wave)
+{
+    const double peak = Peak(wave);
+    const size_t window = static_cast<size_t>(wave.rate / 10);
+    double last = 0;
+    for (size_t start = 0; start + window <= wave.samples.size(); start += window) {
+        double sum = 0;
+        for (size_t i = start; i < start + window; ++i)
+            sum += double(wave.samples[i]) * wave.samples[i];
+        if (std::sqrt(sum / window) > 0.05 * peak)
+            last = double(start + window) / wave.rate;
+    }
+    return last;
+}
 } // namespace SoundMeasure

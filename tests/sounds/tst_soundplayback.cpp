@@ -18,21 +18,6 @@ QString appDir()
     return qEnvironmentVariable("NORVANTA_APP_DIR") + '/';
 }
 
-// Seconds from the start to the last tenth of a second in which the sound
-// is still clearly heard.
-double soundingSeconds(const Wave &wave, double peak)
-{
-    const size_t window = static_cast<size_t>(wave.rate / 10);
-    double last = 0;
-    for (size_t start = 0; start + window <= wave.samples.size(); start += window) {
-        double sum = 0;
-        for (size_t i = start; i < start + window; ++i)
-            sum += double(wave.samples[i]) * wave.samples[i];
-        if (std::sqrt(sum / window) > 0.05 * peak)
-            last = double(start + window) / wave.rate;
-    }
-    return last;
-}
 // A WAVE file of the given format around the sample bytes.
 QByteArray waveBytes(int tag, int channels, int rate, int bits, const QByteArray &data)
 {
@@ -97,12 +82,10 @@ private slots:
         QCOMPARE(wave.format, 1);
         QCOMPARE(wave.channels, 1);
         QCOMPARE(wave.bits, 16);
-        double peak = 0;
-        for (qint16 s : wave.samples)
-            peak = std::max(peak, std::fabs(double(s)));
+        const double peak = SoundMeasure::Peak(wave);
         QVERIFY(peak > 16000);
         QVERIFY(peak < 32767);
-        const double sounding = soundingSeconds(wave, peak);
+        const double sounding = SoundMeasure::SoundingSeconds(wave);
         QVERIFY2(sounding >= shortest && sounding <= longest, qPrintable(QString::number(sounding)));
         // Small enough to lie beside the program.
         QVERIFY(QFile(appDir() + name).size() < 200 * 1024);

@@ -79,21 +79,14 @@ QString vesselsOf(const StarterSignal &s)
     return words.join(' ');
 }
 
-// Seconds a sound file of the program's folder is heard: up to its last
-// sample above a hundredth of its loudest.
+// Seconds a sound file of the program's folder is heard; -1 when it cannot
+// be read.
 double soundingSeconds(const QString &file)
 {
     Wave wave;
     if (!ReadWave(qEnvironmentVariable("NORVANTA_APP_DIR") + "/" + file, wave))
         return -1;
-    int peak = 0;
-    for (qint16 sample : wave.samples)
-        peak = std::max(peak, std::abs(int(sample)));
-    size_t last = 0;
-    for (size_t i = 0; i < wave.samples.size(); ++i)
-        if (std::abs(int(wave.samples[i])) * 100 > peak)
-            last = i;
-    return double(last + 1) / (wave.rate * wave.channels);
+    return SoundMeasure::SoundingSeconds(wave);
 }
 
 // The pauses between successive blasts of a signal as the sound card plays
