@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSize>
 #include <QTimer>
 
 #include <algorithm>
@@ -288,7 +289,8 @@ void SoundForm::ShowData(ShowCause cause)
 
     PictureBox &picture = *Lpicture[0];
     picture.SetBackColor(Colours::LightGrey);
-    const double scale = PictureScale(ControlWidth(picture), ControlHeight(picture));
+    const QSize drawnAt(ControlWidth(picture), ControlHeight(picture));
+    const double scale = PictureScale(drawnAt.width(), drawnAt.height());
     const double unit = picture.ScaleWidth() / 50.0;
 
     Llabel[0]->setText(QString());
@@ -333,7 +335,12 @@ void SoundForm::ShowData(ShowCause cause)
         series.MarkShown();
         WhatLink(QList<QAction *>(Lmenu.begin(), Lmenu.end()), design.topicCode, series.RecordNo());
     }
+    // A resize while the signal played was ignored; it is shown again as a
+    // resize shows it, so the drawing fits the picture it is in.
+    const bool resized = QSize(ControlWidth(picture), ControlHeight(picture)) != drawnAt;
     Busy = false;
     if (moved)
         ShowData(ShowCause::Navigation);
+    else if (resized)
+        ShowData(ShowCause::Refresh);
 }

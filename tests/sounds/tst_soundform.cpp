@@ -332,6 +332,24 @@ private slots:
         QVERIFY(form.FileMenu->isEnabled());
     }
 
+    // A window resized while its signal plays shows the signal again once it
+    // has sounded, at the picture's new size: the drawing is never left at a
+    // size the picture no longer has.
+    void resizedWhilePlayingIsShownAgain()
+    {
+        SoundMode = 3;
+        fixture->AddSignal("h", Answer, "e", {Vessel(3000, 1500, 150, 1), Sound(1, 2, 2)});
+        SoundForm &form = Open();
+        const QSize opening = form.size();
+        duringWait = [&] { form.resize(opening * 3 / 2); };
+        form.Action[7]->click();
+        QVERIFY(!form.Busy);
+        QCOMPARE(timeline.count("card Play HORN1.WAV"), 4);
+        const QImage afterResize = form.Lpicture[0]->Image().copy();
+        form.Action[7]->click();
+        QCOMPARE(form.Lpicture[0]->Image(), afterResize);
+    }
+
     // A cycle of 120 seconds ticks every 12 s; the tenth tick presents the
     // signal again, which restarts the count and the timer.
     void cycleReplays()
