@@ -6,10 +6,9 @@
 #include "platform/Controls.h"
 #include "platform/Fonts.h"
 #include "platform/InputBox.h"
-#include "platform/Rounding.h"
 #include "platform/Twips.h"
+#include "printing/CopyForm.h"
 #include "quiz/MenuClient.h"
-#include "quiz/QuizForm.h"
 
 #include <QAction>
 #include <QMenu>
@@ -17,27 +16,19 @@
 
 namespace {
 constexpr int OuterWidth = 9750;
-constexpr int ClientWidth = OuterWidth - QuizForm::FrameWidth;
+constexpr int ClientWidth = OuterWidth - Form::FrameWidth;
 // Between the last grid's bottom edge and the window's outer bottom edge.
 constexpr int BelowGrids = 240 + 600;
 constexpr int Gap = 120;
-
-DocumentForm::PrintDialog &printDialog()
-{
-    static DocumentForm::PrintDialog dialog;
-    return dialog;
-}
 } // namespace
 
 DocumentForm::DocumentForm() : Form(QStringLiteral("Documents"), 0, true) {}
-
-void DocumentForm::SetPrintDialog(PrintDialog dialog) { printDialog() = std::move(dialog); }
 
 void DocumentForm::CreateControls()
 {
     Dgrid.Clear();
     const MenuClient parts = CreateMenuClient(*this, {QStringLiteral("&File"), QStringLiteral("&Document")},
-                                              ClientWidth, 8115 - QuizForm::FrameHeight);
+                                              ClientWidth, 8115 - Form::FrameHeight);
     menuBar = parts.menuBar;
     client = parts.client;
 
@@ -77,12 +68,12 @@ int DocumentForm::ScaleWidth() const { return client ? ControlWidth(*client) : 0
 
 int DocumentForm::OuterHeight() const
 {
-    return client ? ControlHeight(*client) + QuizForm::FrameHeight : 0;
+    return client ? ControlHeight(*client) + Form::FrameHeight : 0;
 }
 
 void DocumentForm::SetOuterHeight(int height)
 {
-    const int clientHeight = Twips::ToPixelsY(height - QuizForm::FrameHeight);
+    const int clientHeight = Twips::ToPixelsY(height - Form::FrameHeight);
     const int bar = menuBar->height();
     client->resize(client->width(), clientHeight);
     setFixedSize(width(), bar + clientHeight);
@@ -130,10 +121,10 @@ void DocumentForm::BuildScreen(long Sflag)
 {
     while (Dgrid.UBound() > 0)
         Dgrid.Unload(Dgrid.UBound());
-    DocumentType = Sflag;
+    Doc.LayOut(Sflag);
 
-    const std::vector<GridLayout> &layout = DocumentLayout(Sflag);
-    for (int i = 1; i < static_cast<int>(layout.size()); ++i) {
+    const int grids = static_cast<int>(DocumentLayout(Sflag).size());
+    for (int i = 1; i < grids; ++i) {
         IgnoreErrors([&] {
             Grid *grid = Dgrid.Load(i);
             const Grid *above = Dgrid[i - 1];
@@ -144,7 +135,7 @@ void DocumentForm::BuildScreen(long Sflag)
             ConnectGrid(i);
         });
     }
-    for (int i = 0; i < static_cast<int>(layout.size()); ++i)
+    for (int i = 0; i < grids; ++i)
         LayOutGrid(i, Sflag);
 
     IgnoreErrors([this] {
@@ -159,8 +150,6 @@ void DocumentForm::LayOutGrid(int index, long Sflag)
     Grid *grid = Dgrid[index];
     if (!grid)
         return;
-    const GridLayout &design = DocumentLayout(Sflag).at(static_cast<size_t>(index));
-
     // The navigation sheet sets grids 2 and 4 in the left half and grid 3
     // beside them; each is narrowed before its columns are set.
     if (Sflag == DocumentTypes::NavigationSheet && index >= 2) {
@@ -180,31 +169,8 @@ void DocumentForm::LayOutGrid(int index, long Sflag)
         });
     }
 
-    // Grid 0 lives on from the last document: only row 0 stays, and every
-    // cell of it gets a new heading.
-    if (index == 0) {
-        IgnoreErrors([&] { grid->SetFixedRows(0); });
-        IgnoreErrors([&] { grid->SetRows(1); });
-    }
-
-    IgnoreErrors([&] { grid->SetCols(design.cols); });
-    IgnoreErrors([&] { grid->SetRows(design.rows); });
-    IgnoreErrors([&] { grid->SetFixedRows(design.fixedRows); });
-
-    const float width = static_cast<float>(ControlWidth(*grid));
-    const bool ninths = Sflag == DocumentTypes::PassageLog && index == 1;
-    const float unit = ninths ? width / 9 : width / static_cast<float>(design.cols);
-    for (int c = 0; c < design.cols; ++c) {
-        IgnoreErrors([&] {
-            const float columnWidth = (ninths && c > 0) ? 8 * unit : unit;
-            grid->SetColWidth(c, static_cast<int>(RoundHalfEven(columnWidth)));
-            grid->SetColAlignment(c, design.alignment);
-            grid->SetFixedAlignment(c, design.alignment);
-        });
-    }
-
-    for (const HeadingCell &cell : design.headings)
-        IgnoreErrors([&] { grid->SetTextMatrix(cell.row, cell.col, cell.text); });
+    grid->SetModel(&Doc.Model(index));
+    IgnoreErrors([&] { Doc.FitColumns(index, ControlWidth(*grid)); });
 }
 
 void DocumentForm::EditGrid(long Gindex)
@@ -224,7 +190,7 @@ void DocumentForm::EditGrid(long Gindex)
 void DocumentForm::PrintMe()
 {
     long mode = 0;
-    switch (DocumentType) {
+    switch (Doc.Type()) {
     case DocumentTypes::PassagePlanning:
         mode = 2;
         break;
@@ -237,6 +203,5 @@ void DocumentForm::PrintMe()
     default:
         return;
     }
-    if (printDialog())
-        printDialog()(mode);
+    FormInstance<CopyForm>().ShowCopy(mode, Doc.Models());
 }

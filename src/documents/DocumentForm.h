@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documents/Document.h"
 #include "platform/ControlArray.h"
 #include "platform/Form.h"
 #include "platform/Grid.h"
@@ -7,7 +8,6 @@
 #include <QPointer>
 
 #include <array>
-#include <functional>
 
 class QAction;
 class QMenu;
@@ -24,12 +24,11 @@ class DocumentForm : public Form
 public:
     DocumentForm();
 
-    // Kept for the whole run: the document last laid out (1 passage
-    // planning, 2 passage log, 4 navigation sheet).
-    long DocumentType = 0;
+    // Kept for the whole run: the document last laid out, its cells.
+    Document Doc;
 
     // Controls, rebuilt at every opening. Grid 0 is designed; a document
-    // loads its further grids.
+    // loads its further grids. Each shows the model of its index.
     ControlArray<Grid> Dgrid;
     QMenu *FileMenu = nullptr;
     std::array<QAction *, 2> Fmenu{}; // "&Print", "&Quit"
@@ -47,12 +46,6 @@ public:
     void Dmenu_Click(int Index);
     void Fmenu_Click(int Index);
     void Dgrid_Click(int Index);
-
-    // The print dialog belongs to a folder above this one; the program hands
-    // it in at start-up. It is called with 2 passage planning, 3 passage log
-    // or 4 navigation sheet.
-    using PrintDialog = std::function<void(long ModeFlag)>;
-    static void SetPrintDialog(PrintDialog dialog);
 
     // The window's inner width and outer height, twips.
     int ScaleWidth() const;

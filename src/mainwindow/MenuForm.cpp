@@ -20,7 +20,6 @@
 #include "platform/HelpViewer.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
-#include "printing/CopyForm.h"
 #include "quiz/TopicRegistry.h"
 #include "reference/BeaufortForm.h"
 #include "reference/YachtForm.h"
@@ -144,7 +143,6 @@ MenuForm::MenuForm()
     setWindowTitle(QStringLiteral("Main Menu"));
     setFont(FormFont());
     RegisterQuizWindows();
-    RegisterPrintDialog();
     Mtimer.setInterval(100);
     Ltimer.setInterval(100);
     CreateControls();

@@ -33,6 +33,12 @@ public:
 
     int HelpContext() const { return helpContext; }
 
+    // A menu-bar window's frame as designed, around its client area below the
+    // menu bar: outer size = client size + this, whatever frame the system
+    // draws. Layouts written in outer sizes subtract it.
+    static constexpr int FrameWidth = 120;
+    static constexpr int FrameHeight = 690;
+
     // Geometry in twips, as the program's layouts are written.
     int LeftTwips() const;
     int TopTwips() const;

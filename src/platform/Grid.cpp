@@ -14,7 +14,6 @@
 #include <stdexcept>
 
 namespace {
-constexpr int DefaultColWidth = 960;
 // Room between a cell's edge and its text, in pixels.
 constexpr int TextMargin = 2;
 
@@ -51,158 +50,49 @@ Qt::Alignment TextAlignment(int code)
 }
 } // namespace
 
-Grid::Grid(QWidget *parent)
-    : QAbstractScrollArea(parent), cells(static_cast<size_t>(rows) * cols), rowHeights(static_cast<size_t>(rows), -1),
-      columns(static_cast<size_t>(cols))
+Grid::Grid(QWidget *parent) : QAbstractScrollArea(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);
     verticalScrollBar()->setSingleStep(1);
     horizontalScrollBar()->setSingleStep(1);
-    UpdateScrollBars();
+    SetModel(nullptr);
 }
 
-// --- Shape ----------------------------------------------------------------
+// --- The model ------------------------------------------------------------
 
-void Grid::Reshape(int newRows, int newCols)
+void Grid::SetModel(GridModel *shown)
 {
-    std::vector<Cell> reshaped(static_cast<size_t>(newRows) * static_cast<size_t>(newCols));
-    for (int r = 0; r < std::min(rows, newRows); ++r)
-        for (int c = 0; c < std::min(cols, newCols); ++c)
-            reshaped[static_cast<size_t>(r) * newCols + c] = std::move(cells[static_cast<size_t>(r) * cols + c]);
-    cells = std::move(reshaped);
-    rows = newRows;
-    cols = newCols;
-    rowHeights.resize(static_cast<size_t>(rows), -1);
-    columns.resize(static_cast<size_t>(cols));
-    currentRow = std::min(currentRow, rows - 1);
-    currentCol = std::min(currentCol, cols - 1);
+    disconnect(modelShape);
+    disconnect(modelData);
+    disconnect(modelGone);
+    disconnect(modelEditable);
+    model = shown ? shown : &own;
+    model->SetFont(font());
+    setEnabled(model->Editable());
+    modelEditable = connect(model, &GridModel::EditableChanged, this, [this](bool on) { setEnabled(on); });
+    modelShape = connect(model, &GridModel::ShapeChanged, this, [this] { ShapeChanged(); });
+    modelData = connect(model, &QAbstractItemModel::dataChanged, this, [this] { Changed(); });
+    if (model != &own)
+        modelGone = connect(model, &QObject::destroyed, this, [this] { SetModel(nullptr); });
+    ShapeChanged();
+}
+
+void Grid::ShapeChanged()
+{
+    currentRow = std::min(currentRow, model->Rows() - 1);
+    currentCol = std::min(currentCol, model->Cols() - 1);
     UpdateScrollBars();
     Changed();
-}
-
-void Grid::SetRows(int count)
-{
-    if (count < 1 || count < fixedRows)
-        throw std::out_of_range("Invalid number of rows");
-    Reshape(count, cols);
-}
-
-void Grid::SetCols(int count)
-{
-    if (count < 1 || count < fixedCols)
-        throw std::out_of_range("Invalid number of columns");
-    Reshape(rows, count);
 }
 
 void Grid::SetFixedRows(int count)
 {
-    if (count < 0 || count > rows)
-        throw std::out_of_range("Invalid number of fixed rows");
-    fixedRows = count;
+    model->SetFixedRows(count);
     // Shown again from the first row below the headings, so that no row
     // stays scrolled out of sight after the headings change.
-    topRow = fixedRows;
+    topRow = count;
     UpdateScrollBars();
-    Changed();
-}
-
-void Grid::SetFixedCols(int count)
-{
-    if (count < 0 || count > cols)
-        throw std::out_of_range("Invalid number of fixed columns");
-    fixedCols = count;
-    UpdateScrollBars();
-    Changed();
-}
-
-void Grid::CheckRow(int row) const
-{
-    if (row < 0 || row >= rows)
-        throw std::out_of_range("Invalid row value");
-}
-
-void Grid::CheckCol(int col) const
-{
-    if (col < 0 || col >= cols)
-        throw std::out_of_range("Invalid column value");
-}
-
-Grid::Cell &Grid::At(int row, int col)
-{
-    CheckRow(row);
-    CheckCol(col);
-    return cells[static_cast<size_t>(row) * cols + col];
-}
-
-const Grid::Cell &Grid::At(int row, int col) const
-{
-    CheckRow(row);
-    CheckCol(col);
-    return cells[static_cast<size_t>(row) * cols + col];
-}
-
-// --- Sizes and alignment --------------------------------------------------
-
-int Grid::ColWidth(int col) const
-{
-    CheckCol(col);
-    const int width = columns[static_cast<size_t>(col)].width;
-    return width < 0 ? DefaultColWidth : width;
-}
-
-void Grid::SetColWidth(int col, int twips)
-{
-    CheckCol(col);
-    if (twips < 0)
-        throw std::out_of_range("Invalid column width");
-    columns[static_cast<size_t>(col)].width = twips;
-    UpdateScrollBars();
-    Changed();
-}
-
-int Grid::RowHeight(int row) const
-{
-    CheckRow(row);
-    const int height = rowHeights[static_cast<size_t>(row)];
-    // One line of the font with a little room, as a grid's rows start.
-    return height < 0 ? Twips::FromPixelsY(fontMetrics().height() + 3) : height;
-}
-
-void Grid::SetRowHeight(int row, int twips)
-{
-    CheckRow(row);
-    if (twips < 0)
-        throw std::out_of_range("Invalid row height");
-    rowHeights[static_cast<size_t>(row)] = twips;
-    UpdateScrollBars();
-    Changed();
-}
-
-int Grid::ColAlignment(int col) const
-{
-    CheckCol(col);
-    return columns[static_cast<size_t>(col)].alignment;
-}
-
-void Grid::SetColAlignment(int col, int code)
-{
-    CheckCol(col);
-    columns[static_cast<size_t>(col)].alignment = code;
-    Changed();
-}
-
-int Grid::FixedAlignment(int col) const
-{
-    CheckCol(col);
-    return columns[static_cast<size_t>(col)].fixedAlignment;
-}
-
-void Grid::SetFixedAlignment(int col, int code)
-{
-    CheckCol(col);
-    columns[static_cast<size_t>(col)].fixedAlignment = code;
-    Changed();
 }
 
 int Grid::RowPixels(int row) const
@@ -216,6 +106,8 @@ int Grid::ColPixels(int col) const
 
 int Grid::ShareableWidth() const
 {
+    const int rows = Rows();
+    const int cols = Cols();
     int fullHeight = 0;
     for (int r = 0; r < rows; ++r)
         fullHeight += RowPixels(r);
@@ -226,27 +118,18 @@ int Grid::ShareableWidth() const
 
 // --- Cells ----------------------------------------------------------------
 
-QString Grid::TextMatrix(int row, int col) const
-{
-    return At(row, col).text;
-}
-
-void Grid::SetTextMatrix(int row, int col, const QString &text)
-{
-    At(row, col).text = text;
-    Changed();
-}
-
 void Grid::SetRow(int row)
 {
-    CheckRow(row);
+    if (row < 0 || row >= Rows())
+        throw std::out_of_range("Invalid row value");
     currentRow = row;
     Changed();
 }
 
 void Grid::SetCol(int col)
 {
-    CheckCol(col);
+    if (col < 0 || col >= Cols())
+        throw std::out_of_range("Invalid column value");
     currentCol = col;
     Changed();
 }
@@ -260,38 +143,17 @@ void Grid::SetText(const QString &text)
     SetTextMatrix(currentRow, currentCol, text);
 }
 
-long Grid::CellBackColor() const
-{
-    return At(currentRow, currentCol).backColor;
-}
+long Grid::CellBackColor() const { return model->CellBackColor(currentRow, currentCol); }
 
-void Grid::SetCellBackColor(long colour)
-{
-    At(currentRow, currentCol).backColor = colour;
-    Changed();
-}
+void Grid::SetCellBackColor(long colour) { model->SetCellBackColor(currentRow, currentCol, colour); }
 
-bool Grid::CellFontBold() const
-{
-    return At(currentRow, currentCol).bold.value_or(font().bold());
-}
+bool Grid::CellFontBold() const { return model->CellFontBold(currentRow, currentCol); }
 
-void Grid::SetCellFontBold(bool on)
-{
-    At(currentRow, currentCol).bold = on;
-    Changed();
-}
+void Grid::SetCellFontBold(bool on) { model->SetCellFontBold(currentRow, currentCol, on); }
 
-bool Grid::CellFontItalic() const
-{
-    return At(currentRow, currentCol).italic.value_or(font().italic());
-}
+bool Grid::CellFontItalic() const { return model->CellFontItalic(currentRow, currentCol); }
 
-void Grid::SetCellFontItalic(bool on)
-{
-    At(currentRow, currentCol).italic = on;
-    Changed();
-}
+void Grid::SetCellFontItalic(bool on) { model->SetCellFontItalic(currentRow, currentCol, on); }
 
 void Grid::SetBackColor(long colour)
 {
@@ -327,7 +189,7 @@ void Grid::Changed()
 
 void Grid::SetLeftCol(int col)
 {
-    if (col < fixedCols || col >= cols)
+    if (col < FixedCols() || col >= Cols())
         throw std::out_of_range("Invalid column value");
     leftCol = col;
     UpdateScrollBars();
@@ -336,6 +198,10 @@ void Grid::SetLeftCol(int col)
 
 void Grid::UpdateScrollBars()
 {
+    const int rows = Rows();
+    const int cols = Cols();
+    const int fixedRows = FixedRows();
+    const int fixedCols = FixedCols();
     if (updatingBars)
         return;
     updatingBars = true;
@@ -402,8 +268,8 @@ void Grid::scrollContentsBy(int, int)
 {
     if (updatingBars)
         return;
-    topRow = fixedRows + verticalScrollBar()->value();
-    leftCol = fixedCols + horizontalScrollBar()->value();
+    topRow = FixedRows() + verticalScrollBar()->value();
+    leftCol = FixedCols() + horizontalScrollBar()->value();
     Changed();
 }
 
@@ -416,6 +282,8 @@ void Grid::resizeEvent(QResizeEvent *event)
 void Grid::changeEvent(QEvent *event)
 {
     QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        model->SetFont(font());
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         UpdateScrollBars();
 }
@@ -439,6 +307,10 @@ std::vector<int> Grid::Shown(int count, int fixed, int first, int room, int (Gri
 
 bool Grid::CellAt(const QPoint &point, int &row, int &col) const
 {
+    const int rows = Rows();
+    const int cols = Cols();
+    const int fixedRows = FixedRows();
+    const int fixedCols = FixedCols();
     const QSize room = viewport()->size();
     if (point.x() < 0 || point.y() < 0 || point.x() >= room.width() || point.y() >= room.height())
         return false;
@@ -465,6 +337,10 @@ bool Grid::CellAt(const QPoint &point, int &row, int &col) const
 
 void Grid::paintEvent(QPaintEvent *)
 {
+    const int rows = Rows();
+    const int cols = Cols();
+    const int fixedRows = FixedRows();
+    const int fixedCols = FixedCols();
     QPainter painter(viewport());
     const QRect area = viewport()->rect();
     painter.fillRect(area, palette().color(QPalette::Mid));
@@ -483,28 +359,28 @@ void Grid::paintEvent(QPaintEvent *)
         for (int c : shownCols) {
             const int width = ColPixels(c);
             const QRect cellRect(x, y, width, height);
-            const Cell &cell = cells[static_cast<size_t>(r) * cols + c];
+            const QString text = model->TextMatrix(r, c);
+            const long cellColour = model->CellBackColor(r, c);
             const bool fixed = r < fixedRows || c < fixedCols;
             QColor background = fixed ? heading : BgrToQColor(backColor);
-            if (!fixed && cell.backColor != 0)
-                background = BgrToQColor(cell.backColor);
+            if (!fixed && cellColour != 0)
+                background = BgrToQColor(cellColour);
             painter.fillRect(cellRect, background);
             painter.setPen(fixed ? headingLine : line);
             painter.drawLine(cellRect.topRight(), cellRect.bottomRight());
             painter.drawLine(cellRect.bottomLeft(), cellRect.bottomRight());
-            if (!cell.text.isEmpty()) {
+            if (!text.isEmpty()) {
                 QFont cellFont = font();
-                cellFont.setBold(cell.bold.value_or(cellFont.bold()));
-                cellFont.setItalic(cell.italic.value_or(cellFont.italic()));
+                cellFont.setBold(model->CellFontBold(r, c));
+                cellFont.setItalic(model->CellFontItalic(r, c));
                 painter.setFont(cellFont);
                 painter.setPen(ink);
                 const QRect textRect = cellRect.adjusted(TextMargin, 0, -TextMargin - 1, -1);
-                const int code =
-                    fixed ? columns[static_cast<size_t>(c)].fixedAlignment : columns[static_cast<size_t>(c)].alignment;
+                const int code = fixed ? model->FixedAlignment(c) : model->ColAlignment(c);
                 painter.save();
                 painter.setClipRect(textRect);
                 painter.drawText(textRect, static_cast<int>(TextAlignment(code)) | (wordWrap ? Qt::TextWordWrap : 0),
-                                 cell.text);
+                                 text);
                 painter.restore();
             }
             if (hasFocus() && r == currentRow && c == currentCol) {
@@ -550,21 +426,16 @@ void Grid::mouseReleaseEvent(QMouseEvent *event)
 
 void CopyControlProperties(const Grid &from, Grid &to)
 {
+    to.SetModel(nullptr);
     CopyControlProperties(static_cast<const QWidget &>(from), static_cast<QWidget &>(to));
-    to.rows = from.rows;
-    to.cols = from.cols;
-    to.fixedRows = from.fixedRows;
-    to.fixedCols = from.fixedCols;
-    to.cells.assign(from.cells.size(), Grid::Cell{});
-    to.rowHeights = from.rowHeights;
-    to.columns = from.columns;
+    to.own.CopyShape(*from.model);
     to.backColor = from.backColor;
     to.wordWrap = from.wordWrap;
     to.redraw = from.redraw;
-    to.currentRow = std::min(from.fixedRows, from.rows - 1);
-    to.currentCol = std::min(from.fixedCols, from.cols - 1);
-    to.topRow = to.fixedRows;
-    to.leftCol = to.fixedCols;
+    to.currentRow = std::min(from.FixedRows(), from.Rows() - 1);
+    to.currentCol = std::min(from.FixedCols(), from.Cols() - 1);
+    to.topRow = to.FixedRows();
+    to.leftCol = to.FixedCols();
     to.UpdateScrollBars();
     to.Changed();
 }

@@ -1,47 +1,52 @@
 #pragma once
 
+#include "platform/GridModel.h"
+
 #include <QAbstractScrollArea>
 #include <QString>
 
-#include <optional>
 #include <vector>
 
-// A grid of text cells. Heading rows at the top and heading columns at the
-// left are fixed and drawn in the heading style; the other cells scroll by
-// whole rows and columns. Measures are twips, rows and columns count from 0,
-// colours are blue-green-red values. An index or count out of range throws
-// std::out_of_range, which the callers' error handling catches.
+// A grid of text cells, showing a GridModel: its own unless given another.
+// Heading rows at the top and heading columns at the left are fixed and drawn
+// in the heading style; the other cells scroll by whole rows and columns.
+// The shape and cell calls below go to the model shown.
 class Grid : public QAbstractScrollArea
 {
     Q_OBJECT
 
 public:
-    // Alignment codes of a column's cells, each vertically centred. Any other
-    // code shows the text from the left.
-    static constexpr int AlignLeft = 1;
-    static constexpr int AlignCentre = 4;
-    static constexpr int AlignRight = 7;
+    static constexpr int AlignLeft = GridModel::AlignLeft;
+    static constexpr int AlignCentre = GridModel::AlignCentre;
+    static constexpr int AlignRight = GridModel::AlignRight;
 
-    // 2 rows by 2 columns, one heading row, no heading column.
+    // Shows its own model: 2 rows by 2 columns, one heading row, no heading
+    // column.
     explicit Grid(QWidget *parent = nullptr);
+
+    // Shows another model, which must outlive the grid or be replaced first;
+    // the grid's font becomes the model's. Null shows the grid's own again.
+    void SetModel(GridModel *model);
+    GridModel &Model() { return *model; }
+    const GridModel &Model() const { return *model; }
 
     // Changing a count keeps the texts of the cells that remain and drops the
     // others. There is always at least one row and one column; the heading
     // rows (columns) are never more than the rows (columns).
-    int Rows() const { return rows; }
-    void SetRows(int count);
-    int Cols() const { return cols; }
-    void SetCols(int count);
-    int FixedRows() const { return fixedRows; }
+    int Rows() const { return model->Rows(); }
+    void SetRows(int count) { model->SetRows(count); }
+    int Cols() const { return model->Cols(); }
+    void SetCols(int count) { model->SetCols(count); }
+    int FixedRows() const { return model->FixedRows(); }
     void SetFixedRows(int count);
-    int FixedCols() const { return fixedCols; }
-    void SetFixedCols(int count);
+    int FixedCols() const { return model->FixedCols(); }
+    void SetFixedCols(int count) { model->SetFixedCols(count); }
 
     // A row not given a height is as high as one line of the grid's font.
-    int ColWidth(int col) const;
-    void SetColWidth(int col, int twips);
-    int RowHeight(int row) const;
-    void SetRowHeight(int row, int twips);
+    int ColWidth(int col) const { return model->ColWidth(col); }
+    void SetColWidth(int col, int twips) { model->SetColWidth(col, twips); }
+    int RowHeight(int row) const { return model->RowHeight(row); }
+    void SetRowHeight(int row, int twips) { model->SetRowHeight(row, twips); }
 
     // The width in twips that the columns can share without scrolling
     // sideways: the inner width less the upright scroll bar its rows need,
@@ -49,13 +54,13 @@ public:
     int ShareableWidth() const;
 
     // Alignment of a column's ordinary cells and of its heading cells.
-    int ColAlignment(int col) const;
-    void SetColAlignment(int col, int code);
-    int FixedAlignment(int col) const;
-    void SetFixedAlignment(int col, int code);
+    int ColAlignment(int col) const { return model->ColAlignment(col); }
+    void SetColAlignment(int col, int code) { model->SetColAlignment(col, code); }
+    int FixedAlignment(int col) const { return model->FixedAlignment(col); }
+    void SetFixedAlignment(int col, int code) { model->SetFixedAlignment(col, code); }
 
-    QString TextMatrix(int row, int col) const;
-    void SetTextMatrix(int row, int col, const QString &text);
+    QString TextMatrix(int row, int col) const { return model->TextMatrix(row, col); }
+    void SetTextMatrix(int row, int col, const QString &text) { model->SetTextMatrix(row, col, text); }
 
     // The current cell: made current by a click or by the program.
     int Row() const { return currentRow; }
@@ -107,25 +112,11 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
-    struct Cell {
-        QString text;
-        long backColor = 0;
-        std::optional<bool> bold;
-        std::optional<bool> italic;
-    };
-    struct Column {
-        int width = -1; // twips; -1 the default width
-        int alignment = AlignLeft;
-        int fixedAlignment = AlignLeft;
-    };
-
     friend void CopyControlProperties(const Grid &from, Grid &to);
 
-    void Reshape(int newRows, int newCols);
-    Cell &At(int row, int col);
-    const Cell &At(int row, int col) const;
-    void CheckRow(int row) const;
-    void CheckCol(int col) const;
+    // The model's shape changed: the current cell and the scroll positions
+    // are kept inside it.
+    void ShapeChanged();
     int RowPixels(int row) const;
     int ColPixels(int col) const;
     // Scroll bars as the sizes need them; the scroll positions kept in range.
@@ -137,13 +128,12 @@ private:
     bool CellAt(const QPoint &point, int &row, int &col) const;
     void Changed();
 
-    int rows = 2;
-    int cols = 2;
-    int fixedRows = 1;
-    int fixedCols = 0;
-    std::vector<Cell> cells;
-    std::vector<int> rowHeights; // twips; -1 the font's line
-    std::vector<Column> columns;
+    GridModel own;
+    GridModel *model = &own;
+    QMetaObject::Connection modelShape;
+    QMetaObject::Connection modelData;
+    QMetaObject::Connection modelGone;
+    QMetaObject::Connection modelEditable;
     int currentRow = 1;
     int currentCol = 0;
     int topRow = 1;
@@ -156,6 +146,6 @@ private:
 };
 
 // A grid loaded as a further element of an indexed set takes element 0's
-// shape (counts, widths, heights, alignments), font and colours, with every
-// cell empty.
+// shape (counts, widths, heights, alignments), font and colours into its own
+// model, with every cell empty.
 void CopyControlProperties(const Grid &from, Grid &to);

@@ -2,8 +2,8 @@
 
 #include "core/ReportError.h"
 #include "core/WindowServices.h"
-#include "documents/DocumentForm.h"
 #include "platform/Controls.h"
+#include "platform/GridModel.h"
 #include "platform/MsgBox.h"
 #include "platform/Printer.h"
 #include "platform/Rounding.h"
@@ -26,7 +26,7 @@ namespace {
 constexpr int ClientWidth = 5895;
 constexpr int OuterHeight = 2475;
 // The title bar and borders of a dialog without a menu bar.
-constexpr int FrameHeight = 420;
+constexpr int DialogFrameHeight = 420;
 // Page header, the main window's font in millimetres, a start at the current
 // y, column gaps, bold headings, lines between the columns and under the rows.
 constexpr long DocumentFlags = PrintEngine::PageHeader | PrintEngine::WindowFont | PrintEngine::StartAtCurrentY
@@ -76,17 +76,19 @@ void CopyForm::CreateControls()
     SetDefaultButton(Action[0]);
     SetCancelButton(Action[1]);
 
-    setFixedSize(Twips::ToPixelsX(ClientWidth), Twips::ToPixelsY(OuterHeight - FrameHeight));
+    setFixedSize(Twips::ToPixelsX(ClientWidth), Twips::ToPixelsY(OuterHeight - DialogFrameHeight));
 }
 
-void CopyForm::ShowCopy(long ModeFlag)
+void CopyForm::ShowCopy(long ModeFlag, std::vector<GridModel *> grids)
 {
     Load();
     PrintMode = ModeFlag;
-    IgnoreErrors([this] { setFixedSize(width(), Twips::ToPixelsY(OuterHeight - FrameHeight)); });
+    documentGrids = std::move(grids);
+    IgnoreErrors([this] { setFixedSize(width(), Twips::ToPixelsY(OuterHeight - DialogFrameHeight)); });
     setWindowModality(Qt::ApplicationModal);
     exec();
     setWindowModality(Qt::NonModal);
+    documentGrids.clear();
 }
 
 void CopyForm::Form_Load()
@@ -176,9 +178,9 @@ float CopyForm::CheckTruncate()
     float W = 0;
     if (PrintMode >= 2 && PrintMode <= 4) {
         IgnoreErrors([&] {
-            const Grid *grid = FormInstance<DocumentForm>().Dgrid[0];
-            if (!grid)
+            if (documentGrids.empty())
                 return;
+            const GridModel *grid = documentGrids.front();
             for (int c = 0; c < grid->Cols(); ++c)
                 if (grid->ColWidth(c) > 1)
                     W += static_cast<float>(grid->ColWidth(c)) + 128.4f;
@@ -263,15 +265,10 @@ void CopyForm::PrintThis()
     if (PrintMode >= 2 && PrintMode <= 4) {
         const QString title = ReportTitle(PrintMode);
         IgnoreErrors([this] { Action[0]->setEnabled(false); });
-        const DocumentForm &document = FormInstance<DocumentForm>();
         bool cancelled = false;
-        const int last = document.Dgrid.UBound();
-        for (int i = 0; i <= last && !cancelled; ++i) {
-            Grid *grid = document.Dgrid[i];
-            if (!grid)
-                continue;
+        for (size_t i = 0; i < documentGrids.size() && !cancelled; ++i) {
             // PrintGrid returns once the grid is printed or stopped.
-            Engine.PrintGrid(*grid, static_cast<short>(copies), title, DocumentFlags);
+            Engine.PrintGrid(*documentGrids[i], static_cast<short>(copies), title, DocumentFlags);
             cancelled = Engine.Stopped;
         }
         if (!cancelled && Coption[1]->isChecked()) {
@@ -295,9 +292,4 @@ void CopyForm::PrintThis()
     if (!printer.WrittenFile().isEmpty())
         MsgBox(QStringLiteral("The Document Was Written To ") + QDir::toNativeSeparators(printer.WrittenFile()),
                MsgBoxStyle::Information, QStringLiteral("Help"));
-}
-
-void RegisterPrintDialog()
-{
-    DocumentForm::SetPrintDialog([](long ModeFlag) { FormInstance<CopyForm>().ShowCopy(ModeFlag); });
 }

@@ -4,7 +4,9 @@
 #include "printing/PrintEngine.h"
 
 #include <array>
+#include <vector>
 
+class GridModel;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -14,9 +16,9 @@ class QRadioButton;
 
 // The print dialog of the navigation documents: the printer, the number of
 // copies and, for a document wider than the paper, cutting it off at the
-// page edge or scaling it to the page. It prints the grids of the documents
-// window, which stays open beneath it. Once made it is only hidden and shown
-// again, so its choices stay from one printing to the next.
+// page edge or scaling it to the page. It prints the grids its opener hands
+// it, in order. Once made it is only hidden and shown again, so its choices
+// stay from one printing to the next.
 class CopyForm : public Form
 {
     Q_OBJECT
@@ -38,12 +40,13 @@ public:
     std::array<QRadioButton *, 2> Coption{}; // "&Truncate", "&Scale"
     std::array<QPushButton *, 3> Action{};   // "&Print", "&Cancel", "&Setup"
 
-    // Shows the dialog modally for a document; returns once it is hidden.
-    void ShowCopy(long ModeFlag);
+    // Shows the dialog modally for a document's grids, which must outlive
+    // the call; returns once it is hidden.
+    void ShowCopy(long ModeFlag, std::vector<GridModel *> grids);
 
     // Fills the printer list: the system's default printer, then every printer.
     void BuildList();
-    // Measures the document's grid 0 for the printer chosen; enables
+    // Measures the document's first grid for the printer chosen; enables
     // "&Truncate" and "&Scale" when it is wider than the paper.
     float CheckTruncate();
     void PrinterSetup();
@@ -68,10 +71,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    std::vector<GridModel *> documentGrids;
     // The printer of the list's selected entry becomes the printer in use;
     // an entry whose printer is gone leaves it as it is.
     void UseSelectedPrinter();
 };
-
-// Hands the print dialog to the documents window (at start-up).
-void RegisterPrintDialog();

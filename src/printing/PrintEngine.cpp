@@ -4,7 +4,7 @@
 #include "core/ReportError.h"
 #include "platform/Colour.h"
 #include "platform/Fonts.h"
-#include "platform/Grid.h"
+#include "platform/GridModel.h"
 #include "platform/MousePointer.h"
 #include "platform/MsgBox.h"
 #include "platform/Printer.h"
@@ -48,7 +48,8 @@ short ToShort(float value)
 
 // The working values of one PrintGrid call.
 struct PrintEngine::Page {
-    Grid &grid;
+    const GridModel &grid;
+    std::vector<int> widths; // the columns' print widths, twips
     QString title;
     long flags = 0;
     float h = 0;  // row height; 0 when every row is one text line
@@ -81,20 +82,58 @@ void PrintEngine::Guard(const std::function<void()> &step)
                    MsgBoxStyle::Information, QStringLiteral("Help"));
         else if (number != 482)
             // The answer never repeats the step.
-            ErrorResume = ReportError(Location, number, QString::fromUtf8(e.what()));
+            ReportError(Location, number, QString::fromUtf8(e.what()));
     }
 }
 
-void PrintEngine::PrintGrid(Grid &Pgrid, short Copies, const QString &ReportTitle, long Flags)
+namespace {
+// Where a page's first ordinary row begins: under the header and the heading
+// rows, added one at a time as they are printed.
+float BodyTop(const GridPageMeasures &m, float top)
 {
-    Page p{Pgrid, ReportTitle, Flags};
+    float y = top + m.headerStep;
+    for (int F = 0; F < m.fixedRows; ++F)
+        y += m.rowStep;
+    return y;
+}
+} // namespace
+
+GridPages LayOutGridPages(const GridPageMeasures &m)
+{
+    GridPages laid;
+    float top = m.startY;
+    const float firstRow = top + m.headerStep + static_cast<float>(m.fixedRows) * m.rowStep;
+    if (top > 0 && firstRow > m.bottom) {
+        laid.newPageFirst = true;
+        top = 0;
+    }
+    laid.pages.push_back(GridPage{top, {}});
+    float y = BodyTop(m, top);
+    for (int R = m.fixedRows; R < m.rows; ++R) {
+        if (R > m.fixedRows && y > m.bottom) {
+            laid.pages.push_back(GridPage{0, {}});
+            y = BodyTop(m, 0);
+        }
+        laid.pages.back().rows.emplace_back(R, y);
+        y += m.rowStep;
+    }
+    return laid;
+}
+
+std::vector<int> ScaledColumnWidths(const std::vector<int> &widths, float ratio)
+{
+    std::vector<int> scaled;
+    for (const int width : widths)
+        scaled.push_back(static_cast<int>(RoundHalfEven(width / ratio)));
+    return scaled;
+}
+
+void PrintEngine::PrintGrid(GridModel &Pgrid, short Copies, const QString &ReportTitle, long Flags)
+{
+    Page p{Pgrid, {}, ReportTitle, Flags};
 
     MousePointer::Set(MousePointer::Hourglass);
-    Guard([&] {
-        Pgrid.setEnabled(false);
-        Pgrid.Refresh();
-        Pgrid.SetRedraw(false);
-    });
+    Pgrid.SetEditable(false);
     PrintStop = false;
     Stopped = false;
 
@@ -128,62 +167,63 @@ void PrintEngine::PrintGrid(Grid &Pgrid, short Copies, const QString &ReportTitl
     if (2 * p.t >= p.h)
         p.h = 0;
 
-    // The grid's own widths come back exactly once it is printed.
-    std::vector<int> widths;
+    for (int c = 0; c < Pgrid.Cols(); ++c)
+        p.widths.push_back(Pgrid.ColWidth(c));
     if (scaling) {
         Guard([&] {
             const float r = (RequiredWidth / TwipsPerMm) / static_cast<float>(printer.ScaleWidth());
             if (!(r > 0))
                 return;
-            for (int c = 0; c < Pgrid.Cols(); ++c)
-                widths.push_back(Pgrid.ColWidth(c));
-            for (int c = 0; c < Pgrid.Cols(); ++c)
-                Pgrid.SetColWidth(c, static_cast<int>(RoundHalfEven(widths[static_cast<size_t>(c)] / r)));
+            p.widths = ScaledColumnWidths(p.widths, r);
             SetFontSize(r);
         });
     }
 
-    KeepHeadingsWithRows(p);
+    GridPageMeasures measures;
+    measures.startY = p.y;
+    measures.headerStep = p.Has(PageHeader) ? (p.h > 0 ? p.h : 2 * p.t) : 0;
+    measures.rowStep = p.RowStep();
+    measures.bottom = p.b;
+    measures.fixedRows = Pgrid.FixedRows();
+    measures.rows = Pgrid.Rows();
+
     for (int copy = 1;; ++copy) {
-        StartPage(p);
-        int rows = 0;
-        Guard([&] { rows = Pgrid.Rows(); });
-        int first = rows;
-        Guard([&] { first = Pgrid.FixedRows(); });
-        for (int R = first; R < rows; ++R) {
-            if (DoEvents)
-                DoEvents();
-            if (PrintStop) {
-                Stopped = true;
-                break;
+        const GridPages laid = LayOutGridPages(measures);
+        if (laid.newPageFirst)
+            Guard([&] { printer.NewPage(); });
+        for (size_t n = 0; n < laid.pages.size() && !Stopped; ++n) {
+            const GridPage &page = laid.pages[n];
+            if (n == 0)
+                StartPage(p, page.top);
+            for (size_t i = 0; i < page.rows.size(); ++i) {
+                if (DoEvents)
+                    DoEvents();
+                if (PrintStop) {
+                    Stopped = true;
+                    break;
+                }
+                if (n > 0 && i == 0) {
+                    Guard([&] { printer.NewPage(); });
+                    StartPage(p, page.top);
+                }
+                const auto [R, top] = page.rows[i];
+                p.y = top;
+                if (p.Has(RowFontFromCell))
+                    RowFont(p, R);
+                PrintRow(p, R);
             }
-            // The page breaks before a row that has no room left, so a grid
-            // never ends with its headings alone on a page.
-            if (R > first && p.y > p.b) {
-                Guard([&] { printer.NewPage(); });
-                p.y = 0;
-                StartPage(p);
-            }
-            if (p.Has(RowFontFromCell))
-                RowFont(p, R);
-            PrintRow(p, R);
         }
         if (Stopped || copy >= Copies)
             break;
         Guard([&] { printer.NewPage(); });
-        p.y = 0;
+        measures.startY = 0;
     }
 
     if (PrintStop)
         Guard([&] { printer.KillDoc(); });
     else if (p.Has(EndJob))
         Guard([&] { printer.EndDoc(); });
-    for (size_t c = 0; c < widths.size(); ++c)
-        Guard([&] { Pgrid.SetColWidth(static_cast<int>(c), widths[c]); });
-    Guard([&] {
-        Pgrid.setEnabled(true);
-        Pgrid.SetRedraw(true);
-    });
+    Pgrid.SetEditable(true);
     PrintStop = true;
     MousePointer::Set(MousePointer::Default);
 }
@@ -191,34 +231,19 @@ void PrintEngine::PrintGrid(Grid &Pgrid, short Copies, const QString &ReportTitl
 void PrintEngine::RowFont(Page &p, int R)
 {
     Guard([&] {
-        p.grid.SetRow(R);
-        p.grid.SetCol(0);
-        printer.SetFontBold(p.grid.CellFontBold());
-        printer.SetFontItalic(p.grid.CellFontItalic());
+        printer.SetFontBold(p.grid.CellFontBold(R, 0));
+        printer.SetFontItalic(p.grid.CellFontItalic(R, 0));
     });
 }
 
-void PrintEngine::KeepHeadingsWithRows(Page &p)
+void PrintEngine::StartPage(Page &p, float top)
 {
-    Guard([&] {
-        const float header = p.Has(PageHeader) ? (p.h > 0 ? p.h : 2 * p.t) : 0;
-        const float firstRow = p.y + header + static_cast<float>(p.grid.FixedRows()) * p.RowStep();
-        if (p.y > 0 && firstRow > p.b) {
-            printer.NewPage();
-            p.y = 0;
-        }
-    });
-}
-
-void PrintEngine::StartPage(Page &p)
-{
+    p.y = top;
     if (p.Has(PageHeader)) {
         PrintHeader(p);
         p.y += p.h > 0 ? p.h : 2 * p.t;
     }
-    int fixedRows = 0;
-    Guard([&] { fixedRows = p.grid.FixedRows(); });
-    for (int F = 0; F < fixedRows; ++F) {
+    for (int F = 0; F < p.grid.FixedRows(); ++F) {
         if (p.Has(RowFontFromCell))
             RowFont(p, F);
         PrintRow(p, F);
@@ -246,7 +271,7 @@ void PrintEngine::PrintHeader(Page &p)
 
 void PrintEngine::PrintRow(Page &p, int R)
 {
-    Grid &grid = p.grid;
+    const GridModel &grid = p.grid;
     float x = p.x0;
     int cols = 0;
     int fixedRows = 0;
@@ -262,7 +287,7 @@ void PrintEngine::PrintRow(Page &p, int R)
     for (int k = 0; k < cols; ++k) {
         bool beyondPage = false;
         Guard([&] {
-            const float w = static_cast<float>(grid.ColWidth(k)) / TwipsPerMm;
+            const float w = static_cast<float>(p.widths[static_cast<size_t>(k)]) / TwipsPerMm;
             // A column the page edge cuts shows only what fits inside it.
             const float shown = std::min(w, pageWidth - Clearance - x);
             const QString text = Truncate(grid.TextMatrix(R, k), shown, p.h);
@@ -277,19 +302,16 @@ void PrintEngine::PrintRow(Page &p, int R)
                 code = grid.ColAlignment(k);
             }
             long colour = 0;
-            if (p.Has(CellColours)) {
-                grid.SetRow(R);
-                grid.SetCol(k);
-                colour = grid.CellBackColor();
-            }
+            if (p.Has(CellColours))
+                colour = grid.CellBackColor(R, k);
             const float left = x;
             // A colour printer shows the cell's colour behind its text.
             if (colour != 0 && !p.monochrome)
                 printer.FilledBox(left, p.y, left + w, p.y + p.RowStep(), colour);
             if (shown > 1) {
-                if (code == Grid::AlignCentre)
+                if (code == GridModel::AlignCentre)
                     PrintCentre(x, p.y, shown, text, p.h);
-                else if (code == Grid::AlignRight)
+                else if (code == GridModel::AlignRight)
                     PrintRight(p.y, x + shown, text, p.h, shown);
                 else
                     PrintXy(p.y, x, text, p.h, shown);
@@ -326,7 +348,7 @@ void PrintEngine::PrintXy(float Down, float Across, const QString &Sentence, flo
         Skip([&] { printer.Print(Sentence); });
         return;
     }
-    PrintAligned(Down, Across, ColWidth, Sentence, Rheight, Grid::AlignLeft);
+    PrintAligned(Down, Across, ColWidth, Sentence, Rheight, GridModel::AlignLeft);
 }
 
 void PrintEngine::PrintCentre(float Across, float Down, float Wide, const QString &Sentence, float Ystep)
@@ -335,7 +357,7 @@ void PrintEngine::PrintCentre(float Across, float Down, float Wide, const QStrin
     Skip([&] { width = static_cast<float>(printer.TextWidth(Sentence)); });
     // A text wrapped over several lines centres each line in the box.
     if (Ystep > 0 && width > Wide)
-        PrintAligned(Down, Across, Wide, Sentence, Ystep, Grid::AlignCentre);
+        PrintAligned(Down, Across, Wide, Sentence, Ystep, GridModel::AlignCentre);
     else
         PrintXy(Down, Across + (Wide - width) / 2, Sentence, Ystep, Wide);
 }
@@ -347,7 +369,7 @@ void PrintEngine::PrintRight(float Down, float Wide, const QString &Sentence, fl
     // A text wrapped over several lines ends each line at the right edge,
     // within its column.
     if (Ystep > 0 && width > ColWidth)
-        PrintAligned(Down, Wide - ColWidth, ColWidth, Sentence, Ystep, Grid::AlignRight);
+        PrintAligned(Down, Wide - ColWidth, ColWidth, Sentence, Ystep, GridModel::AlignRight);
     else
         PrintXy(Down, Wide - width, Sentence, Ystep, Wide);
 }
@@ -373,9 +395,9 @@ void PrintEngine::PrintAligned(float Down, float Left, float Wide, const QString
         const QString line = PrintLines.value(i);
         Skip([&] {
             float x = Left;
-            if (code == Grid::AlignCentre)
+            if (code == GridModel::AlignCentre)
                 x = Left + (Wide - static_cast<float>(printer.TextWidth(line))) / 2;
-            else if (code == Grid::AlignRight)
+            else if (code == GridModel::AlignRight)
                 x = Left + Wide - static_cast<float>(printer.TextWidth(line));
             printer.SetCurrentX(x);
             printer.SetCurrentY(y);

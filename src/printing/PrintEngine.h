@@ -3,15 +3,45 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
-class Grid;
+class GridModel;
 class Printer;
 
-// Prints the cells of a grid on the printer, page by page, in millimetres:
-// a page header, the grid's heading rows at the top of every page, each
+// Where the rows of a grid fall on the pages it prints on, in millimetres.
+struct GridPageMeasures {
+    float startY = 0;     // where the grid starts on the first page
+    float headerStep = 0; // the page header's height; 0 without a header
+    float rowStep = 0;    // every row's height
+    float bottom = 0;     // the lowest row top before a new page
+    int fixedRows = 0;
+    int rows = 0;
+};
+struct GridPage {
+    float top = 0;                            // where the header, then the heading rows, begin
+    std::vector<std::pair<int, float>> rows;  // the ordinary rows on it: row, top
+};
+struct GridPages {
+    // The grid's headings and first row would not fit under startY: it
+    // begins on a new page, at its top.
+    bool newPageFirst = false;
+    std::vector<GridPage> pages;
+};
+// Lays one copy of a grid out on pages: every page begins with the header and
+// the heading rows, and a page breaks before a row that has no room left, so
+// a grid never ends with its headings alone on a page.
+GridPages LayOutGridPages(const GridPageMeasures &m);
+
+// Column widths in twips narrowed by the ratio of the document's print width
+// to the page's, each to the nearest twip (halves to even).
+std::vector<int> ScaledColumnWidths(const std::vector<int> &widths, float ratio);
+
+// Prints the cells of a grid's model on the printer, page by page, in
+// millimetres: a page header, the heading rows at the top of every page, each
 // cell's text aligned as in the grid and cut to its cell, and, when scaling
-// is chosen, the grid narrowed to the page width. Grid measures are twips,
-// turned into millimetres by dividing by 56.7.
+// is chosen, the columns narrowed to the page width. Grid measures are twips,
+// turned into millimetres by dividing by 56.7. The cells and columns are
+// only read.
 class PrintEngine
 {
 public:
@@ -39,14 +69,14 @@ public:
     bool Stopped = false;
     // The document's print width in twips, as the print dialog measured it.
     float RequiredWidth = 0;
-    long ErrorResume = 0;
 
     // Whether the grid is to be scaled to the page width (the dialog's
     // choice); lets the window's events run before every row.
     std::function<bool()> ScalingChosen;
     std::function<void()> DoEvents;
 
-    void PrintGrid(Grid &Pgrid, short Copies, const QString &ReportTitle, long Flags);
+    // The model is not editable while it prints.
+    void PrintGrid(GridModel &Pgrid, short Copies, const QString &ReportTitle, long Flags);
 
     // Prints a text from (Across, Down); with a row height (Rheight above 0)
     // wrapped to ColWidth over as many lines as the row holds, else on one
@@ -69,11 +99,9 @@ public:
 private:
     struct Page;
     void Guard(const std::function<void()> &step);
-    void StartPage(Page &p);
+    // The header and the heading rows of a page, from its top.
+    void StartPage(Page &p, float top);
     void PrintHeader(Page &p);
-    // Starts the grid on a new page when its headings and first row would
-    // not fit above the page bottom.
-    void KeepHeadingsWithRows(Page &p);
     void PrintRow(Page &p, int R);
     void RowFont(Page &p, int R);
     // Prints the wrapped lines of a text each aligned in its cell.

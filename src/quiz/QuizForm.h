@@ -71,11 +71,6 @@ public:
         bool statisticsOnlyInMultiChoice = true;
     };
 
-    // The window's frame as designed, around the client area below the menu
-    // bar: outer size = client size + this, whatever frame the system draws.
-    static constexpr int FrameWidth = 120;
-    static constexpr int FrameHeight = 690;
-
     // Controls, rebuilt at every load.
     ControlArray<QPushButton> Action;
     ControlArray<QLabel> Llabel;
@@ -93,7 +88,7 @@ public:
     const QString &AnswerText() const { return answerText; }
     const QString &FurtherText() const { return furtherText; }
 
-    // Outer size in twips (see FrameWidth) and the client area's size.
+    // Outer size in twips (see Form::FrameWidth) and the client area's size.
     int OuterWidth() const;
     int OuterHeight() const;
     void SetOuterSize(int width, int height);

@@ -11,7 +11,6 @@
 #include "platform/Grid.h"
 #include "platform/Rounding.h"
 #include "platform/Twips.h"
-#include "quiz/QuizForm.h"
 #include "quiz/Shuffle.h"
 #include "reference/ChillForm.h"
 #include "reference/SymbolForm.h"
@@ -80,7 +79,7 @@ void BeaufortForm::CreateControls()
 
     client = new QWidget(this);
     const int bar = menuBar->sizeHint().height();
-    resize(Twips::ToPixelsX(ClientWidth), bar + Twips::ToPixelsY(OpeningHeight - QuizForm::FrameHeight));
+    resize(Twips::ToPixelsX(ClientWidth), bar + Twips::ToPixelsY(OpeningHeight - Form::FrameHeight));
     PlaceClient();
 
     // As designed: the Beaufort scale's shape without its headings.
@@ -100,7 +99,7 @@ void BeaufortForm::CreateControls()
 void BeaufortForm::Form_Load()
 {
     IgnoreErrors(
-        [this] { resize(width(), Twips::ToPixelsY(OpeningHeight - QuizForm::FrameHeight) + menuBar->height()); });
+        [this] { resize(width(), Twips::ToPixelsY(OpeningHeight - Form::FrameHeight) + menuBar->height()); });
     IgnoreErrors([this] { CentreForm(*this); });
     LoadData();
     TakeWindowMode(*this);

@@ -3,9 +3,9 @@
 #include "core/ReportError.h"
 #include "platform/Controls.h"
 #include "quiz/MaintText.h"
-#include "shapes/DrawShape.h"
-#include "shapes/ElementShape.h"
-#include "shapes/ShapeKinds.h"
+#include "silhouettes/DrawShape.h"
+#include "silhouettes/ElementShape.h"
+#include "silhouettes/ShapeKinds.h"
 #include "shapes/ShapeRows.h"
 
 #include <QListWidget>

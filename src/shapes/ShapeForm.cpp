@@ -3,7 +3,7 @@
 #include "platform/Controls.h"
 #include "platform/PictureBox.h"
 #include "quiz/PictureScale.h"
-#include "shapes/DrawShape.h"
+#include "silhouettes/DrawShape.h"
 #include "shapes/ShapeRows.h"
 
 namespace {

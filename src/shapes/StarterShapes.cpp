@@ -2,7 +2,7 @@
 
 #include "data/Database.h"
 #include "data/StarterFile.h"
-#include "shapes/ShapeKinds.h"
+#include "silhouettes/ShapeKinds.h"
 #include "shapes/ShapeRows.h"
 
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shapes/DrawShape.h"
+#include "silhouettes/DrawShape.h"
 
 #include <QString>
 

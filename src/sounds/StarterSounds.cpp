@@ -2,7 +2,7 @@
 
 #include "data/Database.h"
 #include "data/StarterFile.h"
-#include "shapes/ShapeKinds.h"
+#include "silhouettes/ShapeKinds.h"
 #include "sounds/SoundTags.h"
 #include "sounds/VesselDrawing.h"
 

@@ -1,7 +1,7 @@
 #include "sounds/VesselDrawing.h"
 
-#include "shapes/DrawShape.h"
-#include "shapes/ElementShape.h"
+#include "silhouettes/DrawShape.h"
+#include "silhouettes/ElementShape.h"
 
 namespace {
 bool isVessel(long kind) { return kind >= 1 && kind <= VesselKindCount; }

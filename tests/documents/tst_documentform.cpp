@@ -4,6 +4,7 @@
 #include "platform/Grid.h"
 #include "platform/InputBox.h"
 #include "platform/Twips.h"
+#include "printing/CopyForm.h"
 
 #include <QAction>
 #include <QMenu>
@@ -68,13 +69,11 @@ private slots:
             return answer;
         });
         printed.clear();
-        DocumentForm::SetPrintDialog([this](long mode) { printed << mode; });
     }
     void cleanup()
     {
         Forms::DestroyAll();
         SetInputBoxHandler({});
-        DocumentForm::SetPrintDialog({});
         Twips::ResetScreenSize();
         Twips::ResetTwipsPerPixel();
     }
@@ -83,7 +82,7 @@ private slots:
     {
         DocumentForm &form = Open();
         QCOMPARE(form.windowTitle(), QString("Documents"));
-        QCOMPARE(form.DocumentType, 1L);
+        QCOMPARE(form.Doc.Type(), 1L);
         QCOMPARE(form.FileMenu->title(), QString("&File"));
         QCOMPARE(form.Fmenu[0]->text(), QString("&Print"));
         QCOMPARE(form.Fmenu[1]->text(), QString("&Quit"));
@@ -299,12 +298,12 @@ private slots:
         QVERIFY(!form.Dmenu[0]->isChecked());
         QVERIFY(form.Dmenu[1]->isChecked());
         QVERIFY(!form.Dmenu[2]->isChecked());
-        QCOMPARE(form.DocumentType, 2L);
+        QCOMPARE(form.Doc.Type(), 2L);
         // The item already checked keeps its mark when chosen again.
         form.Dmenu[1]->trigger();
         QVERIFY(form.Dmenu[1]->isChecked());
         form.Dmenu[2]->trigger();
-        QCOMPARE(form.DocumentType, 4L);
+        QCOMPARE(form.Doc.Type(), 4L);
         QVERIFY(form.Dmenu[2]->isChecked());
         QVERIFY(!form.Dmenu[1]->isChecked());
     }
@@ -362,7 +361,7 @@ private slots:
         DocumentForm &form = Open();
         form.Dgrid[0]->SetTextMatrix(5, 2, QStringLiteral("kept"));
         form.BuildScreen(3);
-        QCOMPARE(form.DocumentType, 3L);
+        QCOMPARE(form.Doc.Type(), 3L);
         QCOMPARE(form.Dgrid.UBound(), 0);
         QCOMPARE(form.Dgrid[0]->Rows(), 15);
         QCOMPARE(form.Dgrid[0]->TextMatrix(5, 2), QString("kept"));
@@ -462,6 +461,7 @@ private slots:
         DocumentForm &form = Open();
         form.Dmenu_Click(item);
         form.Dgrid[0]->SetTextMatrix(3, 1, QStringLiteral("kept"));
+        CloseThePrintDialog(form);
         form.Fmenu[0]->trigger();
         QCOMPARE(printed, QList<long>{mode});
         QCOMPARE(form.Dgrid[0]->TextMatrix(3, 1), QString("kept"));
@@ -471,7 +471,9 @@ private slots:
     {
         DocumentForm &form = Open();
         form.BuildScreen(3);
+        CloseThePrintDialog(form);
         form.PrintMe();
+        QCoreApplication::processEvents();
         QVERIFY(printed.isEmpty());
     }
 
@@ -483,7 +485,7 @@ private slots:
         form.Fmenu[1]->trigger();
         QVERIFY(!form.IsLoaded());
         form.Load();
-        QCOMPARE(form.DocumentType, 1L);
+        QCOMPARE(form.Doc.Type(), 1L);
         QVERIFY(form.Dmenu[0]->isChecked());
         QVERIFY(!form.Dmenu[1]->isChecked());
         QCOMPARE(form.Dgrid.UBound(), 4);
@@ -525,7 +527,18 @@ private:
 
     QList<InputBoxCall> boxes;
     QString answer;
+    // The documents the print dialog was opened for, each closed at once.
     QList<long> printed;
+    void CloseThePrintDialog(DocumentForm &form)
+    {
+        QTimer::singleShot(0, &form, [this] {
+            CopyForm &copy = FormInstance<CopyForm>();
+            if (!copy.isVisible())
+                return;
+            printed << copy.PrintMode;
+            copy.hide();
+        });
+    }
 };
 
 QTEST_MAIN(TestDocumentForm)

@@ -13,8 +13,8 @@
 #include "collisions/ColDraw.h"
 #include "collisions/ColKinds.h"
 #include "quiz/MaintForm.h"
-#include "shapes/DrawShape.h"
-#include "shapes/ShapeKinds.h"
+#include "silhouettes/DrawShape.h"
+#include "silhouettes/ShapeKinds.h"
 
 #include <QtTest>
 

@@ -54,13 +54,11 @@ public:
             boxes.push_back(call);
             return MsgBoxAnswer::Ok;
         });
-        RegisterPrintDialog();
         FormInstance<DocumentForm>().Load();
     }
     ~PrintDialogFixture()
     {
         Forms::DestroyAll();
-        DocumentForm::SetPrintDialog({});
         PrinterInUse().KillDoc();
         SetMsgBoxHandler({});
         SetDateSource({});

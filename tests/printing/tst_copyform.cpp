@@ -105,13 +105,11 @@ private slots:
             return true;
         });
         setupOrientation.reset();
-        RegisterPrintDialog();
         FormInstance<DocumentForm>().Load();
     }
     void cleanup()
     {
         Forms::DestroyAll();
-        DocumentForm::SetPrintDialog({});
         PrinterInUse().SetOutput({});
         PrinterInUse().KillDoc();
         SetPrintSetupHook({});
@@ -523,7 +521,7 @@ private:
     // wait; the dialog is hidden afterwards if the steps left it open.
     void Show(long mode, const std::function<void(CopyForm &)> &steps)
     {
-        Open([mode] { FormInstance<CopyForm>().ShowCopy(mode); }, steps);
+        Open([mode] { FormInstance<CopyForm>().ShowCopy(mode, FormInstance<DocumentForm>().Doc.Models()); }, steps);
     }
     // The same through the documents window's "&Print".
     void Show(DocumentForm &document, const std::function<void(CopyForm &)> &steps)

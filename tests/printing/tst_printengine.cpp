@@ -151,6 +151,56 @@ private slots:
         QCOMPARE(engine->Truncate(text, width, height), expected);
     }
 
+    // Where the rows of one copy fall: "page:row@top" for every ordinary
+    // row, "new page" first when the grid cannot start where it was asked to.
+    void layOutGridPages_data()
+    {
+        QTest::addColumn<float>("startY");
+        QTest::addColumn<float>("header");
+        QTest::addColumn<float>("step");
+        QTest::addColumn<int>("fixedRows");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("expected");
+        // The bottom is 25 in every row.
+        QTest::addRow("fits-one-page") << 2.f << 3.f << 4.f << 1 << 4 << "1:1@9 1:2@13 1:3@17";
+        QTest::addRow("breaks-past-bottom") << 0.f << 0.f << 10.f << 1 << 6 << "1:1@10 1:2@20 2:3@10 2:4@20 3:5@10";
+        QTest::addRow("header-on-every-page") << 0.f << 5.f << 10.f << 1 << 5 << "1:1@15 1:2@25 2:3@15 2:4@25";
+        QTest::addRow("headings-would-stand-alone") << 20.f << 3.f << 4.f << 2 << 3 << "new page 1:2@11";
+        QTest::addRow("top-of-page-never-moves") << 0.f << 20.f << 10.f << 1 << 3 << "1:1@30 2:2@30";
+        QTest::addRow("headings-only") << 2.f << 3.f << 4.f << 2 << 2 << "";
+    }
+    void layOutGridPages()
+    {
+        QFETCH(float, startY);
+        QFETCH(float, header);
+        QFETCH(float, step);
+        QFETCH(int, fixedRows);
+        QFETCH(int, rows);
+        QFETCH(QString, expected);
+        GridPageMeasures m;
+        m.startY = startY;
+        m.headerStep = header;
+        m.rowStep = step;
+        m.bottom = 25;
+        m.fixedRows = fixedRows;
+        m.rows = rows;
+        const GridPages laid = LayOutGridPages(m);
+        QStringList placed;
+        if (laid.newPageFirst)
+            placed << QStringLiteral("new page");
+        for (size_t n = 0; n < laid.pages.size(); ++n)
+            for (const auto &[row, top] : laid.pages[n].rows)
+                placed << QStringLiteral("%1:%2@%3").arg(n + 1).arg(row).arg(static_cast<double>(top));
+        QCOMPARE(placed.join(' '), expected);
+    }
+
+    // Scaling narrows the print widths, never the grid's own.
+    void scaledColumnWidths()
+    {
+        QCOMPARE(ScaledColumnWidths({900, 1000, 5}, 2), (std::vector<int>{450, 500, 2}));
+        QCOMPARE(ScaledColumnWidths({}, 2), std::vector<int>{});
+    }
+
     // One page: header, a heading row in bold, then the ordinary rows one
     // text line high, from 2 mm in, columns 30 mm wide with 2 mm gaps: code
     // 1 from the cell's left, 4 centred, 7 right-aligned, any other from
@@ -167,7 +217,7 @@ private slots:
         }
         printer->SetScaleMode(Printer::UnitMillimetres);
         printer->SetCurrentY(20);
-        engine->PrintGrid(*grid, 1, QStringLiteral("Report"), DialogFlags);
+        engine->PrintGrid(grid->Model(), 1, QStringLiteral("Report"), DialogFlags);
         QVERIFY(engine->PrintStop);
         QVERIFY(!engine->Stopped);
         QVERIFY(grid->isEnabled());
@@ -246,7 +296,7 @@ private slots:
         grid->SetTextMatrix(0, 0, QStringLiteral("Time"));
         for (int r = 1; r < 40; ++r)
             grid->SetTextMatrix(r, 0, QStringLiteral("row%1").arg(r));
-        engine->PrintGrid(*grid, static_cast<short>(copies), QStringLiteral("Log"), DialogFlags & ~4L);
+        engine->PrintGrid(grid->Model(), static_cast<short>(copies), QStringLiteral("Log"), DialogFlags & ~4L);
         const PrintJob job = EndJob();
         const std::vector<Text> texts = Texts(job);
         for (int r = 1; r < 40; ++r)
@@ -289,8 +339,8 @@ private slots:
         notes->SetTextMatrix(0, 0, QStringLiteral("Notes"));
         printer->SetScaleMode(Printer::UnitMillimetres);
         printer->SetCurrentY(20);
-        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags);
-        engine->PrintGrid(*notes, 1, QStringLiteral("Log"), DialogFlags);
+        engine->PrintGrid(grid->Model(), 1, QStringLiteral("Log"), DialogFlags);
+        engine->PrintGrid(notes->Model(), 1, QStringLiteral("Log"), DialogFlags);
         const PrintJob job = EndJob();
         const int pages = static_cast<int>(job.pages.size());
         QVERIFY(pages >= 2);
@@ -310,7 +360,7 @@ private slots:
         }
         QCOMPARE(Count(texts, "Notes"), pages);
         // The next job has its own header on its page 1.
-        engine->PrintGrid(*grid, 1, QStringLiteral("Next"), DialogFlags);
+        engine->PrintGrid(grid->Model(), 1, QStringLiteral("Next"), DialogFlags);
         QCOMPARE(Count(Texts(EndJob()), "Next"), 1);
     }
 
@@ -342,7 +392,7 @@ private slots:
         grid->SetTextMatrix(0, 0, QStringLiteral("Time"));
         for (int r = 1; r < rows; ++r)
             grid->SetTextMatrix(r, 0, QStringLiteral("row%1").arg(r));
-        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags & ~2L);
+        engine->PrintGrid(grid->Model(), 1, QStringLiteral("Log"), DialogFlags & ~2L);
         const PrintJob job = EndJob();
         const std::vector<Text> texts = Texts(job);
         QCOMPARE(job.pages.size(), size_t(nearTheFoot ? 2 : 1));
@@ -370,7 +420,7 @@ private slots:
         };
         engine->ScalingChosen = [] { return true; };
         engine->RequiredWidth = 2 * 150 * TwipsPerMm;
-        engine->PrintGrid(*grid, 2, QStringLiteral("Log"), DialogFlags | PrintEngine::EndJob);
+        engine->PrintGrid(grid->Model(), 2, QStringLiteral("Log"), DialogFlags | PrintEngine::EndJob);
         QCOMPARE(rows, 5);
         QCOMPARE(stillDisabled, 5);
         QVERIFY(engine->Stopped);
@@ -388,7 +438,7 @@ private slots:
     {
         MakeGrid(4, 2, 30);
         grid->SetTextMatrix(1, 0, QStringLiteral("sent"));
-        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags | PrintEngine::EndJob);
+        engine->PrintGrid(grid->Model(), 1, QStringLiteral("Log"), DialogFlags | PrintEngine::EndJob);
         QCOMPARE(jobs.size(), size_t(1));
         QVERIFY(Find(Texts(jobs[0]), "sent"));
         QVERIFY(!printer->JobOpen());
@@ -411,7 +461,7 @@ private slots:
         const double before = printer->TextWidth("Hello World");
         engine->ScalingChosen = [] { return true; };
         engine->RequiredWidth = 2 * 150 * TwipsPerMm;
-        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags & ~2L);
+        engine->PrintGrid(grid->Model(), 1, QStringLiteral("Log"), DialogFlags & ~2L);
         const std::vector<Text> texts = Texts(EndJob());
         // Halved widths, rounded half to even: 1500 (1500.5), 1500 (1499.5).
         QVERIFY(qAbs(Find(texts, "v1")->x - (RowStart + 1500 / 56.7 + 2)) < 1e-3);
@@ -430,7 +480,7 @@ private slots:
         grid->SetTextMatrix(1, 2, QStringLiteral("v2"));
         engine->ScalingChosen = [] { return false; };
         engine->RequiredWidth = 2 * 150 * TwipsPerMm;
-        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags);
+        engine->PrintGrid(grid->Model(), 1, QStringLiteral("Log"), DialogFlags);
         QVERIFY(qAbs(Find(Texts(EndJob()), "v2")->x - (RowStart + 2 * 2268 / 56.7 + 4)) < 1e-3);
     }
 
@@ -453,7 +503,7 @@ private slots:
         grid->SetColWidth(1, 50);
         for (int c = 0; c < 6; ++c)
             grid->SetTextMatrix(1, c, c == 4 ? last : QStringLiteral("v%1").arg(c));
-        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags);
+        engine->PrintGrid(grid->Model(), 1, QStringLiteral("Log"), DialogFlags);
         const std::vector<Text> texts = Texts(EndJob());
         QVERIFY(!Find(texts, "v1"));
         const double narrow = 50 / 56.7;
@@ -499,7 +549,7 @@ private slots:
         grid->SetTextMatrix(1, 1, QStringLiteral("aa bb cc"));
         grid->SetTextMatrix(2, 1, QStringLiteral("wwwwww xxxxxx wwwwww"));
         grid->SetTextMatrix(3, 1, QStringLiteral("wwwwww xxxxxx wwwwww xxxxxx"));
-        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags & ~(2L | 4L));
+        engine->PrintGrid(grid->Model(), 1, QStringLiteral("Log"), DialogFlags & ~(2L | 4L));
         const std::vector<Text> texts = Texts(EndJob());
         const double left = RowStart + grid->ColWidth(0) / 56.7 + 2;
         const double right = left + grid->ColWidth(1) / 56.7;
@@ -523,7 +573,7 @@ private slots:
     {
         MakeGrid(2, 2, 30);
         grid->SetTextMatrix(1, 0, QStringLiteral("only"));
-        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags);
+        engine->PrintGrid(grid->Model(), 1, QStringLiteral("Log"), DialogFlags);
         QVERIFY(Find(Texts(EndJob()), "only"));
         QVERIFY(boxes.isEmpty());
     }
@@ -551,7 +601,7 @@ private slots:
         grid->SetCellFontItalic(true);
         printer->SetScaleMode(Printer::UnitMillimetres);
         printer->SetCurrentX(currentX);
-        engine->PrintGrid(*grid, 1, QStringLiteral("Log"),
+        engine->PrintGrid(grid->Model(), 1, QStringLiteral("Log"),
                           PrintEngine::RowFontFromCell | PrintEngine::StartAtCurrentX | PrintEngine::WindowFont);
         const PrintJob job = EndJob();
         const std::vector<Text> texts = Texts(job);
@@ -645,7 +695,7 @@ private slots:
         grid->SetCellBackColor(Red);
         grid->SetTextMatrix(1, 1, QStringLiteral("red"));
         printer->SetFillStyle(Printer::FillTransparent);
-        engine->PrintGrid(*grid, 1, QStringLiteral("Log"), DialogFlags | PrintEngine::CellColours);
+        engine->PrintGrid(grid->Model(), 1, QStringLiteral("Log"), DialogFlags | PrintEngine::CellColours);
         const PrintJob job = EndJob();
         const double t = printer->TextHeight("X");
         const double y = Find(Texts(job), "red")->y;

@@ -6,9 +6,9 @@
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 #include "quiz/MaintForm.h"
-#include "shapes/DrawShape.h"
-#include "shapes/ElementShape.h"
-#include "shapes/ShapeKinds.h"
+#include "silhouettes/DrawShape.h"
+#include "silhouettes/ElementShape.h"
+#include "silhouettes/ShapeKinds.h"
 
 #include <QtTest>
 

@@ -12,7 +12,7 @@
 #include "platform/Twips.h"
 #include "quiz/ListForm.h"
 #include "quiz/MaintText.h"
-#include "shapes/DrawShape.h"
+#include "silhouettes/DrawShape.h"
 #include "shapes/MaintShapeForm.h"
 
 #include <QLabel>

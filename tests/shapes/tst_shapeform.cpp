@@ -14,7 +14,7 @@
 #include "quiz/ListForm.h"
 #include "quiz/Shuffle.h"
 #include "quiz/TopicRegistry.h"
-#include "shapes/DrawShape.h"
+#include "silhouettes/DrawShape.h"
 #include "shapes/ShapeForm.h"
 
 #include <QAction>

@@ -4,7 +4,8 @@
 #include "TestDatabase.h"
 
 #include "data/Database.h"
-#include "shapes/ShapeKinds.h"
+#include "silhouettes/ShapeKinds.h"
+#include "silhouettes/ElementShape.h"
 #include "shapes/ShapeRows.h"
 
 #include <QTemporaryDir>

@@ -8,7 +8,7 @@
 #include "lights/StarterLights.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
-#include "shapes/ShapeKinds.h"
+#include "silhouettes/ShapeKinds.h"
 #include "shapes/StarterShapes.h"
 
 #include <QTemporaryDir>

@@ -7,7 +7,7 @@
 #include "StarterFixture.h"
 
 #include "lights/StarterLights.h"
-#include "shapes/ShapeKinds.h"
+#include "silhouettes/ShapeKinds.h"
 #include "sounds/SignalPlan.h"
 #include "sounds/SoundRows.h"
 #include "sounds/StarterSounds.h"

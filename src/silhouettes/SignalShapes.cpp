@@ -1,12 +1,12 @@
 // The signal shapes that vessels hoist: kinds 0 to 7.
 
-#include "shapes/DrawShape.h"
+#include "silhouettes/DrawShape.h"
 
 #include "core/WindowServices.h"
 #include "data/Database.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
-#include "shapes/ShapeSteps.h"
+#include "silhouettes/ShapeSteps.h"
 
 using namespace ShapeSteps;
 

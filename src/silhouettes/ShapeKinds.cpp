@@ -1,4 +1,4 @@
-#include "shapes/ShapeKinds.h"
+#include "silhouettes/ShapeKinds.h"
 
 const std::array<const char *, ShapeKindCount> ShapeKindTexts = {
     "Mast",           "Ball",        "Cone Up",       "Cone Down",  "Diamond",

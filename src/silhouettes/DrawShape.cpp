@@ -1,4 +1,4 @@
-#include "shapes/DrawShape.h"
+#include "silhouettes/DrawShape.h"
 
 #include "platform/PictureBox.h"
 

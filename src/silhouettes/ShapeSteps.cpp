@@ -1,4 +1,4 @@
-#include "shapes/ShapeSteps.h"
+#include "silhouettes/ShapeSteps.h"
 
 #include "platform/Colour.h"
 #include "platform/PictureBox.h"

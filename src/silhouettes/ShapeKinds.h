@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shapes/ShapeArithmetic.h"
+#include "silhouettes/ShapeArithmetic.h"
 
 #include <array>
 #include <optional>

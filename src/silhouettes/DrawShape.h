@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/Colour.h"
-#include "shapes/ShapeArithmetic.h"
-#include "shapes/ShapeKinds.h"
+#include "silhouettes/ShapeArithmetic.h"
+#include "silhouettes/ShapeKinds.h"
 
 class PictureBox;
 

@@ -1,10 +1,10 @@
 // The vessels that carry day shapes: kinds 8 to 13, outlines in black filled
 // light grey.
 
-#include "shapes/DrawShape.h"
+#include "silhouettes/DrawShape.h"
 
 #include "platform/PictureBox.h"
-#include "shapes/ShapeSteps.h"
+#include "silhouettes/ShapeSteps.h"
 
 using namespace ShapeSteps;
 

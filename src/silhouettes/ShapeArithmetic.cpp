@@ -1,4 +1,4 @@
-#include "shapes/ShapeArithmetic.h"
+#include "silhouettes/ShapeArithmetic.h"
 
 #include "data/Database.h"
 #include "platform/Rounding.h"

@@ -1,8 +1,9 @@
-#include "shapes/ElementShape.h"
+#include "silhouettes/ElementShape.h"
 
+#include "data/Database.h"
 #include "quiz/MaintForm.h"
-#include "shapes/DrawShape.h"
-#include "shapes/ShapeKinds.h"
+#include "silhouettes/DrawShape.h"
+#include "silhouettes/ShapeKinds.h"
 
 void DrawNewElement(MaintElement &element, long kind, Whole s)
 {
@@ -13,4 +14,11 @@ void DrawNewElement(MaintElement &element, long kind, Whole s)
     const Whole x = Whole::Round(element.Width() / 2.0);
     const Whole y = Whole::Round(element.Height() / 2.0);
     DrawShapeKind(element, ShapeEntry::Editor, kind, x, y, s);
+}
+
+ElementTag ParsePictureTag(const QString &tag)
+{
+    if (!tag.contains(QLatin1Char('\\')))
+        throw DbError(5, QStringLiteral("Invalid procedure call or argument"));
+    return ParseElementTag(tag);
 }
