@@ -158,7 +158,7 @@ void BuoyForm::DrawLine(const Recordset &row)
         return;
     // A row that cannot be drawn is reported on its own; the rows after it
     // are drawn as usual.
-    Trap(Location(QStringLiteral("ShowData")), ErrorResume, [&] {
+    Trap(Location(QStringLiteral("ShowData")), [&] {
         const PlacedBuoy b = PlaceBuoyLine(stored, pictureScale);
         lights.Record(b.kind, b.x, b.y, b.s);
         DrawBuoyKind(*Lpicture[0], b.kind, b.x, b.y, b.s, b.topmark, BuoyDrawingFor::Quiz);

@@ -54,5 +54,4 @@ protected:
 private:
     NightLights lights;
     float pictureScale = 1;
-    long ErrorResume = 0;
 };

@@ -141,7 +141,7 @@ void ColForm::DrawLine(const Recordset &row)
         return;
     // A row that cannot be drawn is reported on its own; the rows after it
     // are drawn as usual.
-    Trap(Location(QStringLiteral("ShowData")), ErrorResume, [&] { DrawCol(*Lpicture[0], line, scale); });
+    Trap(Location(QStringLiteral("ShowData")), [&] { DrawCol(*Lpicture[0], line, scale); });
 }
 
 void ColForm::Action_Own(int Index)

@@ -41,5 +41,4 @@ private:
 
     QString ruleText;
     float scale = 1;
-    long ErrorResume = 0;
 };

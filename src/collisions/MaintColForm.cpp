@@ -62,7 +62,7 @@ void MaintColForm::AddCol()
     const long s = size ? static_cast<long>(size->data(Qt::UserRole).toLongLong()) : 0;
     const long kind = Mlist[0]->currentRow();
     SetControlTag(*element, FormatElementTag(s, kind));
-    Trap(QStringLiteral("MaintColForm:AddCol"), ErrorResume, [&] {
+    Trap(QStringLiteral("MaintColForm:AddCol"), [&] {
         ColDraw draw(*element, ControlWidth(*Lpicture[0]), ControlHeight(*Lpicture[0]), s);
         DrawColKind(draw, kind);
     });

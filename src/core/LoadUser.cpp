@@ -49,29 +49,28 @@ bool OptionOn(const QVariant &value) { return value.isNull() || value.toString()
 
 void WithUserRecord(const QString &location, std::initializer_list<UserStep> steps)
 {
-    long ErrorResume = 0;
     std::unique_ptr<Database> db;
     Recordset rs;
     bool open = false;
-    Trap(location, ErrorResume, [&] { db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB")); });
-    Trap(location, ErrorResume, [&] {
+    Trap(location, [&] { db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB")); });
+    Trap(location, [&] {
         if (!db)
             throwNotSet();
         rs = OpenUserRecord(*db);
         open = true;
     });
     for (const UserStep &step : steps)
-        Trap(location, ErrorResume, [&] {
+        Trap(location, [&] {
             if (!open)
                 throwNotSet();
             step(rs);
         });
-    Trap(location, ErrorResume, [&] {
+    Trap(location, [&] {
         if (!open)
             throwNotSet();
         rs.Close();
     });
-    Trap(location, ErrorResume, [&] {
+    Trap(location, [&] {
         if (!db)
             throwNotSet();
         db->Close();

@@ -129,23 +129,22 @@ bool RestoreAndActivate(QWidget *window)
 
 void Main()
 {
-    long ErrorResume = 0;
     const QString location = QStringLiteral("Mainmod:Main");
 
-    Trap(location, ErrorResume, [] { AppPath = AppPathFrom(ProgramFolder()); });
-    Trap(location, ErrorResume, [] {
+    Trap(location, [] { AppPath = AppPathFrom(ProgramFolder()); });
+    Trap(location, [] {
         SetAppHelpFile(AppPath + QStringLiteral("NORVANTA.CHM"));
         Form::SetHelpHandler(
             [](int helpContext) { HtmlHelp(nullptr, AppHelpFile(), HelpCommand::HelpContext, helpContext); });
     });
-    Trap(location, ErrorResume, [] { LoadUser(); });
-    Trap(location, ErrorResume, [] {
+    Trap(location, [] { LoadUser(); });
+    Trap(location, [] {
         if (Twips::ScreenWidth() < 10000)
             WindowMode = 2;
     });
-    Trap(location, ErrorResume, [] {
+    Trap(location, [] {
         if (shower())
             mainWindow() = shower()();
     });
-    Trap(location, ErrorResume, [] { FormInstance<AboutForm>().Unload(); });
+    Trap(location, [] { FormInstance<AboutForm>().Unload(); });
 }

@@ -1,6 +1,7 @@
 #include "core/ReportError.h"
 
 #include "platform/MsgBox.h"
+#include "platform/Printer.h"
 #include "platform/Rounding.h"
 
 #include <QCoreApplication>
@@ -145,4 +146,13 @@ void ResetReportError()
     RepeatCount = 0;
     FirstTime = 0;
     hooks() = ReportErrorHooks{};
+}
+
+StepError ErrorOf(const std::exception &e)
+{
+    if (const auto *db = dynamic_cast<const DbError *>(&e))
+        return {db->Number(), db->Description()};
+    if (const auto *printer = dynamic_cast<const PrinterError *>(&e))
+        return {printer->Number(), QString::fromUtf8(printer->what())};
+    return {5, QString::fromUtf8(e.what())};
 }

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <exception>
 #include <functional>
+#include <utility>
 
 // The one error reporter. A lock error (the file busy or locked by someone
 // else) is retried silently after a short random pause, and the user is asked
@@ -36,37 +37,45 @@ void SetReportErrorHooks(ReportErrorHooks hooks);
 // State back to 0 and the real hooks (tests).
 void ResetReportError();
 
-// The handler convention: runs the step; on an error asks ReportError with the
-// procedure's location text ("Window:Procedure"), stores the answer in
-// ErrorResume, and runs the step again while the answer is non-zero. Returns
-// true when the step finally completed, false when it was skipped.
-template <class Step>
-bool Trap(const QString &Location, long &ErrorResume, Step &&step)
+// A failure as the reporter sees it: the engine's or the printer's own
+// error number, 5 ("invalid procedure call") for an error of the program
+// itself, and its text.
+struct StepError {
+    long number;
+    QString description;
+};
+StepError ErrorOf(const std::exception &e);
+
+// The one way a failing step is handled: runs the step, and on an error asks
+// onError, which returns true to run the step again. Returns true when the
+// step finally completed, false when it was skipped.
+template <class OnError, class Step>
+bool Handle(OnError &&onError, Step &&step)
 {
     for (;;) {
         try {
             step();
             return true;
-        } catch (const DbError &e) {
-            ErrorResume = ReportError(Location, e.Number(), e.Description());
         } catch (const std::exception &e) {
-            // Errors of the program itself carry the "invalid procedure call" number.
-            ErrorResume = ReportError(Location, 5, QString::fromUtf8(e.what()));
+            if (!onError(ErrorOf(e)))
+                return false;
         }
-        if (ErrorResume == 0)
-            return false;
     }
 }
 
+// The handler convention: an error is reported with the procedure's location
+// text ("Window:Procedure"), and the step runs again while the answer asks.
+template <class Step>
+bool Trap(const QString &Location, Step &&step)
+{
+    return Handle([&Location](const StepError &e) { return ReportError(Location, e.number, e.description) != 0; },
+                  std::forward<Step>(step));
+}
+
 // Event handlers and small procedures ignore every error: the failing step is
-// skipped with nothing shown. Returns true when the step completed.
+// skipped with nothing shown.
 template <class Step>
 bool IgnoreErrors(Step &&step)
 {
-    try {
-        step();
-        return true;
-    } catch (const std::exception &) {
-        return false;
-    }
+    return Handle([](const StepError &) { return false; }, std::forward<Step>(step));
 }

@@ -238,15 +238,15 @@ void NightScene::DrawVessel()
     std::unique_ptr<Database> db;
     Recordset rs;
     bool haveRecordset = false;
-    Trap(Location, ErrorResume, [&] { db = Database::OpenDatabase(AppPath + "CALVOREN.MDB"); });
-    Trap(Location, ErrorResume, [&] {
+    Trap(Location, [&] { db = Database::OpenDatabase(AppPath + "CALVOREN.MDB"); });
+    Trap(Location, [&] {
         if (!db)
             ObjectNotSet();
         rs = db->OpenRecordset(QStringLiteral("LIGHTLINE"));
         haveRecordset = true;
     });
     auto onRecordset = [&](auto &&statement) {
-        return Trap(Location, ErrorResume, [&] {
+        return Trap(Location, [&] {
             if (!haveRecordset)
                 ObjectNotSet();
             statement();
@@ -273,7 +273,7 @@ void NightScene::DrawVessel()
     }
 
     onRecordset([&] { rs.Close(); });
-    Trap(Location, ErrorResume, [&] {
+    Trap(Location, [&] {
         if (!db)
             ObjectNotSet();
         db->Close();

@@ -86,5 +86,4 @@ private:
     double vesselStartLeft = 0;
     int vesselMoves = 0;
     bool running = false;
-    long ErrorResume = 0;
 };

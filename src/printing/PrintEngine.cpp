@@ -9,7 +9,6 @@
 #include "platform/MsgBox.h"
 #include "platform/Printer.h"
 #include "platform/Rounding.h"
-#include "printing/PrintErrors.h"
 #include "printing/PrintFormat.h"
 
 #include <QCoreApplication>
@@ -29,14 +28,18 @@ constexpr float Clearance = 1;
 using Colours::Black;
 const QString Location = QStringLiteral("CopyForm:PrintGrid");
 
-// Steps of the placing procedures that fail are passed over.
-template <class Step>
-void Skip(Step &&step)
+// A failing step of a grid's printing is reported and passed over; a font
+// the printer cannot take is said in its own words, and a printer that
+// cannot show the dialog (482) is passed over without a word.
+bool PrintFailure(const StepError &e)
 {
-    try {
-        step();
-    } catch (const std::exception &) {
-    }
+    if (e.number == 380)
+        MsgBox(QStringLiteral("Unable To Set Chosen Printer Font, Print Quality Or Alignment May Be Poor"),
+               MsgBoxStyle::Information, QStringLiteral("Help"));
+    else if (e.number != 482)
+        // The answer never repeats the step.
+        ReportError(Location, e.number, e.description);
+    return false;
 }
 
 short ToShort(float value)
@@ -69,21 +72,6 @@ struct PrintEngine::Page {
 PrintEngine::PrintEngine(Printer &printer)
     : DoEvents([] { QCoreApplication::processEvents(); }), printer(printer)
 {
-}
-
-void PrintEngine::Guard(const std::function<void()> &step)
-{
-    try {
-        step();
-    } catch (const std::exception &e) {
-        const long number = PrintErrorNumber(e);
-        if (number == 380)
-            MsgBox(QStringLiteral("Unable To Set Chosen Printer Font, Print Quality Or Alignment May Be Poor"),
-                   MsgBoxStyle::Information, QStringLiteral("Help"));
-        else if (number != 482)
-            // The answer never repeats the step.
-            ReportError(Location, number, QString::fromUtf8(e.what()));
-    }
 }
 
 namespace {
@@ -139,38 +127,38 @@ void PrintEngine::PrintGrid(GridModel &Pgrid, short Copies, const QString &Repor
 
     if (p.Has(WindowFont)) {
         const QFont font = PrintFont();
-        Guard([&] { printer.SetScaleMode(Printer::UnitMillimetres); });
-        Guard([&] { printer.SetFontName(font.family()); });
-        Guard([&] { printer.SetFontSize(font.pointSizeF()); });
-        Guard([&] { printer.SetFontBold(font.bold()); });
-        Guard([&] { printer.SetFontItalic(font.italic()); });
+        Handle(PrintFailure, [&] { printer.SetScaleMode(Printer::UnitMillimetres); });
+        Handle(PrintFailure, [&] { printer.SetFontName(font.family()); });
+        Handle(PrintFailure, [&] { printer.SetFontSize(font.pointSizeF()); });
+        Handle(PrintFailure, [&] { printer.SetFontBold(font.bold()); });
+        Handle(PrintFailure, [&] { printer.SetFontItalic(font.italic()); });
     }
 
-    Guard([&] { p.y = p.Has(StartAtCurrentY) ? static_cast<float>(printer.CurrentY()) : 0; });
-    Guard([&] { p.x0 = p.Has(StartAtCurrentX) ? static_cast<float>(RoundHalfEven(printer.CurrentX())) : RowStart; });
+    Handle(PrintFailure, [&] { p.y = p.Has(StartAtCurrentY) ? static_cast<float>(printer.CurrentY()) : 0; });
+    Handle(PrintFailure, [&] { p.x0 = p.Has(StartAtCurrentX) ? static_cast<float>(RoundHalfEven(printer.CurrentX())) : RowStart; });
     p.g = p.Has(ColumnGaps) ? 2 : 0;
-    Guard([&] { p.headerBold = printer.FontBold(); });
+    Handle(PrintFailure, [&] { p.headerBold = printer.FontBold(); });
 
     const bool scaling = ScalingChosen && ScalingChosen();
 
     if (p.Has(CellColours))
-        Guard([&] {
+        Handle(PrintFailure, [&] {
             printer.SetColorMode(2);
             p.monochrome = printer.ColorMode() != 2;
         });
 
     // A grid without a third row has its rows printed one text line high.
-    Guard([&] { p.h = Pgrid.Rows() > 2 ? static_cast<float>(Pgrid.RowHeight(2)) / TwipsPerMm : 0; });
-    Guard([&] { printer.SetScaleMode(Printer::UnitMillimetres); });
-    Guard([&] { p.t = static_cast<float>(printer.TextHeight(QStringLiteral("X"))); });
-    Guard([&] { p.b = static_cast<float>(printer.ScaleHeight()) - 2 * p.t; });
+    Handle(PrintFailure, [&] { p.h = Pgrid.Rows() > 2 ? static_cast<float>(Pgrid.RowHeight(2)) / TwipsPerMm : 0; });
+    Handle(PrintFailure, [&] { printer.SetScaleMode(Printer::UnitMillimetres); });
+    Handle(PrintFailure, [&] { p.t = static_cast<float>(printer.TextHeight(QStringLiteral("X"))); });
+    Handle(PrintFailure, [&] { p.b = static_cast<float>(printer.ScaleHeight()) - 2 * p.t; });
     if (2 * p.t >= p.h)
         p.h = 0;
 
     for (int c = 0; c < Pgrid.Cols(); ++c)
         p.widths.push_back(Pgrid.ColWidth(c));
     if (scaling) {
-        Guard([&] {
+        Handle(PrintFailure, [&] {
             const float r = (RequiredWidth / TwipsPerMm) / static_cast<float>(printer.ScaleWidth());
             if (!(r > 0))
                 return;
@@ -190,7 +178,7 @@ void PrintEngine::PrintGrid(GridModel &Pgrid, short Copies, const QString &Repor
     for (int copy = 1;; ++copy) {
         const GridPages laid = LayOutGridPages(measures);
         if (laid.newPageFirst)
-            Guard([&] { printer.NewPage(); });
+            Handle(PrintFailure, [&] { printer.NewPage(); });
         for (size_t n = 0; n < laid.pages.size() && !Stopped; ++n) {
             const GridPage &page = laid.pages[n];
             if (n == 0)
@@ -203,7 +191,7 @@ void PrintEngine::PrintGrid(GridModel &Pgrid, short Copies, const QString &Repor
                     break;
                 }
                 if (n > 0 && i == 0) {
-                    Guard([&] { printer.NewPage(); });
+                    Handle(PrintFailure, [&] { printer.NewPage(); });
                     StartPage(p, page.top);
                 }
                 const auto [R, top] = page.rows[i];
@@ -215,14 +203,14 @@ void PrintEngine::PrintGrid(GridModel &Pgrid, short Copies, const QString &Repor
         }
         if (Stopped || copy >= Copies)
             break;
-        Guard([&] { printer.NewPage(); });
+        Handle(PrintFailure, [&] { printer.NewPage(); });
         measures.startY = 0;
     }
 
     if (PrintStop)
-        Guard([&] { printer.KillDoc(); });
+        Handle(PrintFailure, [&] { printer.KillDoc(); });
     else if (p.Has(EndJob))
-        Guard([&] { printer.EndDoc(); });
+        Handle(PrintFailure, [&] { printer.EndDoc(); });
     Pgrid.SetEditable(true);
     PrintStop = true;
     MousePointer::Set(MousePointer::Default);
@@ -230,7 +218,7 @@ void PrintEngine::PrintGrid(GridModel &Pgrid, short Copies, const QString &Repor
 
 void PrintEngine::RowFont(Page &p, int R)
 {
-    Guard([&] {
+    Handle(PrintFailure, [&] {
         printer.SetFontBold(p.grid.CellFontBold(R, 0));
         printer.SetFontItalic(p.grid.CellFontItalic(R, 0));
     });
@@ -248,7 +236,7 @@ void PrintEngine::StartPage(Page &p, float top)
             RowFont(p, F);
         PrintRow(p, F);
     }
-    Guard([&] { printer.SetFontBold(false); });
+    Handle(PrintFailure, [&] { printer.SetFontBold(false); });
 }
 
 void PrintEngine::PrintHeader(Page &p)
@@ -259,8 +247,8 @@ void PrintEngine::PrintHeader(Page &p)
     if (p.Has(RowFontFromCell))
         RowFont(p, 0);
     else
-        Guard([&] { printer.SetFontBold(p.headerBold); });
-    Guard([&] {
+        Handle(PrintFailure, [&] { printer.SetFontBold(p.headerBold); });
+    Handle(PrintFailure, [&] {
         const float width = static_cast<float>(printer.ScaleWidth());
         PrintRight(0, width, QStringLiteral("Page %1").arg(printer.Page()), p.h, width);
         PrintXy(0, 0, p.title, p.h, width);
@@ -276,17 +264,17 @@ void PrintEngine::PrintRow(Page &p, int R)
     int cols = 0;
     int fixedRows = 0;
     int fixedCols = 0;
-    Guard([&] {
+    Handle(PrintFailure, [&] {
         cols = grid.Cols();
         fixedRows = grid.FixedRows();
         fixedCols = grid.FixedCols();
     });
     float pageWidth = 0;
-    Guard([&] { pageWidth = static_cast<float>(printer.ScaleWidth()); });
+    Handle(PrintFailure, [&] { pageWidth = static_cast<float>(printer.ScaleWidth()); });
 
     for (int k = 0; k < cols; ++k) {
         bool beyondPage = false;
-        Guard([&] {
+        Handle(PrintFailure, [&] {
             const float w = static_cast<float>(p.widths[static_cast<size_t>(k)]) / TwipsPerMm;
             // A column the page edge cuts shows only what fits inside it.
             const float shown = std::min(w, pageWidth - Clearance - x);
@@ -334,7 +322,7 @@ void PrintEngine::PrintRow(Page &p, int R)
             break;
     }
     if (p.Has(RowLines))
-        Guard([&] { printer.Line(FrameLeft, p.y + p.RowStep(), pageWidth, p.y + p.RowStep(), Black); });
+        Handle(PrintFailure, [&] { printer.Line(FrameLeft, p.y + p.RowStep(), pageWidth, p.y + p.RowStep(), Black); });
     p.y += p.RowStep();
 }
 
@@ -343,9 +331,9 @@ void PrintEngine::PrintXy(float Down, float Across, const QString &Sentence, flo
     if (Sentence.isEmpty())
         return;
     if (Rheight == 0) {
-        Skip([&] { printer.SetCurrentX(Across); });
-        Skip([&] { printer.SetCurrentY(Down); });
-        Skip([&] { printer.Print(Sentence); });
+        IgnoreErrors([&] { printer.SetCurrentX(Across); });
+        IgnoreErrors([&] { printer.SetCurrentY(Down); });
+        IgnoreErrors([&] { printer.Print(Sentence); });
         return;
     }
     PrintAligned(Down, Across, ColWidth, Sentence, Rheight, GridModel::AlignLeft);
@@ -354,7 +342,7 @@ void PrintEngine::PrintXy(float Down, float Across, const QString &Sentence, flo
 void PrintEngine::PrintCentre(float Across, float Down, float Wide, const QString &Sentence, float Ystep)
 {
     float width = 0;
-    Skip([&] { width = static_cast<float>(printer.TextWidth(Sentence)); });
+    IgnoreErrors([&] { width = static_cast<float>(printer.TextWidth(Sentence)); });
     // A text wrapped over several lines centres each line in the box.
     if (Ystep > 0 && width > Wide)
         PrintAligned(Down, Across, Wide, Sentence, Ystep, GridModel::AlignCentre);
@@ -365,7 +353,7 @@ void PrintEngine::PrintCentre(float Across, float Down, float Wide, const QStrin
 void PrintEngine::PrintRight(float Down, float Wide, const QString &Sentence, float Ystep, float ColWidth)
 {
     float width = 0;
-    Skip([&] { width = static_cast<float>(printer.TextWidth(Sentence)); });
+    IgnoreErrors([&] { width = static_cast<float>(printer.TextWidth(Sentence)); });
     // A text wrapped over several lines ends each line at the right edge,
     // within its column.
     if (Ystep > 0 && width > ColWidth)
@@ -380,12 +368,12 @@ void PrintEngine::PrintAligned(float Down, float Left, float Wide, const QString
         return;
     const TextMeasure measure = [this](const QString &text) { return printer.TextWidth(text); };
     short n = 0;
-    Skip([&] {
+    IgnoreErrors([&] {
         const float m = static_cast<float>(printer.TextWidth(QStringLiteral("M")));
         n = PrintFormat(ToShort(Wide / m), Sentence, Wide, measure);
     });
     float lineHeight = 0;
-    Skip([&] { lineHeight = static_cast<float>(printer.TextHeight(QStringLiteral("A"))); });
+    IgnoreErrors([&] { lineHeight = static_cast<float>(printer.TextHeight(QStringLiteral("A"))); });
     int L = 1;
     if (lineHeight > 0)
         L = std::max(1, static_cast<int>(Rheight / lineHeight));
@@ -393,7 +381,7 @@ void PrintEngine::PrintAligned(float Down, float Left, float Wide, const QString
     float y = Down;
     for (int i = 0; i < n; ++i) {
         const QString line = PrintLines.value(i);
-        Skip([&] {
+        IgnoreErrors([&] {
             float x = Left;
             if (code == GridModel::AlignCentre)
                 x = Left + (Wide - static_cast<float>(printer.TextWidth(line))) / 2;
@@ -409,10 +397,10 @@ void PrintEngine::PrintAligned(float Down, float Left, float Wide, const QString
 
 QString PrintEngine::Truncate(const QString &TextToWrap, float MaxTextWidth, float Theight)
 {
-    Skip([&] { printer.SetScaleMode(Printer::UnitMillimetres); });
+    IgnoreErrors([&] { printer.SetScaleMode(Printer::UnitMillimetres); });
     float limit = MaxTextWidth;
     if (Theight != 0)
-        Skip([&] {
+        IgnoreErrors([&] {
             const float lineHeight = static_cast<float>(printer.TextHeight(QStringLiteral("A")));
             const int lines = lineHeight > 0 ? std::max(1, static_cast<int>(Theight / lineHeight)) : 1;
             limit = MaxTextWidth * static_cast<float>(lines);
@@ -424,7 +412,7 @@ QString PrintEngine::Truncate(const QString &TextToWrap, float MaxTextWidth, flo
         const bool end = ch.unicode() == 13;
         const QChar printed = (ch.unicode() == 10 || end) ? QChar(32) : ch;
         bool fits = false;
-        Skip([&] { fits = static_cast<float>(printer.TextWidth(result + printed)) <= limit; });
+        IgnoreErrors([&] { fits = static_cast<float>(printer.TextWidth(result + printed)) <= limit; });
         if (!fits)
             break;
         result += printed;
@@ -438,13 +426,13 @@ void PrintEngine::SetFontSize(float FontRatio)
 {
     const QString sample = QStringLiteral("Hello World");
     float target = 0;
-    Skip([&] { target = static_cast<float>(printer.TextWidth(sample)) / FontRatio; });
+    IgnoreErrors([&] { target = static_cast<float>(printer.TextWidth(sample)) / FontRatio; });
     for (int i = 0; i < 1001; ++i) {
         bool narrowEnough = true;
-        Skip([&] { narrowEnough = static_cast<float>(printer.TextWidth(sample)) <= target; });
+        IgnoreErrors([&] { narrowEnough = static_cast<float>(printer.TextWidth(sample)) <= target; });
         if (narrowEnough)
             return;
-        Skip([&] { printer.SetFontSize(printer.FontSize() - 0.1); });
+        IgnoreErrors([&] { printer.SetFontSize(printer.FontSize() - 0.1); });
     }
 }
 

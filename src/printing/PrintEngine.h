@@ -98,7 +98,6 @@ public:
 
 private:
     struct Page;
-    void Guard(const std::function<void()> &step);
     // The header and the heading rows of a page, from its top.
     void StartPage(Page &p, float top);
     void PrintHeader(Page &p);

@@ -3,7 +3,6 @@
 #include "core/Global.h"
 #include "core/ReportError.h"
 #include "platform/Printer.h"
-#include "printing/PrintErrors.h"
 
 #include <algorithm>
 #include <limits>
@@ -45,13 +44,14 @@ short PrintFormat(short MaxChars, const QString &WrapText, float MaxWidth, const
             PrintLines.resize(n + 21);
 
         if (MaxWidth > 0) {
-            try {
-                C = std::max(C, CharactersThatFit(WrapText, S - 1, MaxWidth, measure));
-            } catch (const std::exception &e) {
-                // The answer never repeats the measuring: the line takes the
-                // count it has.
-                ReportError(Location, PrintErrorNumber(e), QString::fromUtf8(e.what()));
-            }
+            // The answer never repeats the measuring: the line takes the count
+            // it has.
+            Handle(
+                [](const StepError &e) {
+                    ReportError(Location, e.number, e.description);
+                    return false;
+                },
+                [&] { C = std::max(C, CharactersThatFit(WrapText, S - 1, MaxWidth, measure)); });
         }
         // A column narrower than one character still takes one a line, or
         // the wrap would never get past a character.

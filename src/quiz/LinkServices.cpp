@@ -12,7 +12,6 @@
 
 namespace {
 // The module's own answer from the error reporter, as every handler keeps it.
-long ErrorResume = 0;
 
 std::unique_ptr<Database> OpenProgramDatabase()
 {
@@ -25,10 +24,10 @@ QString ReadPossible(long Kind, long ChoiceRecord)
     const QString location = QStringLiteral("Mainmod:ReadPossible");
     QString result = QStringLiteral("Answer Not Found");
     std::unique_ptr<Database> db;
-    Trap(location, ErrorResume, [&] { db = OpenProgramDatabase(); });
+    Trap(location, [&] { db = OpenProgramDatabase(); });
     if (!db)
         return result;
-    Trap(location, ErrorResume, [&] {
+    Trap(location, [&] {
         Recordset rs = db->OpenRecordset(Topics::HeadTable(Kind));
         rs.Index(QStringLiteral("PRIMARY"));
         rs.Seek(QStringLiteral("="), static_cast<qlonglong>(ChoiceRecord));
@@ -52,10 +51,10 @@ void WhatLink(const QList<QAction *> &Lmenu, long TypeOne, long RecordOne)
 
     const QString location = QStringLiteral("Mainmod:WhatLink");
     std::unique_ptr<Database> db;
-    Trap(location, ErrorResume, [&] { db = OpenProgramDatabase(); });
+    Trap(location, [&] { db = OpenProgramDatabase(); });
     if (!db)
         return;
-    Trap(location, ErrorResume, [&] {
+    Trap(location, [&] {
         Recordset rs =
             db->OpenQuery(QStringLiteral("Select Distinct TYPETWO From LINKS Where TYPEONE = ? And RECORDONE = ?"),
                           {static_cast<qlonglong>(TypeOne), static_cast<qlonglong>(RecordOne)});

@@ -211,7 +211,7 @@ bool ListForm::CurrentItem(const QString &location, long &record)
     if (rows.isEmpty()) {
         // An empty list has no current picture; nothing is read or written
         // for a number left over from elsewhere.
-        ErrorResume = ReportError(location, 381, QStringLiteral("Invalid property array index"));
+        ReportError(location, 381, QStringLiteral("Invalid property array index"));
         return false;
     }
     record = Llist[0]->ItemData(rows.first());
@@ -227,11 +227,11 @@ long ListForm::ChosenTopic() const
 bool ListForm::WithDatabase(const QString &location, const std::function<void(Database &)> &step)
 {
     std::unique_ptr<Database> db;
-    Trap(location, ErrorResume, [&] { db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB")); });
+    Trap(location, [&] { db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB")); });
     if (!db)
         return false;
-    const bool done = Trap(location, ErrorResume, [&] { step(*db); });
-    Trap(location, ErrorResume, [&] { db->Close(); });
+    const bool done = Trap(location, [&] { step(*db); });
+    Trap(location, [&] { db->Close(); });
     return done;
 }
 
@@ -245,7 +245,7 @@ void ListForm::LoadData()
     WithDatabase(location, [&](Database &db) { entries = ReadHeadEntries(db, ListType + 1); });
     for (const HeadEntry &entry : entries) {
         if (entry.textMissing)
-            ErrorResume = ReportError(location, DbError::InvalidUseOfNull, QStringLiteral("Invalid use of Null"));
+            ReportError(location, DbError::InvalidUseOfNull, QStringLiteral("Invalid use of Null"));
         Llist[0]->AddItem(entry.text, entry.record);
         Llist[1]->AddItem(entry.text, entry.record);
     }

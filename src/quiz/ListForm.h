@@ -88,7 +88,6 @@ private:
     std::vector<long> MarkedRecords() const;
 
     QWidget *client = nullptr;
-    long ErrorResume = 0;
     bool chosen = false; // closed by "&Ok"
 };
 

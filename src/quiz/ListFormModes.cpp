@@ -59,7 +59,7 @@ void ListForm::FillSelectionList(const QString &location, long topicCode)
     WithDatabase(location, [&](Database &db) { entries = ReadHeadEntries(db, topicCode); });
     for (const HeadEntry &entry : entries) {
         if (entry.textMissing)
-            ErrorResume = ReportError(location, DbError::InvalidUseOfNull, QStringLiteral("Invalid use of Null"));
+            ReportError(location, DbError::InvalidUseOfNull, QStringLiteral("Invalid use of Null"));
         Llist[1]->AddItem(entry.text, entry.record);
     }
 }

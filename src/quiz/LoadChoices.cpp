@@ -34,7 +34,6 @@ std::vector<Choice> ReadOfferedChoices(Database &db, long topicCode, long record
 
 void LoadChoices(ChoiceList &Clist, long topicCode, long recordNo, const QString &answerText, const QString &location)
 {
-    static long ErrorResume = 0;
     QWidget *window = Clist.window();
     window->setCursor(Qt::WaitCursor);
     Clist.show();
@@ -42,10 +41,10 @@ void LoadChoices(ChoiceList &Clist, long topicCode, long recordNo, const QString
 
     std::vector<Choice> choices;
     std::unique_ptr<Database> db;
-    Trap(location, ErrorResume, [&] { db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB")); });
+    Trap(location, [&] { db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB")); });
     if (db) {
-        Trap(location, ErrorResume, [&] { choices = ReadOfferedChoices(*db, topicCode, recordNo, answerText); });
-        Trap(location, ErrorResume, [&] { db->Close(); });
+        Trap(location, [&] { choices = ReadOfferedChoices(*db, topicCode, recordNo, answerText); });
+        Trap(location, [&] { db->Close(); });
     }
 
     if (choices.size() > 1)

@@ -324,7 +324,7 @@ void MaintForm::SaveData()
     MousePointer::Set(MousePointer::Hourglass);
     // The head row and every line row go in together or not at all; a
     // failure leaves the editor as it was, so the author loses nothing.
-    const bool saved = Trap(design.saveLocation, ErrorResume, [this] {
+    const bool saved = Trap(design.saveLocation, [this] {
         auto db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB"));
         {
             Transaction transaction(*db);

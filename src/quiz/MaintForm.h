@@ -119,7 +119,6 @@ public:
     float LastX = 0;         // pointer at the previous drag step, canvas twips
     float LastY = 0;
     bool FirstDragMove = false; // the next move of the drag only records the pointer
-    long ErrorResume = 0;
 
     void Action_Click(int Index);
     void Fmenu_Click(int Index);

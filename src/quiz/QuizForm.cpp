@@ -42,12 +42,6 @@ QuizForm::QuizForm(Design design)
 
 QString QuizForm::Location(const QString &procedure) const { return design.formName + ':' + procedure; }
 
-bool QuizForm::RunStep(const QString &procedure, const std::function<void()> &step)
-{
-    long errorResume = 0;
-    return Trap(Location(procedure), errorResume, step);
-}
-
 void QuizForm::BeginLineRows()
 {
     if (series.RecordNo() != reportedBadRows)
@@ -58,7 +52,7 @@ bool QuizForm::ReadLineRow(const std::function<void()> &read)
 {
     if (reportedBadRows != 0 && reportedBadRows == series.RecordNo())
         return IgnoreErrors(read);
-    if (RunStep(QStringLiteral("ShowData"), read))
+    if (Trap(Location(QStringLiteral("ShowData")), read))
         return true;
     reportedBadRows = series.RecordNo();
     return false;
@@ -312,7 +306,7 @@ void QuizForm::LoadSeries()
 {
     MousePointer::Set(MousePointer::Hourglass);
     std::vector<long> records;
-    RunStep(design.loaderName, [&] {
+    Trap(Location(design.loaderName), [&] {
         auto db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB"));
         records = LinkMode ? ReadLinkedPictures(*db, LinkTypeOne, LinkRecordOne, LinkTypeTwo)
                            : ReadAllPictures(*db, design.headTable);
@@ -443,12 +437,12 @@ void QuizForm::ShowData(ShowCause cause)
     std::unique_ptr<Database> db;
     PictureHead head;
     if (series.RecordNo() != 0) {
-        RunStep(QStringLiteral("ShowData"), [&] {
+        Trap(Location(QStringLiteral("ShowData")), [&] {
             db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB"));
         });
     }
     if (db) {
-        RunStep(QStringLiteral("ShowData"), [&] {
+        Trap(Location(QStringLiteral("ShowData")), [&] {
             head = ReadPictureHead(*db, design.headTable, series.RecordNo(), design.furtherField,
                                    [this](const Recordset &row) { ReadHeadFields(row); });
         });
@@ -461,7 +455,7 @@ void QuizForm::ShowData(ShowCause cause)
     // A number without a head row (a deleted picture) shows an empty picture.
     BeginLineRows();
     if (db && head.found)
-        RunStep(QStringLiteral("ShowData"), [&] { WalkLines(*db); });
+        Trap(Location(QStringLiteral("ShowData")), [&] { WalkLines(*db); });
     if (db)
         IgnoreErrors([&] { db->Close(); });
     FinishDrawing();

@@ -170,9 +170,6 @@ protected:
 
     // "FormName:Procedure".
     QString Location(const QString &procedure) const;
-    // Runs a step that touches the data; a failure goes to the error reporter,
-    // which has it run again or lets the caller go on. Returns whether it ran.
-    bool RunStep(const QString &procedure, const std::function<void()> &step);
     // The line rows of the picture on show are about to be read; a picture
     // other than the one last reported may be reported again.
     void BeginLineRows();

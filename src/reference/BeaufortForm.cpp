@@ -200,14 +200,13 @@ void BeaufortForm::Bgrid_MouseUp()
 
 void BeaufortForm::LoadData()
 {
-    long ErrorResume = 0;
     if (TableNo != LastTable) {
-        Trap(LoadLocation, ErrorResume, [this] { SetGrid(); });
-        Trap(LoadLocation, ErrorResume, [] { QCoreApplication::processEvents(); });
+        Trap(LoadLocation, [this] { SetGrid(); });
+        Trap(LoadLocation, [] { QCoreApplication::processEvents(); });
         LastTable = TableNo;
     }
-    Trap(LoadLocation, ErrorResume, [this] { LoadTableTexts(TableNo, Answers); });
-    Trap(LoadLocation, ErrorResume, [this] {
+    Trap(LoadLocation, [this] { LoadTableTexts(TableNo, Answers); });
+    Trap(LoadLocation, [this] {
         const int rows = DataRowCount(TableNo);
         for (int i = 0; i < rows; ++i) {
             const auto &answers = Answers[static_cast<size_t>(i)];
@@ -224,7 +223,7 @@ void BeaufortForm::LoadData()
     if (!Fmenu[1]->isChecked()) {
         const int passes = TableNo == 0 ? 4 : 1;
         for (int pass = 0; pass < passes; ++pass)
-            Trap(LoadLocation, ErrorResume, [this] { HideCells(); });
+            Trap(LoadLocation, [this] { HideCells(); });
     }
 }
 

@@ -62,7 +62,7 @@ void MaintShapeForm::AddShape()
     const int s = size ? size->data(Qt::UserRole).toInt() : 0;
     const int kind = Mlist[0]->currentRow();
     SetControlTag(*element, FormatElementTag(s, kind));
-    Trap(QStringLiteral("MaintShapeForm:AddShape"), ErrorResume, [&] { DrawNewElement(*element, kind, s); });
+    Trap(QStringLiteral("MaintShapeForm:AddShape"), [&] { DrawNewElement(*element, kind, s); });
 }
 
 void MaintShapeForm::WriteHead(Recordset &head)

@@ -1,5 +1,6 @@
 #include "shapes/ShapeForm.h"
 
+#include "core/ReportError.h"
 #include "platform/Controls.h"
 #include "platform/PictureBox.h"
 #include "quiz/PictureScale.h"
@@ -71,5 +72,5 @@ void ShapeForm::DrawLine(const Recordset &row)
         return;
     // A row that cannot be drawn is reported and left out; the rows after it
     // are drawn as usual.
-    RunStep(QStringLiteral("ShowData"), [&] { DrawShape(*Lpicture[0], line, scale); });
+    Trap(Location(QStringLiteral("ShowData")), [&] { DrawShape(*Lpicture[0], line, scale); });
 }

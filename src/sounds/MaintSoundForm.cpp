@@ -170,10 +170,10 @@ void MaintSoundForm::AddVessel()
 {
     const QString location = QStringLiteral("MaintSoundForm:AddSound");
     MaintElement *element = nullptr;
-    Trap(location, ErrorResume, [&] { element = NewElement(); });
+    Trap(location, [&] { element = NewElement(); });
     if (!element)
         return;
-    Trap(location, ErrorResume, [&] {
+    Trap(location, [&] {
         const QListWidgetItem *size = Mlist[SizeList]->currentItem();
         const long s = size ? size->data(Qt::UserRole).toLongLong() : 0;
         const long kind = Mlist[VesselList]->currentRow();
@@ -186,14 +186,14 @@ void MaintSoundForm::AddSoundLabel()
 {
     const QString location = QStringLiteral("MaintSoundForm:AddSound");
     QLabel *label = nullptr;
-    Trap(location, ErrorResume, [&] {
+    Trap(location, [&] {
         label = NewLabel.Load(static_cast<int>(SoundCount + 1));
         if (label)
             ++SoundCount;
     });
     if (!label)
         return;
-    Trap(location, ErrorResume, [&] {
+    Trap(location, [&] {
         // Each sound stands below the one added before it.
         PlaceControl(*label, LabelLeft, LabelTop + LabelHeight * SoundCount, LabelWidth, LabelHeight);
         label->show();

@@ -202,10 +202,10 @@ std::vector<SoundRow> SoundForm::ReadSignal(double scale)
     std::unique_ptr<Database> db;
     // An empty series names no signal.
     if (series.RecordNo() != 0)
-        RunStep(QStringLiteral("ShowData"),
+        Trap(Location(QStringLiteral("ShowData")),
                 [&] { db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB")); });
     if (db)
-        RunStep(QStringLiteral("ShowData"),
+        Trap(Location(QStringLiteral("ShowData")),
                 [&] { head = ReadPictureHead(*db, design.headTable, series.RecordNo(), design.furtherField); });
     hintText = head.hintText;
     answerText = head.answerText;
@@ -213,7 +213,7 @@ std::vector<SoundRow> SoundForm::ReadSignal(double scale)
     // A signal without its head row (deleted meanwhile) shows an empty picture.
     BeginLineRows();
     if (db && head.found) {
-        RunStep(QStringLiteral("ShowData"), [&] {
+        Trap(Location(QStringLiteral("ShowData")), [&] {
             rows.clear();
             WalkSoundRows(*db, series.RecordNo(), [&](const Recordset &row) {
                 ReadLineRow([&] { rows.push_back(ReadSoundRow(row, scale)); });
@@ -236,7 +236,7 @@ bool SoundForm::Present(const SignalPlan &plan)
                 picture.SetBackColor(Colours::White);
             // The silhouettes expect black as the fill colour on entry.
             picture.SetFillColor(0);
-            RunStep(QStringLiteral("ShowData"), [&] { DrawVessel(picture, step.row); });
+            Trap(Location(QStringLiteral("ShowData")), [&] { DrawVessel(picture, step.row); });
             break;
         case SignalStep::Kind::Bar:
             picture.FilledBox(step.x1, step.y1, step.x2, step.y2, step.colour);
