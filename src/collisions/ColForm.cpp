@@ -123,11 +123,11 @@ void ColForm::StartDrawing()
 
 void ColForm::HeadRead(bool)
 {
-    const HintAndRule parts = SplitHint(hintText);
-    hintText = parts.hint;
+    const HintAndRule parts = SplitHint(HintText());
+    session.SetHintText(parts.hint);
     ruleText = parts.rule;
     Action[RuleButton]->setEnabled(!ruleText.isEmpty());
-    Llabel[1]->setText(furtherText);
+    Llabel[1]->setText(FurtherText());
     if (ControlHeight(*Llabel[1]) != CaptionHeight(ControlWidth(*Llabel[1])))
         LayoutTextLines(LayoutPictures(ScaleWidth(), ScaleHeight()));
 }

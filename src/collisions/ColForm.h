@@ -19,7 +19,7 @@ public:
     ControlArray<PictureBox> Lpicture;
 
     const QString &RuleText() const { return ruleText; }
-    const QString &ExtraText() const { return furtherText; }
+    const QString &ExtraText() const { return FurtherText(); }
 
 protected:
     void CreateControls() override;

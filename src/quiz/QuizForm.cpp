@@ -4,7 +4,6 @@
 #include "core/ReportError.h"
 #include "core/WindowMode.h"
 #include "core/WindowServices.h"
-#include "data/Database.h"
 #include "platform/MenuBar.h"
 #include "platform/Controls.h"
 #include "platform/MousePointer.h"
@@ -36,26 +35,10 @@ bool IsNavigation(QuizForm::ActionRole role)
 } // namespace
 
 QuizForm::QuizForm(Design design)
-    : Form(design.caption, design.helpContext, false), design(std::move(design))
+    : Form(design.caption, design.helpContext, false), design(std::move(design)),
+      session({this->design.formName, this->design.loaderName, this->design.headTable, this->design.lineTable,
+               this->design.furtherField})
 {
-}
-
-QString QuizForm::Location(const QString &procedure) const { return design.formName + ':' + procedure; }
-
-void QuizForm::BeginLineRows()
-{
-    if (series.RecordNo() != reportedBadRows)
-        reportedBadRows = 0;
-}
-
-bool QuizForm::ReadLineRow(const std::function<void()> &read)
-{
-    if (reportedBadRows != 0 && reportedBadRows == series.RecordNo())
-        return IgnoreErrors(read);
-    if (Trap(Location(QStringLiteral("ShowData")), read))
-        return true;
-    reportedBadRows = series.RecordNo();
-    return false;
 }
 
 // --- Geometry -------------------------------------------------------------
@@ -296,7 +279,7 @@ void QuizForm::Fmenu_Click(int Index)
     }
 }
 
-void QuizForm::Lmenu_Click(int Index) { ShowLink(Index + 1, design.topicCode, series.RecordNo()); }
+void QuizForm::Lmenu_Click(int Index) { ShowLink(Index + 1, design.topicCode, RecordNo()); }
 
 void QuizForm::Lcheck_Click(int) { ShowData(ShowCause::Refresh); }
 
@@ -305,14 +288,7 @@ void QuizForm::Lcheck_Click(int) { ShowData(ShowCause::Refresh); }
 void QuizForm::LoadSeries()
 {
     MousePointer::Set(MousePointer::Hourglass);
-    std::vector<long> records;
-    Trap(Location(design.loaderName), [&] {
-        auto db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB"));
-        records = LinkMode ? ReadLinkedPictures(*db, LinkTypeOne, LinkRecordOne, LinkTypeTwo)
-                           : ReadAllPictures(*db, design.headTable);
-        db->Close();
-    });
-    series.Load(std::move(records));
+    session.LoadSeries();
     Shuffle();
     MousePointer::Set(MousePointer::Default);
 }
@@ -320,33 +296,32 @@ void QuizForm::LoadSeries()
 void QuizForm::Shuffle()
 {
     setCursor(Qt::WaitCursor);
-    series.Shuffle();
-    series.ShowFirst();
+    session.Shuffle();
     ShowData(ShowCause::Restart);
     unsetCursor();
 }
 
 void QuizForm::ShowFirst()
 {
-    series.ShowFirst();
+    session.ShowFirst();
     ShowData(ShowCause::Navigation);
 }
 
 void QuizForm::ShowPrevious()
 {
-    series.ShowPrevious();
+    session.ShowPrevious();
     ShowData(ShowCause::Navigation);
 }
 
 void QuizForm::ShowNext()
 {
-    series.ShowNext();
+    session.ShowNext();
     ShowData(ShowCause::Navigation);
 }
 
 void QuizForm::ShowLast()
 {
-    series.ShowLast();
+    session.ShowLast();
     ShowData(ShowCause::Navigation);
 }
 
@@ -356,7 +331,7 @@ void QuizForm::ShowList()
     ListEdit = false;
     FormInstance<ListForm>().ShowModal();
     // A picture not in the series, or no choice, changes nothing.
-    if (ListRecord != 0 && series.JumpTo(ListRecord))
+    if (ListRecord != 0 && session.JumpTo(ListRecord))
         ShowData(ShowCause::Navigation);
 }
 
@@ -372,15 +347,15 @@ void QuizForm::ToggleText(const QString &text)
     Llabel[0]->setText(text);
 }
 
-void QuizForm::ShowHint() { ToggleText(hintText); }
+void QuizForm::ShowHint() { ToggleText(HintText()); }
 
-void QuizForm::ShowFurther() { ToggleText(furtherText); }
+void QuizForm::ShowFurther() { ToggleText(FurtherText()); }
 
 void QuizForm::ShowText()
 {
-    Llabel[0]->setText(answerText);
+    Llabel[0]->setText(AnswerText());
     if (MultiChoice)
-        LoadChoices(*Clist, design.topicCode, series.RecordNo(), answerText, Location(QStringLiteral("LoadChoices")));
+        LoadChoices(*Clist, design.topicCode, RecordNo(), AnswerText(), Location(QStringLiteral("LoadChoices")));
 }
 
 // --- Showing a picture ----------------------------------------------------
@@ -395,7 +370,7 @@ bool QuizForm::EndOfSeries(ShowCause cause)
 
 bool QuizForm::AskRestart(ShowCause cause)
 {
-    if (cause != ShowCause::Navigation || !series.EndReachedAgain())
+    if (!session.EndReached(cause))
         return false;
     int reply = MsgBoxAnswer::No;
     if (LinkMode) {
@@ -407,11 +382,6 @@ bool QuizForm::AskRestart(ShowCause cause)
         reply = MsgBox(EndOfSeriesQuestion, MsgBoxStyle::YesNo + MsgBoxStyle::Question, QStringLiteral("Help"));
     }
     return reply == MsgBoxAnswer::Yes;
-}
-
-void QuizForm::WalkLines(Database &db)
-{
-    WalkPictureLines(db, design.lineTable, series.RecordNo(), [this](const Recordset &row) { DrawLine(row); });
 }
 
 void QuizForm::SetNavigationEnabled(bool on)
@@ -430,38 +400,14 @@ void QuizForm::ShowData(ShowCause cause)
         return;
     Llabel[0]->setText(QString());
     Clist->clear();
-    // An empty series offers nothing to move to.
-    SetNavigationEnabled(!series.IsEmpty());
+    SetNavigationEnabled(session.CanNavigate());
 
     StartDrawing();
-    std::unique_ptr<Database> db;
-    PictureHead head;
-    if (series.RecordNo() != 0) {
-        Trap(Location(QStringLiteral("ShowData")), [&] {
-            db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB"));
-        });
-    }
-    if (db) {
-        Trap(Location(QStringLiteral("ShowData")), [&] {
-            head = ReadPictureHead(*db, design.headTable, series.RecordNo(), design.furtherField,
-                                   [this](const Recordset &row) { ReadHeadFields(row); });
-        });
-    }
-    hintText = head.hintText;
-    answerText = head.answerText;
-    furtherText = head.furtherText;
-    HeadRead(head.found);
-    ClearPictures();
-    // A number without a head row (a deleted picture) shows an empty picture.
-    BeginLineRows();
-    if (db && head.found)
-        Trap(Location(QStringLiteral("ShowData")), [&] { WalkLines(*db); });
-    if (db)
-        IgnoreErrors([&] { db->Close(); });
+    session.ReadPicture(*this);
     FinishDrawing();
 
-    series.MarkShown();
+    session.MarkShown();
     if (Lcheck[0]->isChecked())
         ShowText();
-    WhatLink(QList<QAction *>(Lmenu.begin(), Lmenu.end()), design.topicCode, series.RecordNo());
+    WhatLink(QList<QAction *>(Lmenu.begin(), Lmenu.end()), design.topicCode, RecordNo());
 }

@@ -2,8 +2,7 @@
 
 #include "platform/ControlArray.h"
 #include "platform/Form.h"
-#include "quiz/PictureRecords.h"
-#include "quiz/QuizSeries.h"
+#include "quiz/QuizSession.h"
 
 #include <QList>
 #include <QRect>
@@ -13,7 +12,6 @@
 #include <functional>
 #include <memory>
 
-class Database;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -23,13 +21,14 @@ class QMenuBar;
 class QPushButton;
 class Recordset;
 
-// The quiz window that every topic specialises: a shuffled series of pictures
-// shown one at a time, navigation, the hint, the topic's further text and the
-// answer under the picture, the end-of-series question, the item list as a
-// picker, the choice list of multiple-choice mode and the Links menu. A topic
-// adds its pictures and renderer, its own buttons and timers through the
-// virtual steps below.
-class QuizForm : public Form
+// The quiz window that every topic specialises: it lays out and shows what
+// its session holds (a shuffled series of pictures, one at a time), with
+// navigation, the hint, the topic's further text and the answer under the
+// picture, the end-of-series question, the item list as a picker, the choice
+// list of multiple-choice mode and the Links menu. A topic adds its pictures
+// and their drawing, its own buttons and timers through the virtual steps
+// below.
+class QuizForm : public Form, protected PictureRenderer
 {
     Q_OBJECT
 
@@ -82,11 +81,11 @@ public:
     std::array<QAction *, 5> Lmenu{}; // one per topic, item i for topic i + 1
 
     int TopicCode() const { return design.topicCode; }
-    const QuizSeries &Series() const { return series; }
-    long RecordNo() const { return series.RecordNo(); }
-    const QString &HintText() const { return hintText; }
-    const QString &AnswerText() const { return answerText; }
-    const QString &FurtherText() const { return furtherText; }
+    const QuizSeries &Series() const { return session.Series(); }
+    long RecordNo() const { return session.RecordNo(); }
+    const QString &HintText() const { return session.HintText(); }
+    const QString &AnswerText() const { return session.AnswerText(); }
+    const QString &FurtherText() const { return session.FurtherText(); }
 
     // Outer size in twips (see Form::FrameWidth) and the client area's size.
     int OuterWidth() const;
@@ -112,9 +111,7 @@ protected:
     // Minimising brings no resize; the next window still opens minimised.
     void changeEvent(QEvent *event) override;
 
-    // Why a picture is shown. Only navigation can end the series: a resize, a
-    // toggle, "Cheat" or a timer shows the picture again without asking.
-    enum class ShowCause { Navigation, Restart, Refresh };
+    using ShowCause = QuizSession::Cause;
 
     // --- What a topic supplies ---
     // Its pictures, extra labels, buttons' companions and timers, in the client.
@@ -130,17 +127,10 @@ protected:
     virtual void BeforeShow() {}
     // After the question, before the head row is read.
     virtual void StartDrawing() {}
-    // Reads the topic's own head fields from the row found.
-    virtual void ReadHeadFields(const Recordset &) {}
-    // The head row has been read (found or not).
-    virtual void HeadRead(bool) {}
-    // Clears the pictures to their background.
+    // The picture's drawing (PictureRenderer): ReadHeadFields, HeadRead and
+    // DrawLine, and here the clearing of every picture to its background.
     virtual void ClearPictures() = 0;
-    // Draws one line row of the picture on show.
-    virtual void DrawLine(const Recordset &row) = 0;
-    // Walks the line rows of the picture on show; by default in the order of
-    // the index "ALTERNATE".
-    virtual void WalkLines(Database &db);
+    void Clear() override { ClearPictures(); }
     // After the last line has been drawn.
     virtual void FinishDrawing() {}
     virtual void Action_Own(int) {}
@@ -162,33 +152,23 @@ protected:
     void ShowLast();
     void ShowList();
     void ShowHint();
-    virtual void ShowFurther();
+    void ShowFurther();
     void ShowText();
     // Puts text under the picture, or, when it is already there, shows the
     // picture again without it.
     void ToggleText(const QString &text);
 
     // "FormName:Procedure".
-    QString Location(const QString &procedure) const;
-    // The line rows of the picture on show are about to be read; a picture
-    // other than the one last reported may be reported again.
-    void BeginLineRows();
-    // Reads one line row for drawing. A row with a Null or a non-numeric value
-    // where a number is needed cannot be drawn: it is left out, and the first
-    // such row is reported once while its picture stays on show (a resize or
-    // a toggle shows it again without a box). Returns whether it was read.
-    bool ReadLineRow(const std::function<void()> &read);
+    QString Location(const QString &procedure) const { return session.Location(procedure); }
+    // Reads one line row for drawing (QuizSession::ReadLineRow).
+    bool ReadLineRow(const std::function<void()> &read) { return session.ReadLineRow(read); }
 
     const Design design;
-    QuizSeries series;
-    QString hintText;
-    QString answerText;
-    QString furtherText;
+    QuizSession session;
     QMenuBar *menuBar = nullptr;
     QWidget *client = nullptr;
 
 private:
     int MenuBarHeight() const;
-    long reportedBadRows = 0; // the picture whose unreadable line row was reported
     void PlaceClient();
 };

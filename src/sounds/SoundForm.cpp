@@ -187,7 +187,7 @@ void SoundForm::SetCommandsEnabled(bool on)
     FileMenu->setEnabled(on);
     FileMenu->menuAction()->setEnabled(on);
     // An empty series offers nothing to move to.
-    SetNavigationEnabled(on && !series.IsEmpty());
+    SetNavigationEnabled(on && session.CanNavigate());
 }
 
 bool SoundForm::Wait(double seconds)
@@ -195,34 +195,48 @@ bool SoundForm::Wait(double seconds)
     return SignalWait(seconds, [this] { return closing || !IsLoaded(); });
 }
 
+namespace {
+// The rows of a signal, read for its plan rather than drawn one by one.
+class SignalRows : public PictureRenderer
+{
+public:
+    SignalRows(QuizSession &session, double scale) : session(session), scale(scale) {}
+    std::vector<SoundRow> rows;
+
+    void Clear() override { rows.clear(); }
+    void DrawLine(const Recordset &row) override
+    {
+        session.ReadLineRow([&] { rows.push_back(ReadSoundRow(row, scale)); });
+    }
+    void WalkLines(Database &db, const QString &, long record) override
+    {
+        WalkSoundRows(db, record, [this](const Recordset &row) { DrawLine(row); });
+    }
+
+private:
+    QuizSession &session;
+    double scale;
+};
+
+// The window is busy presenting for as long as this lives.
+class BusyGuard
+{
+public:
+    explicit BusyGuard(bool &busy) : busy(busy) { busy = true; }
+    ~BusyGuard() { busy = false; }
+    BusyGuard(const BusyGuard &) = delete;
+    BusyGuard &operator=(const BusyGuard &) = delete;
+
+private:
+    bool &busy;
+};
+} // namespace
+
 std::vector<SoundRow> SoundForm::ReadSignal(double scale)
 {
-    std::vector<SoundRow> rows;
-    PictureHead head;
-    std::unique_ptr<Database> db;
-    // An empty series names no signal.
-    if (series.RecordNo() != 0)
-        Trap(Location(QStringLiteral("ShowData")),
-                [&] { db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB")); });
-    if (db)
-        Trap(Location(QStringLiteral("ShowData")),
-                [&] { head = ReadPictureHead(*db, design.headTable, series.RecordNo(), design.furtherField); });
-    hintText = head.hintText;
-    answerText = head.answerText;
-    furtherText = head.furtherText;
-    // A signal without its head row (deleted meanwhile) shows an empty picture.
-    BeginLineRows();
-    if (db && head.found) {
-        Trap(Location(QStringLiteral("ShowData")), [&] {
-            rows.clear();
-            WalkSoundRows(*db, series.RecordNo(), [&](const Recordset &row) {
-                ReadLineRow([&] { rows.push_back(ReadSoundRow(row, scale)); });
-            });
-        });
-    }
-    if (db)
-        IgnoreErrors([&] { db->Close(); });
-    return rows;
+    SignalRows signal(session, scale);
+    session.ReadPicture(signal);
+    return signal.rows;
 }
 
 bool SoundForm::Present(const SignalPlan &plan)
@@ -265,23 +279,33 @@ bool SoundForm::Present(const SignalPlan &plan)
 
 void SoundForm::ShowData(ShowCause cause)
 {
-    if (Loading || !IsLoaded() || !Lpicture[0])
-        return;
     // A presentation still running ignores every further request.
-    if (Busy)
+    if (Loading || !IsLoaded() || !Lpicture[0] || Busy)
         return;
-    Busy = true;
-    if (AskRestart(cause)) {
-        Busy = false;
+    switch (PresentSignal(cause)) {
+    case Then::Restart:
         Shuffle();
-        return;
+        break;
+    case Then::ShowMoved:
+        ShowData(ShowCause::Navigation);
+        break;
+    case Then::ShowResized:
+        ShowData(ShowCause::Refresh);
+        break;
+    case Then::Nothing:
+        break;
     }
-    if (closing) {
-        Busy = false;
-        return;
-    }
+}
 
-    const long presented = series.Position();
+SoundForm::Then SoundForm::PresentSignal(ShowCause cause)
+{
+    const BusyGuard busy(Busy);
+    if (AskRestart(cause))
+        return Then::Restart;
+    if (closing)
+        return Then::Nothing;
+
+    const long presented = Series().Position();
     Clist->clear();
     SetCommandsEnabled(false);
     Stimer->stop();
@@ -306,41 +330,31 @@ void SoundForm::ShowData(ShowCause cause)
 
     const SignalPlan plan = PlanSignal(rows, SoundMode, scale, unit, AppPath);
     signalText = plan.signalText;
-    if (!Present(plan)) {
-        Busy = false;
-        return;
-    }
+    if (!Present(plan))
+        return Then::Nothing;
     if (!cheat && SoundMode == SoundModes::Graphics)
         Llabel[0]->setText(signalText);
     if (MultiChoice)
         SoundMenu->setText(signalText);
 
     if (SoundMode != SoundModes::Graphics) {
-        if (!Wait(AfterSound)) {
-            Busy = false;
-            return;
-        }
+        if (!Wait(AfterSound))
+            return Then::Nothing;
         QApplication::processEvents();
-        if (closing || !IsLoaded()) {
-            Busy = false;
-            return;
-        }
+        if (closing || !IsLoaded())
+            return Then::Nothing;
     }
 
     SetCommandsEnabled(true);
     // A right answer chosen while the signal played has moved the series on;
     // the signal now in its place is shown, so none is skipped unheard.
-    const bool moved = series.Position() != presented;
-    if (!moved) {
-        series.MarkShown();
-        WhatLink(QList<QAction *>(Lmenu.begin(), Lmenu.end()), design.topicCode, series.RecordNo());
-    }
+    if (Series().Position() != presented)
+        return Then::ShowMoved;
+    session.MarkShown();
+    WhatLink(QList<QAction *>(Lmenu.begin(), Lmenu.end()), design.topicCode, RecordNo());
     // A resize while the signal played was ignored; it is shown again as a
     // resize shows it, so the drawing fits the picture it is in.
-    const bool resized = QSize(ControlWidth(picture), ControlHeight(picture)) != drawnAt;
-    Busy = false;
-    if (moved)
-        ShowData(ShowCause::Navigation);
-    else if (resized)
-        ShowData(ShowCause::Refresh);
+    if (QSize(ControlWidth(picture), ControlHeight(picture)) != drawnAt)
+        return Then::ShowResized;
+    return Then::Nothing;
 }

@@ -35,7 +35,7 @@ public:
     bool Busy = false;
     long TickCount = 0;
 
-    const QString &ExtraText() const { return furtherText; }
+    const QString &ExtraText() const { return FurtherText(); }
     const QString &SignalText() const { return signalText; }
 
     // One tick of the cycle timer.
@@ -56,7 +56,11 @@ protected:
     void ShowData(ShowCause cause = ShowCause::Refresh) override;
 
 private:
-    // Reads the signal's texts and rows; false when the window closed meanwhile.
+    // What follows a presentation once the window is no longer busy.
+    enum class Then { Nothing, Restart, ShowMoved, ShowResized };
+    // Draws, plays and arms the signal on show, busy throughout.
+    Then PresentSignal(ShowCause cause);
+    // Reads the signal's texts and rows.
     std::vector<SoundRow> ReadSignal(double scale);
     // Runs the steps; false when the window was closed during a wait.
     bool Present(const SignalPlan &plan);
