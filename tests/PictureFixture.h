@@ -2,19 +2,19 @@
 
 // A fresh program folder for a test of the program's windows: an empty
 // database of the program's schema with AppPath pointing at it, and helpers
-// that store pictures in it. Made in init() and dropped in cleanup(), it
-// starts each test from the program's first state (program-wide variables,
-// error reporter) and leaves no window and no test hook behind. The twips
-// scale stays the test's own: some set it once for all their tests.
+// that store rows of any topic in it and read them back. Made in init() and
+// dropped in cleanup(), it starts each test from the program's first state
+// and leaves no window and no test hook behind (ResetProgramState). A topic's
+// own pictures are stored by the helpers of its header (LightPictures.h and
+// its twins), each given the folder.
 
+#include "ProgramState.h"
 #include "TestDatabase.h"
 
 #include "core/Global.h"
-#include "core/ReportError.h"
 #include "data/Database.h"
-#include "platform/Form.h"
 #include "platform/MsgBox.h"
-#include "quiz/Shuffle.h"
+#include "quiz/Topics.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -27,23 +27,32 @@
 // The fields of one row, by name, in the order they are set.
 using RowFields = std::vector<std::pair<QString, QVariant>>;
 
+struct AlternativeRow {
+    long recordOne;
+    long recordTwo;
+    bool answer;
+    bool operator==(const AlternativeRow &o) const
+    {
+        return recordOne == o.recordOne && recordTwo == o.recordTwo && answer == o.answer;
+    }
+};
+
+struct LinkRow {
+    int typeOne;
+    long recordOne;
+    int typeTwo;
+    long recordTwo;
+    bool operator==(const LinkRow &o) const
+    {
+        return typeOne == o.typeOne && recordOne == o.recordOne && typeTwo == o.typeTwo && recordTwo == o.recordTwo;
+    }
+};
+
 class PictureFixture
 {
 public:
-    PictureFixture()
-    {
-        ResetGlobals();
-        ResetReportError();
-    }
-    // The windows go while the test's message-box handler still answers.
-    ~PictureFixture()
-    {
-        Forms::DestroyAll();
-        Form::SetModalHook({});
-        SetMsgBoxHandler({});
-        SetShuffleRandom({});
-        Database::SetWriteHook({});
-    }
+    PictureFixture() { ResetProgramState(); }
+    ~PictureFixture() { ResetProgramState(); }
     PictureFixture(const PictureFixture &) = delete;
     PictureFixture &operator=(const PictureFixture &) = delete;
 
@@ -107,6 +116,81 @@ public:
         db->Execute("Insert Into LINKS (TYPEONE, RECORDONE, TYPETWO, RECORDTWO) Values (?, ?, ?, ?)",
                     {typeOne, static_cast<qlonglong>(recordOne), typeTwo, static_cast<qlonglong>(recordTwo)});
         db->Close();
+    }
+
+    // Appends a picture of the topic with its answer text (a null QVariant
+    // stores Null) and lineCount line rows; returns its RECORD.
+    long AddPicture(int topic, const QVariant &text, int lineCount = 1)
+    {
+        auto db = Open();
+        Recordset head = db->OpenRecordset(Topics::HeadTable(topic));
+        head.AddNew();
+        head.SetValue("TEXT", text);
+        head.Update();
+        head.MoveLastModified();
+        const long record = head.LongValue("RECORD");
+        head.Close();
+        for (int i = 0; i < lineCount; ++i)
+            db->Execute(QString("Insert Into %1 (HEADER) Values (?)").arg(Topics::LineTable(topic)),
+                        {static_cast<qlonglong>(record)});
+        db->Close();
+        return record;
+    }
+
+    // Deletes a head row and leaves its line rows, as another tool could.
+    void DeleteHead(const QString &table, long record)
+    {
+        auto db = Open();
+        db->Execute(QString("Delete From %1 Where RECORD = ?").arg(table), {static_cast<qlonglong>(record)});
+        db->Close();
+    }
+
+    void AddAlternative(int type, long recordOne, long recordTwo, bool answer)
+    {
+        auto db = Open();
+        db->Execute("Insert Into ALTERNATIVES (TYPE, RECORDONE, RECORDTWO, ANSWER) Values (?, ?, ?, ?)",
+                    {type, static_cast<qlonglong>(recordOne), static_cast<qlonglong>(recordTwo), answer ? -1 : 0});
+        db->Close();
+    }
+
+    // The set of one picture in stored order.
+    std::vector<AlternativeRow> Alternatives(int type, long recordOne) const
+    {
+        std::vector<AlternativeRow> rows;
+        auto db = Open();
+        Recordset rs = db->OpenQuery("Select RECORDONE, RECORDTWO, ANSWER From ALTERNATIVES Where TYPE = ? "
+                                     "And RECORDONE = ? Order By rowid",
+                                     {type, static_cast<qlonglong>(recordOne)});
+        for (; !rs.Eof(); rs.MoveNext())
+            rows.push_back({rs.LongValue("RECORDONE"), rs.LongValue("RECORDTWO"), rs.BoolValue("ANSWER")});
+        rs.Close();
+        db->Close();
+        return rows;
+    }
+
+    // Every LINKS row in stored order.
+    std::vector<LinkRow> Links() const
+    {
+        std::vector<LinkRow> rows;
+        auto db = Open();
+        Recordset rs = db->OpenQuery("Select * From LINKS Order By rowid");
+        for (; !rs.Eof(); rs.MoveNext())
+            rows.push_back({static_cast<int>(rs.LongValue("TYPEONE")), rs.LongValue("RECORDONE"),
+                            static_cast<int>(rs.LongValue("TYPETWO")), rs.LongValue("RECORDTWO")});
+        rs.Close();
+        db->Close();
+        return rows;
+    }
+
+    // The N of a counting query.
+    long Count(const QString &sql, const QVariantList &params = {}) const
+    {
+        auto db = Open();
+        Recordset rs = db->OpenQuery(sql, params);
+        const long n = rs.LongValue("N");
+        rs.Close();
+        db->Close();
+        return n;
     }
 
 private:

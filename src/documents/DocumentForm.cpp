@@ -170,6 +170,10 @@ void DocumentForm::LayOutGrid(int index, long Sflag)
     }
 
     grid->SetModel(&Doc.Model(index));
+    // Grid 0 lives on from the last document, whose layout started again from
+    // its heading row alone: its current cell stays in row 0.
+    if (index == 0)
+        IgnoreErrors([&] { grid->SetRow(0); });
     IgnoreErrors([&] { Doc.FitColumns(index, ControlWidth(*grid)); });
 }
 

@@ -4,6 +4,7 @@
 #include "platform/ControlArray.h"
 #include "platform/Twips.h"
 
+#include <QBrush>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -37,17 +38,6 @@ int ShiftCode(Qt::KeyboardModifiers modifiers)
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-Qt::Alignment TextAlignment(int code)
-{
-    switch (code) {
-    case Grid::AlignCentre:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Grid::AlignRight:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    default:
-        return Qt::AlignLeft | Qt::AlignVCenter;
-    }
-}
 } // namespace
 
 Grid::Grid(QWidget *parent) : QAbstractScrollArea(parent)
@@ -359,28 +349,25 @@ void Grid::paintEvent(QPaintEvent *)
         for (int c : shownCols) {
             const int width = ColPixels(c);
             const QRect cellRect(x, y, width, height);
-            const QString text = model->TextMatrix(r, c);
-            const long cellColour = model->CellBackColor(r, c);
+            const QModelIndex cell = model->index(r, c);
+            const QString text = cell.data().toString();
+            const QVariant cellColour = cell.data(Qt::BackgroundRole);
             const bool fixed = r < fixedRows || c < fixedCols;
             QColor background = fixed ? heading : BgrToQColor(backColor);
-            if (!fixed && cellColour != 0)
-                background = BgrToQColor(cellColour);
+            if (!fixed && cellColour.isValid())
+                background = cellColour.value<QBrush>().color();
             painter.fillRect(cellRect, background);
             painter.setPen(fixed ? headingLine : line);
             painter.drawLine(cellRect.topRight(), cellRect.bottomRight());
             painter.drawLine(cellRect.bottomLeft(), cellRect.bottomRight());
             if (!text.isEmpty()) {
-                QFont cellFont = font();
-                cellFont.setBold(model->CellFontBold(r, c));
-                cellFont.setItalic(model->CellFontItalic(r, c));
-                painter.setFont(cellFont);
+                painter.setFont(cell.data(Qt::FontRole).value<QFont>());
                 painter.setPen(ink);
                 const QRect textRect = cellRect.adjusted(TextMargin, 0, -TextMargin - 1, -1);
-                const int code = fixed ? model->FixedAlignment(c) : model->ColAlignment(c);
+                const int alignment = cell.data(Qt::TextAlignmentRole).toInt();
                 painter.save();
                 painter.setClipRect(textRect);
-                painter.drawText(textRect, static_cast<int>(TextAlignment(code)) | (wordWrap ? Qt::TextWordWrap : 0),
-                                 text);
+                painter.drawText(textRect, alignment | (wordWrap ? Qt::TextWordWrap : 0), text);
                 painter.restore();
             }
             if (hasFocus() && r == currentRow && c == currentCol) {

@@ -11,8 +11,6 @@
 #include <memory>
 
 namespace {
-// The module's own answer from the error reporter, as every handler keeps it.
-
 std::unique_ptr<Database> OpenProgramDatabase()
 {
     return Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB"));

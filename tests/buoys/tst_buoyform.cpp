@@ -2,7 +2,7 @@
 // scale with the light each records for the night picture, what it makes of
 // odd rows, its texts, series and links.
 
-#include "buoys/tst_buoyform_fixture.h"
+#include "BuoyPictures.h"
 #include "quiz/WindowControls.h"
 
 #include "buoys/BuoyForm.h"
@@ -59,7 +59,7 @@ private slots:
     void init()
     {
         Twips::SetTwipsPerPixel(15, 15);
-        fixture = std::make_unique<BuoyQuizFixture>();
+        fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
         // Drawing the last index every time leaves the order as loaded.
         SetShuffleRandom([](long upper) { return upper; });
@@ -112,7 +112,7 @@ private:
         return form;
     }
 
-    std::unique_ptr<BuoyQuizFixture> fixture;
+    std::unique_ptr<PictureFixture> fixture;
     QStringList boxes;
 };
 
@@ -161,7 +161,7 @@ void TestBuoyForm::layout()
     QFETCH(int, outerHeight);
     QFETCH(QString, control);
     QFETCH(QRect, place);
-    fixture->AddBuoys("h", "t", "l", {Buoy(0, 1500, 750)});
+    AddBuoys(*fixture, "h", "t", "l", {Buoy(0, 1500, 750)});
     BuoyForm &form = Open(outerWidth, outerHeight);
     QCOMPARE(form.OuterWidth(), outerWidth);
     QCOMPARE(form.OuterHeight(), outerHeight);
@@ -236,7 +236,7 @@ void TestBuoyForm::dayAndNightPictures()
     QFETCH(int, outerWidth);
     QFETCH(int, outerHeight);
     QFETCH(double, scale);
-    fixture->AddBuoys("h", "t", "l", {Buoy(18, 1500, 1000)});
+    AddBuoys(*fixture, "h", "t", "l", {Buoy(18, 1500, 1000)});
     BuoyForm &form = Open(outerWidth, outerHeight);
     QCOMPARE(form.PictureScale(), float(scale));
     const PictureBox &day = *form.Lpicture[0];
@@ -279,7 +279,7 @@ void TestBuoyForm::buoyPlaceAndLightAtScale()
     QFETCH(double, xpos);
     QFETCH(double, ypos);
     QFETCH(double, size);
-    fixture->AddBuoys("h", "t", "l", {Buoy(13, xpos, ypos, size)});
+    AddBuoys(*fixture, "h", "t", "l", {Buoy(13, xpos, ypos, size)});
     BuoyForm &form = Open(outerWidth, 5175);
     const BuoyLight &row = form.Lights().Rows()[0];
     QCOMPARE(form.Lights().LightCount(), 1L);
@@ -308,7 +308,7 @@ void TestBuoyForm::kindOfTheRow()
     QFETCH(double, listptr);
     QFETCH(long, code);
     QFETCH(bool, drawn);
-    fixture->AddBuoys("h", "t", "l", {Buoy(listptr, 1500, 1000), Buoy(13, 2500, 1000)});
+    AddBuoys(*fixture, "h", "t", "l", {Buoy(listptr, 1500, 1000), Buoy(13, 2500, 1000)});
     BuoyForm &form = Open();
     QCOMPARE(form.Lights().LightCount(), 2L);
     QCOMPARE(form.Lights().Rows()[0].LightCode, code);
@@ -334,7 +334,7 @@ void TestBuoyForm::topmarkFlag()
     QFETCH(QVariant, topmark);
     StoredBuoy can = Buoy(18, 1500, 1000);
     can.topmark = topmark;
-    fixture->AddBuoys("h", "t", "l", {can});
+    AddBuoys(*fixture, "h", "t", "l", {can});
     BuoyForm &form = Open();
     QTEST(At(*form.Lpicture[0], 1500, 1000 - 3.5 * 150), "above");
     QCOMPARE(At(*form.Lpicture[0], 1500, 1000), Red);
@@ -348,7 +348,7 @@ void TestBuoyForm::moreThanTenBuoys()
     std::vector<StoredBuoy> buoys;
     for (int i = 0; i < 12; ++i)
         buoys.push_back(Buoy(13, 150 + 240 * i, 1000, 40));
-    fixture->AddBuoys("h", "t", "l", buoys);
+    AddBuoys(*fixture, "h", "t", "l", buoys);
     BuoyForm &form = Open();
     QCOMPARE(form.Lights().LightCount(), 12L);
     form.Ltimer_Timer();
@@ -362,7 +362,7 @@ void TestBuoyForm::moreThanTenBuoys()
 // A picture without buoy rows: nothing drawn, every light row empty.
 void TestBuoyForm::pictureWithoutBuoys()
 {
-    fixture->AddBuoys("h", "t", "l");
+    AddBuoys(*fixture, "h", "t", "l");
     BuoyForm &form = Open();
     QCOMPARE(CountNot(*form.Lpicture[0], Blue), 0);
     QCOMPARE(form.Lights().LightCount(), 0L);
@@ -413,7 +413,7 @@ void TestBuoyForm::unreadableFieldsOfARow()
         odd.kind = stored;
     if (field == "TOPMARK")
         odd.topmark = stored;
-    fixture->AddBuoys("h", "t", "l", {Buoy(13, 500, 1000), odd, Buoy(20, 1500, 1000)});
+    AddBuoys(*fixture, "h", "t", "l", {Buoy(13, 500, 1000), odd, Buoy(20, 1500, 1000)});
     if (text)
         fixture->OverwriteLines("BUOYLINE", field, 7777, value);
     BuoyForm &form = Open();
@@ -457,7 +457,7 @@ void TestBuoyForm::rowBeyondTheTwipsRange()
         odd.kind = value;
     if (field == "topmark")
         odd.topmark = value;
-    fixture->AddBuoys("h", "t", "l", {odd, Buoy(20, 1500, 1000)});
+    AddBuoys(*fixture, "h", "t", "l", {odd, Buoy(20, 1500, 1000)});
     const QString report = "Unexpected Error In - BuoyForm:ShowData, Error Number 6, Overflow";
     BuoyForm &form = Open();
     QVERIFY(!boxes.isEmpty());
@@ -483,7 +483,7 @@ void TestBuoyForm::everyKindStaysInItsOutline()
     auto yOf = [](int kind) { return 330.0 + 480 * (kind / 8); };
     for (int kind = 0; kind < 24; ++kind)
         buoys.push_back(Buoy(kind, xOf(kind), yOf(kind), 40));
-    fixture->AddBuoys("h", "t", "l", buoys);
+    AddBuoys(*fixture, "h", "t", "l", buoys);
     BuoyForm &form = Open(10710, 5175);
     QCOMPARE(form.PictureScale(), 1.5f);
     const PictureBox &day = *form.Lpicture[0];
@@ -507,7 +507,7 @@ void TestBuoyForm::everyKindStaysInItsOutline()
 // replaces the other's text. A Null light text reads "Unknown".
 void TestBuoyForm::textToggles()
 {
-    fixture->AddBuoys("The hint", "The answer", QVariant(), {Buoy(0, 1500, 1000)});
+    AddBuoys(*fixture, "The hint", "The answer", QVariant(), {Buoy(0, 1500, 1000)});
     BuoyForm &form = Open();
     QLabel &text = *form.Llabel[0];
     form.Ltimer_Timer();
@@ -534,7 +534,7 @@ void TestBuoyForm::textToggles()
 // goes back to the plain picture.
 void TestBuoyForm::sameHintAndLightText()
 {
-    fixture->AddBuoys("Same", "a", "Same", {Buoy(0, 1500, 1000)});
+    AddBuoys(*fixture, "Same", "a", "Same", {Buoy(0, 1500, 1000)});
     BuoyForm &form = Open();
     form.Action[4]->click();
     form.Action[6]->click();
@@ -549,8 +549,8 @@ void TestBuoyForm::sameHintAndLightText()
 void TestBuoyForm::multipleChoice()
 {
     MultiChoice = true;
-    const long right = fixture->AddBuoys("h", "North cardinal", "l", {Buoy(0, 1500, 1000)});
-    const long wrong = fixture->AddBuoys("h", "South cardinal", "l", {Buoy(4, 1500, 1000)});
+    const long right = AddBuoys(*fixture, "h", "North cardinal", "l", {Buoy(0, 1500, 1000)});
+    const long wrong = AddBuoys(*fixture, "h", "South cardinal", "l", {Buoy(4, 1500, 1000)});
     fixture->AddAlternative(3, right, right, true);
     fixture->AddAlternative(3, right, wrong, false);
     BuoyForm &form = Open(9210, 6000);
@@ -571,7 +571,7 @@ void TestBuoyForm::multipleChoice()
 // again at every activation, unless in link mode.
 void TestBuoyForm::statisticsAtActivation()
 {
-    fixture->AddBuoys("h", "t", "l", {Buoy(0, 1500, 1000)});
+    AddBuoys(*fixture, "h", "t", "l", {Buoy(0, 1500, 1000)});
     BuoyForm &form = Open();
     QVERIFY(!form.Fmenu[2]->isEnabled());
     form.Activate();
@@ -583,8 +583,8 @@ void TestBuoyForm::statisticsAtActivation()
 // "&Buoy", the window's own topic, never.
 void TestBuoyForm::linksMenu()
 {
-    const long linked = fixture->AddBuoys("h", "t", "l", {Buoy(0, 1500, 1000)});
-    fixture->AddBuoys("h", "u", "l", {Buoy(0, 1500, 1000)});
+    const long linked = AddBuoys(*fixture, "h", "t", "l", {Buoy(0, 1500, 1000)});
+    AddBuoys(*fixture, "h", "u", "l", {Buoy(0, 1500, 1000)});
     fixture->AddLink(3, linked, 1, 7);
     fixture->AddLink(3, linked, 4, 2);
     fixture->AddLink(3, linked, 3, 2);
@@ -606,9 +606,9 @@ void TestBuoyForm::linksMenu()
 // series asks nothing.
 void TestBuoyForm::linkModeSeries()
 {
-    const long a = fixture->AddBuoys("h", "a", "l", {Buoy(0, 1500, 1000)});
-    fixture->AddBuoys("h", "b", "l", {Buoy(0, 1500, 1000)});
-    const long c = fixture->AddBuoys("h", "c", "l", {Buoy(0, 1500, 1000)});
+    const long a = AddBuoys(*fixture, "h", "a", "l", {Buoy(0, 1500, 1000)});
+    AddBuoys(*fixture, "h", "b", "l", {Buoy(0, 1500, 1000)});
+    const long c = AddBuoys(*fixture, "h", "c", "l", {Buoy(0, 1500, 1000)});
     fixture->AddLink(1, 5, 3, c);
     fixture->AddLink(1, 5, 3, a);
     LinkMode = true;
@@ -657,9 +657,9 @@ void TestBuoyForm::emptySeries()
 // reported.
 void TestBuoyForm::missingHeadRow()
 {
-    const long kept = fixture->AddBuoys("h", "kept", "l", {Buoy(18, 1500, 1000)});
-    const long gone = fixture->AddBuoys("h", "gone", "l", {Buoy(18, 1500, 1000)});
-    fixture->DeleteBuoyHead(gone);
+    const long kept = AddBuoys(*fixture, "h", "kept", "l", {Buoy(18, 1500, 1000)});
+    const long gone = AddBuoys(*fixture, "h", "gone", "l", {Buoy(18, 1500, 1000)});
+    fixture->DeleteHead("BUOYHEAD", gone);
     fixture->AddLink(2, 9, 3, kept);
     fixture->AddLink(2, 9, 3, gone);
     LinkMode = true;
@@ -684,8 +684,8 @@ void TestBuoyForm::missingHeadRow()
 // the toggles and the light-mode button show it again without a question.
 void TestBuoyForm::endOfSeriesOnlyFromNavigation()
 {
-    fixture->AddBuoys("h", "a", "l", {Buoy(0, 1500, 1000)});
-    fixture->AddBuoys("h", "b", "l", {Buoy(0, 1500, 1000)});
+    AddBuoys(*fixture, "h", "a", "l", {Buoy(0, 1500, 1000)});
+    AddBuoys(*fixture, "h", "b", "l", {Buoy(0, 1500, 1000)});
     BuoyForm &form = Open();
     form.Action[2]->click();
     QCOMPARE(boxes, QStringList());

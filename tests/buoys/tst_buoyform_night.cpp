@@ -2,7 +2,7 @@
 // the window is active, the light-mode button, and the restart of the
 // animation at every show.
 
-#include "buoys/tst_buoyform_fixture.h"
+#include "BuoyPictures.h"
 
 #include "buoys/BuoyForm.h"
 #include "buoys/BuoySteps.h"
@@ -35,7 +35,7 @@ private slots:
     void init()
     {
         Twips::SetTwipsPerPixel(15, 15);
-        fixture = std::make_unique<BuoyQuizFixture>();
+        fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
         SetShuffleRandom([](long upper) { return upper; });
         boxes = 0;
@@ -67,7 +67,7 @@ private:
         return form;
     }
 
-    std::unique_ptr<BuoyQuizFixture> fixture;
+    std::unique_ptr<PictureFixture> fixture;
     int boxes = 0;
 };
 
@@ -75,7 +75,7 @@ private:
 // another window is; the counters stay as they were while it is off.
 void TestBuoyFormNight::timerFollowsActivation()
 {
-    fixture->AddBuoys("h", "t", "l", {Buoy(13, 1500, 1000)});
+    AddBuoys(*fixture, "h", "t", "l", {Buoy(13, 1500, 1000)});
     BuoyForm &form = FormInstance<BuoyForm>();
     form.Load();
     QVERIFY(!form.Ltimer->isActive());
@@ -98,7 +98,7 @@ void TestBuoyFormNight::timerFollowsActivation()
 // tick and counts the seconds.
 void TestBuoyFormNight::timerStepsTheLights()
 {
-    fixture->AddBuoys("h", "t", "l", {Buoy(13, 1500, 1000)});
+    AddBuoys(*fixture, "h", "t", "l", {Buoy(13, 1500, 1000)});
     BuoyForm &form = Open();
     QVERIFY(form.Blabel[0]->text().isEmpty());
     form.Activate();
@@ -111,7 +111,7 @@ void TestBuoyFormNight::timerStepsTheLights()
 // Closing the window stops its timer.
 void TestBuoyFormNight::closingStopsTheTimer()
 {
-    fixture->AddBuoys("h", "t", "l", {Buoy(13, 1500, 1000)});
+    AddBuoys(*fixture, "h", "t", "l", {Buoy(13, 1500, 1000)});
     BuoyForm &form = Open();
     form.Activate();
     QPointer<QTimer> timer = form.Ltimer.data();
@@ -126,7 +126,7 @@ void TestBuoyFormNight::closingStopsTheTimer()
 // 9th tick after the press, black at the 11th.
 void TestBuoyFormNight::northCardinalInTheWindow()
 {
-    fixture->AddBuoys("h", "t", "l", {Buoy(0, 1500, 1000)});
+    AddBuoys(*fixture, "h", "t", "l", {Buoy(0, 1500, 1000)});
     BuoyForm &form = Open();
     const PictureBox &night = *form.Lpicture[1];
     QString seen;
@@ -166,7 +166,7 @@ void TestBuoyFormNight::lightModeButton()
     QFETCH(double, firstKind);
     QFETCH(QStringList, captions);
     // A port-hand mark second: only the first buoy counts.
-    fixture->AddBuoys("h", "t", "l", {Buoy(firstKind, 800, 1000), Buoy(18, 2200, 1000)});
+    AddBuoys(*fixture, "h", "t", "l", {Buoy(firstKind, 800, 1000), Buoy(18, 2200, 1000)});
     BuoyForm &form = Open();
     QStringList seen;
     for (int i = 0; i < 3; ++i) {
@@ -182,8 +182,8 @@ void TestBuoyFormNight::lightModeButton()
 // until the first tick shows "0"; the discs of the last picture are gone.
 void TestBuoyFormNight::showRestartsTheAnimation()
 {
-    fixture->AddBuoys("h", "t", "l", {Buoy(13, 1500, 1000)});
-    fixture->AddBuoys("h", "u", "l", {Buoy(18, 2500, 1000)});
+    AddBuoys(*fixture, "h", "t", "l", {Buoy(13, 1500, 1000)});
+    AddBuoys(*fixture, "h", "u", "l", {Buoy(18, 2500, 1000)});
     BuoyForm &form = Open();
     for (int i = 0; i < 25; ++i)
         form.Ltimer_Timer();

@@ -2,7 +2,7 @@
 // tag, the kind names and lights it appends to the texts, and the rows a save
 // writes.
 
-#include "../quiz/LightsFixture.h"
+#include "LightPictures.h"
 #include "../quiz/tst_editor_driver.h"
 
 #include "buoys/BuoyKinds.h"
@@ -107,7 +107,7 @@ private:
     void add() { editor().Action[0]->click(); }
     void save() { editor().Action[1]->click(); }
 
-    LightsFixture *fixture = nullptr;
+    PictureFixture *fixture = nullptr;
     QStringList messages;
 };
 
@@ -118,7 +118,7 @@ void TestMaintBuoy::initTestCase()
 
 void TestMaintBuoy::init()
 {
-    fixture = new LightsFixture;
+    fixture = new PictureFixture;
     QVERIFY(fixture->Create());
     RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
 }

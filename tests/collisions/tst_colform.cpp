@@ -2,7 +2,7 @@
 // hint and the rule split from one field, the picture drawn from its rows at
 // the picture's scale, and the modes it runs in.
 
-#include "ColFixture.h"
+#include "ColPictures.h"
 #include "quiz/WindowControls.h"
 
 #include "collisions/ColForm.h"
@@ -37,7 +37,7 @@ private slots:
     void init()
     {
         Twips::SetTwipsPerPixel(15, 15);
-        fixture = std::make_unique<ColFixture>();
+        fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
         // The series keeps the order loaded.
         SetShuffleRandom([](long upper) { return upper; });
@@ -94,7 +94,7 @@ private slots:
         QFETCH(int, outerHeight);
         QFETCH(QString, control);
         QFETCH(QRect, expected);
-        fixture->AddCollision("h", "t", "c");
+        AddCollision(*fixture, "h", "t", "c");
         ColForm &form = Open();
         QCOMPARE(form.OuterHeight(), 5565);
         form.SetOuterSize(outerWidth, outerHeight);
@@ -155,7 +155,7 @@ private slots:
         QFETCH(QString, hint);
         QFETCH(QString, rule);
         QFETCH(QString, caption);
-        fixture->AddCollision(stored, "The answer", extra);
+        AddCollision(*fixture, stored, "The answer", extra);
         ColForm &form = Open();
         QCOMPARE(form.Llabel[1]->text(), caption);
         QCOMPARE(form.Llabel[0]->text(), QString());
@@ -189,7 +189,7 @@ private slots:
         QFETCH(int, button);
         QFETCH(bool, cheat);
         QFETCH(QString, after);
-        fixture->AddCollision("Hint~Rule", "Stand on", "c", {Col(Ball, 3000, 1500, 150)});
+        AddCollision(*fixture, "Hint~Rule", "Stand on", "c", {Col(Ball, 3000, 1500, 150)});
         ColForm &form = Open();
         form.Lcheck[0]->setChecked(cheat);
         form.Action[button]->click();
@@ -219,7 +219,7 @@ private slots:
         QFETCH(int, outerWidth);
         QFETCH(int, outerHeight);
         QFETCH(int, factor);
-        fixture->AddCollision("h", "t", "c",
+        AddCollision(*fixture, "h", "t", "c",
                               {Col(HeadOnVessel, 3000, 1500, 150), Col(19, 4500, 600, 150), Col(-1, 4500, 600, 150),
                                Col(Ball, 4500, 600, 150), Col(ConeUp, 3300, 1650, 80)});
         ColForm &form = Open();
@@ -271,7 +271,7 @@ private slots:
             odd.colour = QVariant();
         if (fault == "overflow")
             odd.x = 3e9;
-        fixture->AddCollision("h", "t", "c", {odd, Col(Ball, 4500, 1500, 150)});
+        AddCollision(*fixture, "h", "t", "c", {odd, Col(Ball, 4500, 1500, 150)});
         if (fault == "text-size")
             fixture->OverwriteLines("COLLINE", "SIZE", 7777, "big");
         if (fault == "text-kind")
@@ -291,8 +291,8 @@ private slots:
     // the default texts, without any box.
     void deletedPicture()
     {
-        const long kept = fixture->AddCollision("h~r", "kept", "c", {Col(Ball, 3000, 1500, 150)});
-        const long gone = fixture->AddCollision("h~r", "gone", "c", {Col(Ball, 3000, 1500, 150)});
+        const long kept = AddCollision(*fixture, "h~r", "kept", "c", {Col(Ball, 3000, 1500, 150)});
+        const long gone = AddCollision(*fixture, "h~r", "gone", "c", {Col(Ball, 3000, 1500, 150)});
         fixture->AddLink(1, 7, 5, gone);
         fixture->AddLink(1, 7, 5, kept);
         {
@@ -352,7 +352,7 @@ private slots:
         QFETCH(bool, multiChoice);
         QFETCH(bool, linkMode);
         QFETCH(bool, enabled);
-        const long a = fixture->AddCollision("h", "a", "c");
+        const long a = AddCollision(*fixture, "h", "a", "c");
         fixture->AddLink(2, 3, 5, a);
         MultiChoice = multiChoice;
         LinkMode = linkMode;
@@ -374,8 +374,8 @@ private slots:
     // "&Start Again" there shuffles and shows the first picture.
     void statisticsOutsideMultipleChoice()
     {
-        fixture->AddCollision("h", "a", "c");
-        fixture->AddCollision("h", "b", "c");
+        AddCollision(*fixture, "h", "a", "c");
+        AddCollision(*fixture, "h", "b", "c");
         int statistics = 0;
         Form::SetModalHook([&](Form &shown) {
             ++statistics;
@@ -395,9 +395,9 @@ private slots:
     // The last picture shown again asks whether to shuffle and restart.
     void lastPictureAgainAsks()
     {
-        fixture->AddCollision("h", "a", "c");
-        fixture->AddCollision("h", "b", "c");
-        fixture->AddCollision("h", "c", "c");
+        AddCollision(*fixture, "h", "a", "c");
+        AddCollision(*fixture, "h", "b", "c");
+        AddCollision(*fixture, "h", "c", "c");
         ColForm &form = Open();
         form.Action[2]->click();
         form.Action[2]->click();
@@ -412,7 +412,7 @@ private slots:
     void multipleChoiceList()
     {
         MultiChoice = true;
-        fixture->AddCollision("h~r", "Give way", "c");
+        AddCollision(*fixture, "h~r", "Give way", "c");
         ColForm &form = Open();
         QVERIFY(form.Lcheck[0]->isChecked());
         QVERIFY(form.Clist->isVisible());
@@ -434,7 +434,7 @@ private:
         return form;
     }
 
-    std::unique_ptr<ColFixture> fixture;
+    std::unique_ptr<PictureFixture> fixture;
     QStringList boxes;
 };
 

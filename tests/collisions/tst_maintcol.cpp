@@ -2,7 +2,7 @@
 // draws and places, the rows a save writes for elements dragged into place,
 // and a saved picture as the quiz then shows it.
 
-#include "ColFixture.h"
+#include "ColPictures.h"
 #include "quiz/WindowControls.h"
 #include "quiz/tst_editor_driver.h"
 
@@ -57,7 +57,7 @@ private slots:
     {
         // Ten twips to the pixel: every pixel of travel is a whole number of twips.
         Twips::SetTwipsPerPixel(10, 10);
-        fixture = std::make_unique<ColFixture>();
+        fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
         RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
     }
@@ -219,7 +219,7 @@ private slots:
             editor().Action[0]->click();
         SaveWithTexts(editor(), hint, answer);
         QCOMPARE(messages, expected);
-        QCOMPARE(fixture->Count("COLHEAD"), expected.isEmpty() ? 1L : 0L);
+        QCOMPARE(fixture->Count("Select Count(*) As N From COLHEAD"), expected.isEmpty() ? 1L : 0L);
     }
 
     // "&Clear" takes the elements away and keeps the texts and choices.
@@ -307,8 +307,8 @@ private slots:
         editor().Action[1]->click();
         QCOMPARE(messages, QStringList{"Unexpected Error In - MaintColForm:SaveData, Error Number 3026, Disk full."});
         Database::SetWriteHook({});
-        QCOMPARE(fixture->Count("COLHEAD"), 0L);
-        QCOMPARE(fixture->Count("COLLINE"), 0L);
+        QCOMPARE(fixture->Count("Select Count(*) As N From COLHEAD"), 0L);
+        QCOMPARE(fixture->Count("Select Count(*) As N From COLLINE"), 0L);
         QCOMPARE(editor().PictureCount, 2L);
         QCOMPARE(editor().Mtext[0]->toPlainText(), QString("h"));
     }
@@ -353,7 +353,7 @@ private:
         editor().Action[0]->click();
     }
 
-    std::unique_ptr<ColFixture> fixture;
+    std::unique_ptr<PictureFixture> fixture;
     QStringList messages;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProgramState.h"
+
 #include "core/Global.h"
 #include "core/ReportError.h"
 #include "data/CreateDatabase.h"
@@ -23,8 +25,7 @@ struct UserOptionsFixture {
     UserOptionsFixture()
     {
         CreateDatabase(DatabaseFile(), qEnvironmentVariable("NORVANTA_SOURCE_DIR") + QStringLiteral("/data/schema.sql"));
-        ResetGlobals();
-        ResetReportError();
+        ResetProgramState();
         AppPath = folder.path() + QLatin1Char('/');
         SetMsgBoxHandler([this](const MsgBoxCall &call) {
             messages << call.prompt;
@@ -32,13 +33,7 @@ struct UserOptionsFixture {
         });
     }
 
-    ~UserOptionsFixture()
-    {
-        Form::SetModalHook({});
-        SetMsgBoxHandler({});
-        Forms::DestroyAll();
-        ResetGlobals();
-    }
+    ~UserOptionsFixture() { ResetProgramState(); }
 
     QString DatabaseFile() const { return folder.filePath(QStringLiteral("CALVOREN.MDB")); }
 

@@ -1,4 +1,4 @@
-#include "quiz/LightsFixture.h"
+#include "LightPictures.h"
 #include "quiz/WindowControls.h"
 
 #include "lights/LightForm.h"
@@ -29,7 +29,7 @@ private slots:
     void init()
     {
         Twips::SetTwipsPerPixel(15, 15);
-        fixture = std::make_unique<LightsFixture>();
+        fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
         SetShuffleRandom([](long upper) { return upper; });
         boxes = 0;
@@ -68,7 +68,7 @@ private slots:
     {
         QFETCH(QString, control);
         QFETCH(QRect, place);
-        fixture->AddPicture("h", "t", "f", 0);
+        AddLightPicture(*fixture, "h", "t", "f", 0);
         LightForm &form = Open();
         QCOMPARE(form.OuterWidth(), 7710);
         QCOMPARE(form.OuterHeight(), 5175);
@@ -118,7 +118,7 @@ private slots:
     void choiceListOverTextLine()
     {
         MultiChoice = true;
-        fixture->AddPicture("h", "t", "f", 0);
+        AddLightPicture(*fixture, "h", "t", "f", 0);
         LightForm &form = Open();
         QVERIFY(form.Clist->isVisible());
         QCOMPARE(QRect(ControlLeft(*form.Clist), ControlTop(*form.Clist), ControlWidth(*form.Clist),
@@ -151,7 +151,7 @@ private slots:
         QFETCH(int, outerHeight);
         QFETCH(QPoint, inside);
         QFETCH(QPoint, outside);
-        fixture->AddPicture("h", "t", "f", 0, {Light(Red, false, 3000, 1500, 200)});
+        AddLightPicture(*fixture, "h", "t", "f", 0, {Light(Red, false, 3000, 1500, 200)});
         LightForm &form = Open();
         form.SetOuterSize(outerWidth, outerHeight);
         const PictureBox &display = *form.Lpicture[0];
@@ -176,7 +176,7 @@ private slots:
     {
         QFETCH(int, ticks);
         QFETCH(long, flashing);
-        fixture->AddPicture("h", "t", "f", 0,
+        AddLightPicture(*fixture, "h", "t", "f", 0,
                             {Light(Yellow, true, 1500, 1500, 100), Light(Red, false, 3000, 1500, 100),
                              Light(Grey, false, 4500, 1500, 100)});
         LightForm &form = Open();
@@ -195,7 +195,7 @@ private slots:
         std::vector<StoredLight> lights;
         for (int i = 0; i < 40; ++i)
             lights.push_back(Light(Yellow, true, 150 + 150 * (i % 20), 600 + 1200 * (i / 20), 40));
-        fixture->AddPicture("h", "t", "f", 0, lights);
+        AddLightPicture(*fixture, "h", "t", "f", 0, lights);
         LightForm &form = Open();
         QCOMPARE(form.FlashLights().size(), size_t(40));
         form.Ltimer_Timer(0);
@@ -209,8 +209,8 @@ private slots:
     // The phase runs on from picture to picture.
     void flashPhaseKeptAcrossPictures()
     {
-        fixture->AddPicture("h", "a", "f", 0, {Light(Yellow, true, 1500, 1500, 100)});
-        fixture->AddPicture("h", "b", "f", 0, {Light(Yellow, true, 1500, 1500, 100)});
+        AddLightPicture(*fixture, "h", "a", "f", 0, {Light(Yellow, true, 1500, 1500, 100)});
+        AddLightPicture(*fixture, "h", "b", "f", 0, {Light(Yellow, true, 1500, 1500, 100)});
         LightForm &form = Open();
         form.Ltimer_Timer(0);
         QVERIFY(form.FlashOn());
@@ -257,7 +257,7 @@ private slots:
         if (field == "YPOS") odd.y = stored;
         if (field == "SIZE") odd.size = stored;
         if (field == "FLASH") odd.flash = stored;
-        fixture->AddPicture("h", "t", "f", 0,
+        AddLightPicture(*fixture, "h", "t", "f", 0,
                             {Light(65280, false, 1500, 600, 100), odd, Light(65280, false, 4500, 600, 100)});
         if (text)
             fixture->OverwriteLines("LIGHTLINE", field, 7777, value);
@@ -281,7 +281,7 @@ private slots:
         for (int picture = 0; picture < 2; ++picture) {
             StoredLight noPlace = Light(Red, false, 4500, 2400, 100);
             noPlace.x = QVariant();
-            fixture->AddPicture("h", "t", "f", 0,
+            AddLightPicture(*fixture, "h", "t", "f", 0,
                                 {noPlace, Light(65280, false, 1500, 600, 100), Light(Red, false, 1500, 2400, 7777)});
         }
         fixture->OverwriteLines("LIGHTLINE", "SIZE", 7777, "large");
@@ -318,7 +318,7 @@ private slots:
     void movementOffered()
     {
         QFETCH(QVariant, direction);
-        fixture->AddPicture("h", "t", "f", direction);
+        AddLightPicture(*fixture, "h", "t", "f", direction);
         LightForm &form = Open();
         QTEST(form.Action[5]->isEnabled(), "enabled");
     }
@@ -352,7 +352,7 @@ private slots:
         QFETCH(int, direction);
         QFETCH(int, ticks);
         QFETCH(QPoint, place);
-        fixture->AddPicture("h", "t", "f", direction);
+        AddLightPicture(*fixture, "h", "t", "f", direction);
         LightForm &form = Open();
         for (int i = 0; i < ticks; ++i)
             form.Ltimer_Timer(1);
@@ -366,7 +366,7 @@ private slots:
     // brings back only the flash.
     void timersFollowActivation()
     {
-        fixture->AddPicture("h", "t", "f", 2);
+        AddLightPicture(*fixture, "h", "t", "f", 2);
         LightForm &form = Open();
         QVERIFY(!form.Ltimer[0]->isActive());
         QVERIFY(!form.Ltimer[1]->isActive());
@@ -392,7 +392,7 @@ private slots:
     // it and puts the picture home.
     void movementStopsAtNextShow()
     {
-        fixture->AddPicture("h", "t", "f", 2);
+        AddLightPicture(*fixture, "h", "t", "f", 2);
         LightForm &form = Open();
         form.Activate();
         form.Action[5]->click();
@@ -409,8 +409,8 @@ private slots:
     void lightsOwnTopic()
     {
         MultiChoice = true;
-        fixture->AddPicture("h", "Masthead light", "f", 0);
-        fixture->AddPicture("h", "Sternlight", "f", 0);
+        AddLightPicture(*fixture, "h", "Masthead light", "f", 0);
+        AddLightPicture(*fixture, "h", "Sternlight", "f", 0);
         {
             auto db = fixture->Open();
             const QString insert =
@@ -455,7 +455,7 @@ private slots:
     // Closing the window stops its timers.
     void closingStopsTimers()
     {
-        fixture->AddPicture("h", "t", "f", 2);
+        AddLightPicture(*fixture, "h", "t", "f", 2);
         LightForm &form = Open();
         form.Activate();
         form.Action[5]->click();
@@ -474,7 +474,7 @@ private:
         return form;
     }
 
-    std::unique_ptr<LightsFixture> fixture;
+    std::unique_ptr<PictureFixture> fixture;
     int boxes = 0;
 };
 

@@ -1,7 +1,7 @@
 // The lights editor: its three lists, the disc each "&Add" draws, and the
 // fields a save writes for lights placed with the mouse.
 
-#include "../quiz/LightsFixture.h"
+#include "LightPictures.h"
 #include "../quiz/tst_editor_driver.h"
 
 #include "core/Global.h"
@@ -64,7 +64,7 @@ private:
     void open() { QVERIFY(ShowEditor(editor())); }
     void drag(const QString &script) { DriveMouse(editor(), script); }
 
-    LightsFixture *fixture = nullptr;
+    PictureFixture *fixture = nullptr;
     QStringList messages;
 };
 
@@ -76,7 +76,7 @@ void TestMaintLight::initTestCase()
 
 void TestMaintLight::init()
 {
-    fixture = new LightsFixture;
+    fixture = new PictureFixture;
     QVERIFY(fixture->Create());
     RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
 }

@@ -1,4 +1,4 @@
-#include "quiz/TopicsFixture.h"
+#include "PictureFixture.h"
 
 #include "buoys/BuoyForm.h"
 #include "collisions/ColForm.h"
@@ -51,13 +51,13 @@ class TestReopenWindows : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TopicsFixture> db;
+    std::unique_ptr<PictureFixture> db;
 
 private slots:
     void init()
     {
         Twips::SetTwipsPerPixel(15, 15);
-        db = std::make_unique<TopicsFixture>();
+        db = std::make_unique<PictureFixture>();
         QVERIFY(db->Create());
         for (int topic = Topics::First; topic <= Topics::Last; ++topic)
             db->AddPicture(topic, "Picture", 0);

@@ -6,6 +6,8 @@
 // answered "OK" and kept for the test to read; PDF files go to a folder of
 // the fixture's own.
 
+#include "ProgramState.h"
+
 #include "core/Global.h"
 #include "documents/DocumentForm.h"
 #include "platform/Form.h"
@@ -46,7 +48,7 @@ class PrintDialogFixture
 public:
     PrintDialogFixture()
     {
-        ResetGlobals();
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
         Twips::SetScreenSize(19200, 14400);
         SetDateSource([] { return QDate(2003, 6, 15); });
@@ -60,9 +62,7 @@ public:
     {
         Forms::DestroyAll();
         PrinterInUse().KillDoc();
-        SetMsgBoxHandler({});
-        SetDateSource({});
-        ResetPrinters();
+        ResetProgramState();
         Twips::ResetScreenSize();
         Twips::ResetTwipsPerPixel();
     }

@@ -1,5 +1,5 @@
 #include "ShownText.h"
-#include "TopicsFixture.h"
+#include "PictureFixture.h"
 
 #include "core/ReportError.h"
 #include "platform/MsgBox.h"
@@ -14,7 +14,7 @@
 
 namespace {
 // Stored rows of a test: "topic:asked:offered:R|W", separated by blanks.
-void StoreRows(TopicsFixture &db, const QString &rows)
+void StoreRows(PictureFixture &db, const QString &rows)
 {
     for (const QString &row : rows.split(' ', Qt::SkipEmptyParts)) {
         const QStringList f = row.split(':');
@@ -44,14 +44,14 @@ class TestChoices : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TopicsFixture> db;
+    std::unique_ptr<PictureFixture> db;
     QStringList boxes;
     int draws = 0;
 
 private slots:
     void init()
     {
-        db = std::make_unique<TopicsFixture>();
+        db = std::make_unique<PictureFixture>();
         QVERIFY(db->Create());
         // Lights pictures 1 to 4, and shapes picture 1 under the same number.
         QCOMPARE(db->AddPicture(1, "Masthead light"), 1L);

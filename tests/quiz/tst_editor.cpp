@@ -2,7 +2,7 @@
 // are blank boxes: dragging with the mouse, the checks before saving, saving
 // in one transaction, the text limit, Clear and Quit.
 
-#include "LightsFixture.h"
+#include "LightPictures.h"
 #include "tst_editor_driver.h"
 
 #include "core/Global.h"
@@ -161,7 +161,7 @@ private:
     QPoint windowPoint(QPoint canvasPixel) { return editor().Lpicture[0]->mapTo(&editor(), canvasPixel); }
     void runScript(const QString &script) { DriveMouse(editor(), script); }
 
-    LightsFixture *fixture = nullptr;
+    PictureFixture *fixture = nullptr;
     QStringList messages;
 };
 
@@ -173,7 +173,7 @@ void TestEditor::initTestCase()
 
 void TestEditor::init()
 {
-    fixture = new LightsFixture;
+    fixture = new PictureFixture;
     QVERIFY(fixture->Create());
     // A steady clock and no real waits: a run of lock errors is retried
     // silently, however fast the retries come.

@@ -1,4 +1,4 @@
-#include "TopicsFixture.h"
+#include "PictureFixture.h"
 
 #include "core/ReportError.h"
 #include "lights/LightForm.h"
@@ -15,7 +15,7 @@
 
 namespace {
 // "t1:r1:t2:r2" rows separated by blanks.
-void StoreLinks(TopicsFixture &db, const QString &rows)
+void StoreLinks(PictureFixture &db, const QString &rows)
 {
     for (const QString &row : rows.split(' ', Qt::SkipEmptyParts)) {
         const QStringList f = row.split(':');
@@ -70,14 +70,14 @@ class TestLinks : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TopicsFixture> db;
+    std::unique_ptr<PictureFixture> db;
     QStringList boxes;
 
 private slots:
     void init()
     {
         TopicRegistry::Clear();
-        db = std::make_unique<TopicsFixture>();
+        db = std::make_unique<PictureFixture>();
         QVERIFY(db->Create());
         RecordMessageBoxes(boxes, MsgBoxAnswer::Ok);
         SetShuffleRandom([](long upper) { return upper; });

@@ -1,4 +1,4 @@
-#include "TopicsFixture.h"
+#include "PictureFixture.h"
 #include "tst_listform_driver.h"
 
 #include "core/ReportError.h"
@@ -21,7 +21,7 @@ class TestListForm : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TopicsFixture> db;
+    std::unique_ptr<PictureFixture> db;
     Boxes boxes;
 
     long Rows(const QString &table, const QString &field, long record) const
@@ -34,7 +34,7 @@ private slots:
     void init()
     {
         Twips::SetTwipsPerPixel(15, 15);
-        db = std::make_unique<TopicsFixture>();
+        db = std::make_unique<PictureFixture>();
         QVERIFY(db->Create());
         boxes = Boxes();
         boxes.Install();

@@ -1,4 +1,4 @@
-#include "TopicsFixture.h"
+#include "PictureFixture.h"
 #include "tst_listform_driver.h"
 
 #include "core/ReportError.h"
@@ -15,13 +15,13 @@ class TestListFormModes : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TopicsFixture> db;
+    std::unique_ptr<PictureFixture> db;
     Boxes boxes;
 
 private slots:
     void init()
     {
-        db = std::make_unique<TopicsFixture>();
+        db = std::make_unique<PictureFixture>();
         QVERIFY(db->Create());
         // Lights 1 to 4, shapes 1 to 3, buoys 1.
         for (const char *text : {"Masthead light", "Sidelights", "Sternlight", "All-round white"})

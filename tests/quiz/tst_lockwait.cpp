@@ -1,4 +1,4 @@
-#include "TopicsFixture.h"
+#include "PictureFixture.h"
 #include "tst_listform_driver.h"
 
 #include "core/ReportError.h"
@@ -43,12 +43,12 @@ class TestLockWait : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TopicsFixture> db;
+    std::unique_ptr<PictureFixture> db;
 
 private slots:
     void init()
     {
-        db = std::make_unique<TopicsFixture>();
+        db = std::make_unique<PictureFixture>();
         QVERIFY(db->Create());
         for (const char *text : {"Masthead light", "Sidelights", "Sternlight"})
             db->AddPicture(1, text);

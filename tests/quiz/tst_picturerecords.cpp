@@ -1,4 +1,4 @@
-#include "LightsFixture.h"
+#include "LightPictures.h"
 
 #include "quiz/PictureRecords.h"
 #include "quiz/PictureScale.h"
@@ -12,7 +12,7 @@ class TestPictureRecords : public QObject
 private slots:
     void init()
     {
-        fixture = std::make_unique<LightsFixture>();
+        fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
     }
     void cleanup() { fixture.reset(); }
@@ -53,7 +53,7 @@ private slots:
     {
         std::vector<long> added;
         for (int i = 0; i < 250; ++i)
-            added.push_back(fixture->AddPicture("h", QString("t%1").arg(i), "f", 0));
+            added.push_back(AddLightPicture(*fixture, "h", QString("t%1").arg(i), "f", 0));
         auto db = fixture->Open();
         const std::vector<long> read = ReadAllPictures(*db, "LightHEAD");
         db->Close();
@@ -93,7 +93,7 @@ private slots:
         QFETCH(QVariant, hint);
         QFETCH(QVariant, text);
         QFETCH(QVariant, fog);
-        const long record = fixture->AddPicture(hint, text, fog, 2);
+        const long record = AddLightPicture(*fixture, hint, text, fog, 2);
         auto db = fixture->Open();
         int direction = -1;
         const PictureHead head = ReadPictureHead(*db, "LIGHTHEAD", record, "FOGSIGNAL", [&](const Recordset &rs) {
@@ -111,8 +111,8 @@ private slots:
     // defaults stand and the topic's own fields are not read.
     void missingHead()
     {
-        const long record = fixture->AddPicture("h", "t", "f", 1);
-        fixture->DeletePicture(record);
+        const long record = AddLightPicture(*fixture, "h", "t", "f", 1);
+        fixture->DeleteHead("LIGHTHEAD", record);
         auto db = fixture->Open();
         bool readMore = false;
         const PictureHead head =
@@ -139,11 +139,11 @@ private slots:
     {
         QFETCH(int, which);
         QFETCH(QList<double>, expectedX);
-        const long a = fixture->AddPicture("h", "a", "f", 0, {Light(255, false, 10, 0, 40), Light(255, false, 11, 0, 40)});
-        const long b = fixture->AddPicture("h", "b", "f", 0, {Light(255, false, 20, 0, 40)});
-        const long c = fixture->AddPicture("h", "c", "f", 0, {Light(255, false, 30, 0, 40), Light(255, false, 31, 0, 40)});
+        const long a = AddLightPicture(*fixture, "h", "a", "f", 0, {Light(255, false, 10, 0, 40), Light(255, false, 11, 0, 40)});
+        const long b = AddLightPicture(*fixture, "h", "b", "f", 0, {Light(255, false, 20, 0, 40)});
+        const long c = AddLightPicture(*fixture, "h", "c", "f", 0, {Light(255, false, 30, 0, 40), Light(255, false, 31, 0, 40)});
         // A row of the first picture stored after the others still belongs to it.
-        fixture->AddLights(a, {Light(255, false, 12, 0, 40)});
+        AddLights(*fixture, a, {Light(255, false, 12, 0, 40)});
         const long records[] = {a, b, c};
         auto db = fixture->Open();
         QList<double> walked;
@@ -155,8 +155,8 @@ private slots:
 
     void walkOfPictureWithoutLines()
     {
-        const long a = fixture->AddPicture("h", "a", "f", 0);
-        fixture->AddPicture("h", "b", "f", 0, {Light(255, false, 20, 0, 40)});
+        const long a = AddLightPicture(*fixture, "h", "a", "f", 0);
+        AddLightPicture(*fixture, "h", "b", "f", 0, {Light(255, false, 20, 0, 40)});
         auto db = fixture->Open();
         int rows = 0;
         WalkPictureLines(*db, "LIGHTLINE", a, [&](const Recordset &) { ++rows; });
@@ -165,7 +165,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<LightsFixture> fixture;
+    std::unique_ptr<PictureFixture> fixture;
 };
 
 QTEST_GUILESS_MAIN(TestPictureRecords)

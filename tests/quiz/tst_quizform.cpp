@@ -1,4 +1,4 @@
-#include "LightsFixture.h"
+#include "LightPictures.h"
 
 #include "platform/Controls.h"
 #include "platform/MsgBox.h"
@@ -93,7 +93,7 @@ private slots:
     void init()
     {
         Twips::SetTwipsPerPixel(15, 15);
-        fixture = std::make_unique<LightsFixture>();
+        fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
         // Draws that leave the series in key order.
         SetShuffleRandom([](long upper) { return upper; });
@@ -146,7 +146,7 @@ private slots:
         QFETCH(QString, asked);
         std::vector<long> records;
         for (int i = 0; i < pictures; ++i)
-            records.push_back(fixture->AddPicture("hint", QString("answer %1").arg(i), "fog", 0,
+            records.push_back(AddLightPicture(*fixture, "hint", QString("answer %1").arg(i), "fog", 0,
                                                   {Light(255, false, 100 + i, 100, 40)}));
         this->answers = answers;
         TestQuiz &form = FormInstance<TestQuiz>();
@@ -188,7 +188,7 @@ private slots:
     // there: no question from inside the restart.
     void restartDoesNotNest()
     {
-        fixture->AddPicture("h", "t", "f", 0, {Light(255, false, 100, 100, 40)});
+        AddLightPicture(*fixture, "h", "t", "f", 0, {Light(255, false, 100, 100, 40)});
         answers = {6, 6, 6};
         TestQuiz &form = FormInstance<TestQuiz>();
         form.Load();
@@ -211,8 +211,8 @@ private slots:
     void statisticsAtEnd()
     {
         QFETCH(int, reply);
-        fixture->AddPicture("h", "a", "f", 0);
-        fixture->AddPicture("h", "b", "f", 0);
+        AddLightPicture(*fixture, "h", "a", "f", 0);
+        AddLightPicture(*fixture, "h", "b", "f", 0);
         MultiChoice = true;
         int statistics = 0;
         Form::SetModalHook([&](Form &shown) {
@@ -246,7 +246,7 @@ private slots:
     {
         QFETCH(int, reply);
         for (int i = 0; i < 3; ++i)
-            fixture->AddPicture("h", "t", "f", 0);
+            AddLightPicture(*fixture, "h", "t", "f", 0);
         MultiChoice = true;
         Form::SetModalHook([&](Form &shown) {
             Response = reply;
@@ -281,8 +281,8 @@ private slots:
         QFETCH(int, chosen);
         std::vector<long> records;
         for (int i = 0; i < 3; ++i)
-            records.push_back(fixture->AddPicture("h", "t", "f", 0));
-        const long outside = fixture->AddPicture("h", "t", "f", 0);
+            records.push_back(AddLightPicture(*fixture, "h", "t", "f", 0));
+        const long outside = AddLightPicture(*fixture, "h", "t", "f", 0);
         fixture->AddLink(2, 1, 1, records[0]);
         fixture->AddLink(2, 1, 1, records[1]);
         fixture->AddLink(2, 1, 1, records[2]);
@@ -328,7 +328,7 @@ private slots:
         QFETCH(int, opening);
         QFETCH(int, state);
         QFETCH(int, written);
-        fixture->AddPicture("h", "t", "f", 0);
+        AddLightPicture(*fixture, "h", "t", "f", 0);
         WindowMode = opening;
         TestQuiz &form = FormInstance<TestQuiz>();
         form.Load();
@@ -342,8 +342,8 @@ private slots:
     // item opens that topic's quiz on the pictures linked from it.
     void linksMenu()
     {
-        const long a = fixture->AddPicture("h", "a", "f", 0);
-        const long b = fixture->AddPicture("h", "b", "f", 0);
+        const long a = AddLightPicture(*fixture, "h", "a", "f", 0);
+        const long b = AddLightPicture(*fixture, "h", "b", "f", 0);
         fixture->AddLink(1, a, 2, 70);
         fixture->AddLink(1, a, 1, b); // toward its own topic: never offered
         fixture->AddLink(1, b, 5, 80);
@@ -370,9 +370,9 @@ private slots:
     // menus stay shut and closing the window ends link mode.
     void linkMode()
     {
-        const long a = fixture->AddPicture("h", "a", "f", 0);
-        fixture->AddPicture("h", "unlinked", "f", 0);
-        const long c = fixture->AddPicture("h", "c", "f", 0);
+        const long a = AddLightPicture(*fixture, "h", "a", "f", 0);
+        AddLightPicture(*fixture, "h", "unlinked", "f", 0);
+        const long c = AddLightPicture(*fixture, "h", "c", "f", 0);
         fixture->AddLink(3, 9, 1, a);
         fixture->AddLink(3, 9, 1, c);
         LinkMode = true;
@@ -409,7 +409,7 @@ private slots:
     {
         QFETCH(bool, multiChoice);
         MultiChoice = multiChoice;
-        fixture->AddPicture("h", "a", "f", 0);
+        AddLightPicture(*fixture, "h", "a", "f", 0);
         Form::SetModalHook([](Form &shown) { shown.Unload(); });
         TestQuiz &form = FormInstance<TestQuiz>();
         form.Load();
@@ -444,9 +444,9 @@ private slots:
     // the default texts, not the previous picture, and no error box.
     void missingHeadShowsEmptyPicture()
     {
-        const long a = fixture->AddPicture("hint a", "a", "fog a", 0, {Light(255, false, 300, 300, 200)});
-        const long gone = fixture->AddPicture("hint b", "b", "fog b", 0, {Light(255, false, 300, 300, 200)});
-        fixture->DeletePicture(gone);
+        const long a = AddLightPicture(*fixture, "hint a", "a", "fog a", 0, {Light(255, false, 300, 300, 200)});
+        const long gone = AddLightPicture(*fixture, "hint b", "b", "fog b", 0, {Light(255, false, 300, 300, 200)});
+        fixture->DeleteHead("LIGHTHEAD", gone);
         fixture->AddLink(2, 4, 1, a);
         fixture->AddLink(2, 4, 1, gone);
         LinkMode = true;
@@ -472,7 +472,7 @@ private slots:
     // Hint and further text toggle: the second press shows the plain picture.
     void textToggles()
     {
-        fixture->AddPicture("The hint", "The answer", "The fog", 0);
+        AddLightPicture(*fixture, "The hint", "The answer", "The fog", 0);
         TestQuiz &form = FormInstance<TestQuiz>();
         form.Load();
         form.show();
@@ -498,7 +498,7 @@ private slots:
     {
         std::vector<long> records;
         for (int i = 0; i < 230; ++i)
-            records.push_back(fixture->AddPicture("h", "t", "f", 0));
+            records.push_back(AddLightPicture(*fixture, "h", "t", "f", 0));
         TestQuiz &form = FormInstance<TestQuiz>();
         form.Load();
         QCOMPARE(form.Series().Items(), records);
@@ -508,7 +508,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<LightsFixture> fixture;
+    std::unique_ptr<PictureFixture> fixture;
     QStringList boxes;
     QList<int> answers;
 };

@@ -2,7 +2,7 @@
 // draws, the rows a save writes for elements placed with the mouse, and the
 // checks before saving.
 
-#include "ShapesFixture.h"
+#include "ShapePictures.h"
 #include "quiz/WindowControls.h"
 #include "quiz/tst_editor_driver.h"
 
@@ -66,7 +66,7 @@ private slots:
     }
     void init()
     {
-        fixture = std::make_unique<ShapesFixture>();
+        fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
         RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
     }
@@ -391,7 +391,7 @@ private:
         editor().Mtext[2]->setPlainText(fog);
     }
 
-    std::unique_ptr<ShapesFixture> fixture;
+    std::unique_ptr<PictureFixture> fixture;
     QStringList messages;
 };
 

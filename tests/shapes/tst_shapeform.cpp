@@ -2,7 +2,7 @@
 // from the stored rows at the window's scale, its texts, and the topic it
 // names to the item list, the choices and the links.
 
-#include "ShapesFixture.h"
+#include "ShapePictures.h"
 #include "quiz/WindowControls.h"
 
 #include "core/ReportError.h"
@@ -38,7 +38,7 @@ private slots:
     {
         Twips::SetTwipsPerPixel(15, 15);
         Twips::SetScreenSize(1024 * 15, 768 * 15);
-        fixture = std::make_unique<ShapesFixture>();
+        fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
         // The series keeps the order loaded.
         SetShuffleRandom([](long upper) { return upper; });
@@ -74,7 +74,7 @@ private slots:
     {
         QFETCH(QString, control);
         QFETCH(QRect, place);
-        fixture->AddShapes("h", "t", "f");
+        AddShapes(*fixture, "h", "t", "f");
         ShapeForm &form = Open();
         QCOMPARE(form.OuterWidth(), 7710);
         QCOMPARE(form.OuterHeight(), 5175);
@@ -117,7 +117,7 @@ private slots:
         QFETCH(int, outerWidth);
         QFETCH(int, outerHeight);
         QFETCH(float, k);
-        fixture->AddShapes("h", "t", "f", {Shape(3000, 1500, 150, 2), Shape(1500, 1000, 80, 13)});
+        AddShapes(*fixture, "h", "t", "f", {Shape(3000, 1500, 150, 2), Shape(1500, 1000, 80, 13)});
         ShapeForm &form = Open();
         form.SetOuterSize(outerWidth, outerHeight);
         QCOMPARE(form.Scale(), k);
@@ -167,7 +167,7 @@ private slots:
         if (bad == "text-size") odd.size = 7777; // a marker: the program's writer refuses a text
         if (bad == "size-overflows") odd.size = 1e10;
         // A barge, a ball over its middle, the odd row, a ball at (1500, 600).
-        fixture->AddShapes("h", "t", "f",
+        AddShapes(*fixture, "h", "t", "f",
                            {Shape(3000, 1500, 150, 10), Shape(3000, 1500, 150, 1), odd, Shape(1500, 600, 150, 1)});
         if (bad == "text-size")
             fixture->OverwriteLines("SHAPELINE", "SIZE", 7777, "wide");
@@ -202,9 +202,9 @@ private slots:
         QFETCH(int, button);
         QFETCH(QVariant, stored);
         QFETCH(QString, shown);
-        fixture->AddShapes(button == 4 ? stored : QVariant("h"), button == 7 ? stored : QVariant("t"),
+        AddShapes(*fixture, button == 4 ? stored : QVariant("h"), button == 7 ? stored : QVariant("t"),
                            button == 6 ? stored : QVariant("f"));
-        fixture->AddShapes("h2", "t2", "f2");
+        AddShapes(*fixture, "h2", "t2", "f2");
         ShapeForm &form = Open();
         QCOMPARE(form.Llabel[0]->text(), QString());
         form.Action[button]->click();
@@ -216,8 +216,8 @@ private slots:
     // shows the picture without a text.
     void hintThenFogSignal()
     {
-        fixture->AddShapes("Two Cones", "t", "Three Blasts");
-        fixture->AddShapes("h2", "t2", "f2");
+        AddShapes(*fixture, "Two Cones", "t", "Three Blasts");
+        AddShapes(*fixture, "h2", "t2", "f2");
         ShapeForm &form = Open();
         form.Action[4]->click();
         QCOMPARE(form.Llabel[0]->text(), QString("Two Cones"));
@@ -230,8 +230,8 @@ private slots:
     // "&List" asks the item list for a day-shapes picture and jumps to it.
     void listPicksAShapesPicture()
     {
-        fixture->AddShapes("h", "a", "f");
-        const long b = fixture->AddShapes("h", "b", "f");
+        AddShapes(*fixture, "h", "a", "f");
+        const long b = AddShapes(*fixture, "h", "b", "f");
         int opened = 0;
         Form::SetModalHook([&](Form &shown) {
             ++opened;
@@ -251,7 +251,7 @@ private slots:
     // "&Shape", and opens them as links from day-shapes picture RecordNo.
     void linksFromAShapesPicture()
     {
-        const long a = fixture->AddShapes("h", "a", "f");
+        const long a = AddShapes(*fixture, "h", "a", "f");
         fixture->AddLink(2, a, 3, 40);
         fixture->AddLink(2, a, 2, a);
         fixture->AddLink(1, a, 4, 41); // from a lights picture of that number
@@ -270,9 +270,9 @@ private slots:
     // from the asking picture.
     void linkedSeries()
     {
-        fixture->AddShapes("h", "a", "f");
-        const long b = fixture->AddShapes("h", "b", "f");
-        const long c = fixture->AddShapes("h", "c", "f");
+        AddShapes(*fixture, "h", "a", "f");
+        const long b = AddShapes(*fixture, "h", "b", "f");
+        const long c = AddShapes(*fixture, "h", "c", "f");
         fixture->AddLink(1, 9, 2, b);
         fixture->AddLink(1, 9, 2, c);
         fixture->AddLink(1, 8, 2, 1);
@@ -292,8 +292,8 @@ private slots:
     void choicesFromShapesAlternatives()
     {
         MultiChoice = true;
-        const long a = fixture->AddShapes("h", "Vessel Aground", "f");
-        const long b = fixture->AddShapes("h", "Vessel At Anchor", "f");
+        const long a = AddShapes(*fixture, "h", "Vessel Aground", "f");
+        const long b = AddShapes(*fixture, "h", "Vessel At Anchor", "f");
         fixture->AddAlternative(2, a, a, true);
         fixture->AddAlternative(2, a, b, false);
         fixture->AddAlternative(1, a, b, false); // a lights picture's set
@@ -325,7 +325,7 @@ private slots:
         QFETCH(bool, linkMode);
         QFETCH(bool, afterLoad);
         QFETCH(bool, afterActivation);
-        const long a = fixture->AddShapes("h", "Vessel Aground", "f");
+        const long a = AddShapes(*fixture, "h", "Vessel Aground", "f");
         fixture->AddAlternative(2, a, a, true);
         fixture->AddLink(1, 9, 2, a);
         MultiChoice = multiChoice;
@@ -351,7 +351,7 @@ private:
         return form;
     }
 
-    std::unique_ptr<ShapesFixture> fixture;
+    std::unique_ptr<PictureFixture> fixture;
     QStringList boxes;
 };
 

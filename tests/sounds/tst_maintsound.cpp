@@ -3,7 +3,7 @@
 
 #include "../quiz/WindowControls.h"
 #include "../quiz/tst_editor_driver.h"
-#include "SoundsFixture.h"
+#include "SoundPictures.h"
 
 #include "core/ReportError.h"
 #include "platform/Controls.h"
@@ -75,7 +75,7 @@ private slots:
     void init()
     {
         Twips::SetTwipsPerPixel(15, 15);
-        fixture = std::make_unique<SoundsFixture>();
+        fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
         RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
     }
@@ -606,7 +606,7 @@ private:
     }
     void save(const QString &hint, const QString &answer) { SaveWithTexts(editor(), hint, answer); }
 
-    std::unique_ptr<SoundsFixture> fixture;
+    std::unique_ptr<PictureFixture> fixture;
     QStringList messages;
 };
 

@@ -2,7 +2,7 @@
 // plays and waits, the guard against a second presentation, the cycle
 // replay, and closing the window in the middle of a signal.
 
-#include "SoundsFixture.h"
+#include "SoundPictures.h"
 #include "quiz/WindowControls.h"
 
 #include "core/ReportError.h"
@@ -46,7 +46,7 @@ private slots:
     void init()
     {
         Twips::SetTwipsPerPixel(15, 15);
-        fixture = std::make_unique<SoundsFixture>();
+        fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
         SetShuffleRandom([](long upper) { return upper; });
         timeline.clear();
@@ -97,7 +97,7 @@ private slots:
     {
         QFETCH(QString, control);
         QFETCH(QRect, place);
-        fixture->AddSignal("h", Answer, "e", HornsAndWhistle);
+        AddSignal(*fixture, "h", Answer, "e", HornsAndWhistle);
         SoundForm &form = Open();
         QCOMPARE(form.OuterWidth(), 7710);
         QCOMPARE(form.OuterHeight(), 5175);
@@ -128,7 +128,7 @@ private slots:
     // screen but the first signal waits for the first command.
     void openingShowsNothingUntilPlay()
     {
-        fixture->AddSignal("h", Answer, "e", {Vessel(3000, 1500, 150, 1), Sound(1, 5, 1)});
+        AddSignal(*fixture, "h", Answer, "e", {Vessel(3000, 1500, 150, 1), Sound(1, 5, 1)});
         SoundForm &form = Open();
         QVERIFY(form.isVisible());
         QCOMPARE(timeline, QStringList{});
@@ -169,7 +169,7 @@ private slots:
         QFETCH(bool, bars);
         QFETCH(QString, label);
         SoundMode = mode;
-        fixture->AddSignal("h", Answer, "e", HornsAndWhistle);
+        AddSignal(*fixture, "h", Answer, "e", HornsAndWhistle);
         SoundForm &form = Open();
         form.Action[7]->click();
         QCOMPARE(timeline, heard);
@@ -191,7 +191,7 @@ private slots:
     void barsGrowAsTheSignalSounds()
     {
         SoundMode = 3;
-        fixture->AddSignal("h", Answer, "e", HornsAndWhistle);
+        AddSignal(*fixture, "h", Answer, "e", HornsAndWhistle);
         SoundForm &form = Open();
         long horn = -1;
         long whistle = -1;
@@ -209,7 +209,7 @@ private slots:
     {
         SoundMode = 1;
         // Head-on vessel: hull boxes below the centre, 8 units to each side.
-        fixture->AddSignal("h", Answer, "e",
+        AddSignal(*fixture, "h", Answer, "e",
                            {Sound(2, 1, 1), Vessel(1500, 1500, 80, 1), Vessel(4500, 1500, 150, 1)});
         SoundForm &form = Open();
         form.Action[7]->click();
@@ -233,7 +233,7 @@ private slots:
     {
         QFETCH(int, mode);
         SoundMode = mode;
-        fixture->AddSignal("h", Answer, "e", {Sound(6, 3, 1), Sound(1, 1, 1)});
+        AddSignal(*fixture, "h", Answer, "e", {Sound(6, 3, 1), Sound(1, 1, 1)});
         SoundForm &form = Open();
         QString duringFirstWait = "none";
         duringWait = [&] { duringFirstWait = form.Llabel[0]->text(); };
@@ -261,7 +261,7 @@ private slots:
         QFETCH(QString, text);
         SoundMode = mode;
         MultiChoice = true;
-        fixture->AddSignal("h", Answer, "e", HornsAndWhistle);
+        AddSignal(*fixture, "h", Answer, "e", HornsAndWhistle);
         SoundForm &form = Open();
         // Ticking "Cheat" at the end of the load step shows the first signal.
         QVERIFY(form.Lcheck[0]->isChecked());
@@ -275,7 +275,7 @@ private slots:
     // is laid out anew: the choice list covers the text line.
     void reopenedInMultipleChoice()
     {
-        fixture->AddSignal("h", Answer, "e", HornsAndWhistle);
+        AddSignal(*fixture, "h", Answer, "e", HornsAndWhistle);
         SoundForm &form = Open();
         form.Fmenu[3]->trigger();
         MultiChoice = true;
@@ -290,7 +290,7 @@ private slots:
     void hintOverChoiceList()
     {
         MultiChoice = true;
-        fixture->AddSignal("A hint", Answer, "e", HornsAndWhistle);
+        AddSignal(*fixture, "A hint", Answer, "e", HornsAndWhistle);
         SoundForm &form = Open();
         form.Action[4]->click();
         QVERIFY(form.Clist->isHidden());
@@ -304,8 +304,8 @@ private slots:
     // further request to present is ignored; afterwards all is back.
     void busyIgnoresRequests()
     {
-        fixture->AddSignal("h", Answer, "e", HornsAndWhistle);
-        fixture->AddSignal("h", "second", "e", {Sound(4, 5, 1)});
+        AddSignal(*fixture, "h", Answer, "e", HornsAndWhistle);
+        AddSignal(*fixture, "h", "second", "e", {Sound(4, 5, 1)});
         SoundForm &form = Open();
         bool navigationOff = false;
         bool fileOff = false;
@@ -338,7 +338,7 @@ private slots:
     void resizedWhilePlayingIsShownAgain()
     {
         SoundMode = 3;
-        fixture->AddSignal("h", Answer, "e", {Vessel(3000, 1500, 150, 1), Sound(1, 2, 2)});
+        AddSignal(*fixture, "h", Answer, "e", {Vessel(3000, 1500, 150, 1), Sound(1, 2, 2)});
         SoundForm &form = Open();
         const QSize opening = form.size();
         duringWait = [&] { form.resize(opening * 3 / 2); };
@@ -354,7 +354,7 @@ private slots:
     // signal again, which restarts the count and the timer.
     void cycleReplays()
     {
-        fixture->AddSignal("h", Answer, "e", {Sound(1, 1, 1), Sound(7, 120, 1)});
+        AddSignal(*fixture, "h", Answer, "e", {Sound(1, 1, 1), Sound(7, 120, 1)});
         SoundForm &form = Open();
         form.Action[7]->click();
         QVERIFY(form.Stimer->isActive());
@@ -374,7 +374,7 @@ private slots:
     // ended replays.
     void tickDuringPresentationOnlyCounts()
     {
-        fixture->AddSignal("h", Answer, "e", {Sound(1, 5, 2), Sound(7, 10, 1)});
+        AddSignal(*fixture, "h", Answer, "e", {Sound(1, 5, 2), Sound(7, 10, 1)});
         SoundForm &form = Open();
         form.Action[7]->click();
         timeline.clear();
@@ -397,8 +397,8 @@ private slots:
     void answerDuringPresentation()
     {
         MultiChoice = true;
-        fixture->AddSignal("first hint", "first", "e", {Sound(1, 5, 2)});
-        fixture->AddSignal("second hint", "second", "e", {Sound(4, 5, 1)});
+        AddSignal(*fixture, "first hint", "first", "e", {Sound(1, 5, 2)});
+        AddSignal(*fixture, "second hint", "second", "e", {Sound(4, 5, 1)});
         Form::SetModalHook([](Form &shown) {
             Response = -1;
             shown.Unload();
@@ -422,7 +422,7 @@ private slots:
     // a cycle leaves the timer stopped.
     void playStopsCycle()
     {
-        fixture->AddSignal("h", Answer, "e", {Sound(7, 60, 1)});
+        AddSignal(*fixture, "h", Answer, "e", {Sound(7, 60, 1)});
         SoundForm &form = Open();
         form.Action[7]->click();
         QVERIFY(form.Stimer->isActive());
@@ -444,7 +444,7 @@ private slots:
     void closingDuringWait()
     {
         QFETCH(QString, how);
-        fixture->AddSignal("h", Answer, "e", {Sound(1, 5, 3), Sound(7, 30, 1)});
+        AddSignal(*fixture, "h", Answer, "e", {Sound(1, 5, 3), Sound(7, 30, 1)});
         SoundForm &form = Open();
         duringWait = [&] {
             if (how == "quit")
@@ -462,7 +462,7 @@ private slots:
     // at once, though the unload step runs only after the modal loop.
     void closingModalWindowDuringWait()
     {
-        fixture->AddSignal("h", Answer, "e", {Sound(1, 5, 3)});
+        AddSignal(*fixture, "h", Answer, "e", {Sound(1, 5, 3)});
         Form::SetModalHook([&](Form &shown) {
             auto &form = static_cast<SoundForm &>(shown);
             duringWait = [&] { form.close(); };
@@ -480,7 +480,7 @@ private slots:
     void realWaitEndsOnClose()
     {
         SetSignalWaitHook({});
-        fixture->AddSignal("h", Answer, "e", {Sound(6, 600, 1)});
+        AddSignal(*fixture, "h", Answer, "e", {Sound(6, 600, 1)});
         SoundForm &form = Open();
         QTimer::singleShot(200, &form, [&] { form.close(); });
         QElapsedTimer clock;
@@ -506,7 +506,7 @@ private slots:
 
     void closingStopsCycle()
     {
-        fixture->AddSignal("h", Answer, "e", {Sound(7, 10, 1)});
+        AddSignal(*fixture, "h", Answer, "e", {Sound(7, 10, 1)});
         SoundForm &form = Open();
         form.Action[7]->click();
         QPointer<QTimer> timer = form.Stimer;
@@ -521,8 +521,8 @@ private slots:
     // last signal by "&Play", a tick or a resize does not ask.
     void endOfSeriesOnlyFromNavigation()
     {
-        fixture->AddSignal("h", "a", "e", {Sound(7, 10, 1)});
-        fixture->AddSignal("h", "b", "e", {Sound(7, 10, 1)});
+        AddSignal(*fixture, "h", "a", "e", {Sound(7, 10, 1)});
+        AddSignal(*fixture, "h", "b", "e", {Sound(7, 10, 1)});
         SoundForm &form = Open();
         form.Action[7]->click();
         form.Action[2]->click();
@@ -540,8 +540,8 @@ private slots:
     // signal; the statistics are offered at every activation outside link mode.
     void statisticsMenu()
     {
-        fixture->AddSignal("h", "a", "e", {Sound(2, 1, 1)});
-        fixture->AddSignal("h", "b", "e", {Sound(3, 1, 1)});
+        AddSignal(*fixture, "h", "a", "e", {Sound(2, 1, 1)});
+        AddSignal(*fixture, "h", "b", "e", {Sound(3, 1, 1)});
         SoundForm &form = Open();
         QVERIFY(!form.Fmenu[2]->isEnabled());
         form.Activate();
@@ -562,8 +562,8 @@ private slots:
     // the Links menu are off; closing ends link mode.
     void linkMode()
     {
-        const long a = fixture->AddSignal("h", "a", "e", {Sound(2, 1, 1)});
-        fixture->AddSignal("h", "b", "e", {Sound(3, 1, 1)});
+        const long a = AddSignal(*fixture, "h", "a", "e", {Sound(2, 1, 1)});
+        AddSignal(*fixture, "h", "b", "e", {Sound(3, 1, 1)});
         fixture->AddLink(1, 7, 4, a);
         LinkMode = true;
         LinkTypeOne = 1;
@@ -582,8 +582,8 @@ private slots:
     // Links to other topics are offered; the window's own topic never is.
     void linksMenu()
     {
-        const long a = fixture->AddSignal("h", "a", "e", {Sound(2, 1, 1)});
-        const long b = fixture->AddSignal("h", "b", "e");
+        const long a = AddSignal(*fixture, "h", "a", "e", {Sound(2, 1, 1)});
+        const long b = AddSignal(*fixture, "h", "b", "e");
         fixture->AddLink(4, a, 1, 3);
         fixture->AddLink(4, a, 4, b);
         SoundForm &form = Open();
@@ -609,7 +609,7 @@ private slots:
     {
         QFETCH(QVariant, hint);
         QFETCH(QVariant, extra);
-        fixture->AddSignal(hint, QVariant(), extra, {Sound(1, 1, 1)});
+        AddSignal(*fixture, hint, QVariant(), extra, {Sound(1, 1, 1)});
         SoundForm &form = Open();
         form.Action[7]->click();
         QTEST(form.HintText(), "hintText");
@@ -648,7 +648,7 @@ private slots:
     // below its smallest size it snaps back, width first.
     void resizeShowsAgain()
     {
-        fixture->AddSignal("h", Answer, "e", {Sound(4, 5, 1)});
+        AddSignal(*fixture, "h", Answer, "e", {Sound(4, 5, 1)});
         SoundForm &form = Open();
         form.SetOuterSize(10710, 8175);
         QCOMPARE(timeline, QStringList({"card Play GONG.WAV", "wait 2"}));
@@ -693,7 +693,7 @@ private slots:
             odd.duration = stored;
         if (field == "NUMBER")
             odd.number = stored;
-        fixture->AddSignal("h", Answer, "e", {odd, Sound(4, 5, 1)});
+        AddSignal(*fixture, "h", Answer, "e", {odd, Sound(4, 5, 1)});
         if (text)
             fixture->OverwriteLines("SOUNDLINE", field, 7777, value);
         SoundForm &form = Open();
@@ -707,7 +707,7 @@ private slots:
     void barsFollowPictureSize()
     {
         SoundMode = 1;
-        fixture->AddSignal("h", Answer, "e", {Sound(1, 1, 1)});
+        AddSignal(*fixture, "h", Answer, "e", {Sound(1, 1, 1)});
         SoundForm &form = Open();
         form.SetOuterSize(13710, 8175);
         const PictureBox &picture = *form.Lpicture[0];
@@ -726,7 +726,7 @@ private:
         return form;
     }
 
-    std::unique_ptr<SoundsFixture> fixture;
+    std::unique_ptr<PictureFixture> fixture;
     QStringList timeline;
     QStringList boxes;
     std::function<void()> duringWait;

@@ -5,7 +5,7 @@
 
 #include "SoundAnalysis.h"
 #include "SoundServer.h"
-#include "SoundsFixture.h"
+#include "SoundPictures.h"
 
 #include "platform/Sound.h"
 #include "sounds/SoundForm.h"
@@ -159,12 +159,12 @@ private slots:
         QFETCH(int, mode);
         QFETCH(std::vector<StoredSoundLine>, lines);
         QFETCH(QStringList, schedule);
-        SoundsFixture fixture;
+        PictureFixture fixture;
         QVERIFY(fixture.Create());
         for (const QString &name : SoundFiles)
             QVERIFY(QFile::copy(appDir() + name, AppPath + name));
         SoundMode = mode;
-        fixture.AddSignal("h", "a", "e", lines);
+        AddSignal(fixture, "h", "a", "e", lines);
         SoundForm &form = FormInstance<SoundForm>();
         form.Load();
 

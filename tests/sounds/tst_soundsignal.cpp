@@ -1,7 +1,7 @@
 // A sound signal without a window: its rows read back in display order, the
 // steps that present them in each sound mode, and the tags the editor keeps.
 
-#include "SoundsFixture.h"
+#include "SoundPictures.h"
 
 #include "data/Database.h"
 #include "quiz/ListRows.h"
@@ -12,7 +12,7 @@
 #include <QtTest>
 
 namespace {
-std::vector<SoundRow> readRows(SoundsFixture &fixture, long record, double scale)
+std::vector<SoundRow> readRows(PictureFixture &fixture, long record, double scale)
 {
     std::vector<SoundRow> rows;
     auto db = fixture.Open();
@@ -86,7 +86,7 @@ class TestSoundSignal : public QObject
 private slots:
     void init()
     {
-        fixture = std::make_unique<SoundsFixture>();
+        fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
     }
     void cleanup() { fixture.reset(); }
@@ -113,9 +113,9 @@ private slots:
     {
         QFETCH(std::vector<StoredSoundLine>, lines);
         QFETCH(QStringList, expected);
-        const long other = fixture->AddSignal("h", "other", "e", {Sound(2, 1, 1)});
-        const long record = fixture->AddSignal("h", "t", "e", lines);
-        fixture->AddLines(other, {Vessel(10, 10, 150, 4)});
+        const long other = AddSignal(*fixture, "h", "other", "e", {Sound(2, 1, 1)});
+        const long record = AddSignal(*fixture, "h", "t", "e", lines);
+        AddSoundLines(*fixture, other, {Vessel(10, 10, 150, 4)});
         QStringList got;
         for (const SoundRow &r : readRows(*fixture, record, 1.0))
             got << describe(r);
@@ -142,8 +142,8 @@ private slots:
         QFETCH(double, scale);
         QFETCH(StoredSoundLine, line);
         QFETCH(QString, expected);
-        const long record = fixture->AddSignal("h", "t", "e");
-        fixture->AddLines(record, {line});
+        const long record = AddSignal(*fixture, "h", "t", "e");
+        AddSoundLines(*fixture, record, {line});
         const Rows rows = readRows(*fixture, record, scale);
         QCOMPARE(rows.size(), size_t(1));
         QCOMPARE(describe(rows[0]), expected);
@@ -153,23 +153,23 @@ private slots:
     // unwritten fields are never looked at.
     void nullSoundFieldsAreAnError()
     {
-        const long record = fixture->AddSignal("h", "t", "e");
-        fixture->AddLines(record, {StoredSoundLine{0, 0, 0, 1, 1, 5, QVariant()}});
+        const long record = AddSignal(*fixture, "h", "t", "e");
+        AddSoundLines(*fixture, record, {StoredSoundLine{0, 0, 0, 1, 1, 5, QVariant()}});
         try {
             readRows(*fixture, record, 1.0);
             QFAIL("a Null NUMBER was read");
         } catch (const DbError &e) {
             QCOMPARE(e.Number(), DbError::InvalidUseOfNull);
         }
-        const long vessel = fixture->AddSignal("h", "t", "e", {Vessel(100, 100, 80, 1)});
+        const long vessel = AddSignal(*fixture, "h", "t", "e", {Vessel(100, 100, 80, 1)});
         QCOMPARE(readRows(*fixture, vessel, 1.0).size(), size_t(1));
     }
 
     // Deleting a signal from the item list leaves none of its rows.
     void deletedSignalLeavesNoRows()
     {
-        const long keep = fixture->AddSignal("h", "keep", "e", {Sound(1, 1, 1)});
-        const long gone = fixture->AddSignal("h", "gone", "e", {Vessel(100, 100, 150, 1), Sound(2, 1, 1)});
+        const long keep = AddSignal(*fixture, "h", "keep", "e", {Sound(1, 1, 1)});
+        const long gone = AddSignal(*fixture, "h", "gone", "e", {Vessel(100, 100, 150, 1), Sound(2, 1, 1)});
         auto db = fixture->Open();
         DeletePicture(*db, 4, gone);
         Recordset head = db->OpenQuery("Select * From SOUNDHEAD Where RECORD = ?", {qlonglong(gone)});
@@ -344,7 +344,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<SoundsFixture> fixture;
+    std::unique_ptr<PictureFixture> fixture;
 };
 
 QTEST_GUILESS_MAIN(TestSoundSignal)
