@@ -8,6 +8,7 @@
 
 #include <QAction>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -39,34 +40,36 @@ QString ReadPossible(long Kind, long ChoiceRecord)
     return result;
 }
 
-void WhatLink(const QList<QAction *> &Lmenu, long TypeOne, long RecordOne)
+std::vector<long> LinkedTopics(long TypeOne, long RecordOne)
 {
-    // Disabled before the data is touched: after a failure only the topics
-    // read so far are offered.
-    for (QAction *item : Lmenu)
-        if (item)
-            item->setEnabled(false);
-
+    std::vector<long> topics;
     const QString location = QStringLiteral("Mainmod:WhatLink");
     std::unique_ptr<Database> db;
     Trap(location, [&] { db = OpenProgramDatabase(); });
     if (!db)
-        return;
+        return topics;
     Trap(location, [&] {
         Recordset rs =
             db->OpenQuery(QStringLiteral("Select Distinct TYPETWO From LINKS Where TYPEONE = ? And RECORDONE = ?"),
                           {static_cast<qlonglong>(TypeOne), static_cast<qlonglong>(RecordOne)});
         while (!rs.Eof()) {
             const long topic = rs.LongValue(QStringLiteral("TYPETWO"));
-            const long j = topic - 1;
             // A quiz window exists once: it is never offered as its own link.
-            if (topic != TypeOne && j >= 0 && j < Lmenu.size() && Lmenu[j])
-                Lmenu[j]->setEnabled(true);
+            if (topic != TypeOne)
+                topics.push_back(topic);
             rs.MoveNext();
         }
         rs.Close();
     });
     IgnoreErrors([&] { db->Close(); });
+    return topics;
+}
+
+void WhatLink(const QList<QAction *> &Lmenu, const std::vector<long> &topics)
+{
+    for (int j = 0; j < Lmenu.size(); ++j)
+        if (Lmenu[j])
+            Lmenu[j]->setEnabled(std::find(topics.begin(), topics.end(), j + 1) != topics.end());
 }
 
 void ShowLink(long TypeTwo, long TypeOne, long RecordOne)

@@ -32,13 +32,8 @@ std::vector<Choice> ReadOfferedChoices(Database &db, long topicCode, long record
     return choices;
 }
 
-void LoadChoices(ChoiceList &Clist, long topicCode, long recordNo, const QString &answerText, const QString &location)
+std::vector<Choice> OfferedChoices(long topicCode, long recordNo, const QString &answerText, const QString &location)
 {
-    QWidget *window = Clist.window();
-    window->setCursor(Qt::WaitCursor);
-    Clist.show();
-    Clist.clear();
-
     std::vector<Choice> choices;
     std::unique_ptr<Database> db;
     Trap(location, [&] { db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB")); });
@@ -46,9 +41,18 @@ void LoadChoices(ChoiceList &Clist, long topicCode, long recordNo, const QString
         Trap(location, [&] { choices = ReadOfferedChoices(*db, topicCode, recordNo, answerText); });
         Trap(location, [&] { db->Close(); });
     }
-
     if (choices.size() > 1)
         ShuffleEntries(choices);
+    return choices;
+}
+
+void LoadChoices(ChoiceList &Clist, const std::function<std::vector<Choice>()> &read)
+{
+    QWidget *window = Clist.window();
+    window->setCursor(Qt::WaitCursor);
+    Clist.show();
+    Clist.clear();
+    const std::vector<Choice> choices = read();
     QList<QPair<QString, int>> entries;
     for (const Choice &choice : choices)
         entries.append({choice.text, choice.value});

@@ -21,10 +21,13 @@ struct Choice {
 // as the row says. Without rows the picture's own answerText alone, right.
 std::vector<Choice> ReadOfferedChoices(Database &db, long topicCode, long recordNo, const QString &answerText);
 
-// Fills a quiz window's choice list for the picture on show, in a random
-// order, and shows it. Failures go to the error reporter with location
-// ("LightForm:LoadChoices" and its twins).
-void LoadChoices(ChoiceList &Clist, long topicCode, long recordNo, const QString &answerText, const QString &location);
+// The choices offered for picture recordNo, in a random order. Failures go to
+// the error reporter with location ("LightForm:LoadChoices" and its twins).
+std::vector<Choice> OfferedChoices(long topicCode, long recordNo, const QString &answerText, const QString &location);
+
+// Shows a quiz window's choice list filled with the choices read gives, with
+// a wait cursor while they are read.
+void LoadChoices(ChoiceList &Clist, const std::function<std::vector<Choice>()> &read);
 
 // The user chose an entry: the answer window judges it, and after a right
 // answer that the user goes on from, ShowNext moves the quiz to the next

@@ -37,7 +37,7 @@ bool IsNavigation(QuizForm::ActionRole role)
 QuizForm::QuizForm(Design design)
     : Form(design.caption, design.helpContext, false), design(std::move(design)),
       session({this->design.formName, this->design.loaderName, this->design.headTable, this->design.lineTable,
-               this->design.furtherField})
+               this->design.furtherField, this->design.topicCode})
 {
 }
 
@@ -355,7 +355,7 @@ void QuizForm::ShowText()
 {
     Llabel[0]->setText(AnswerText());
     if (MultiChoice)
-        LoadChoices(*Clist, design.topicCode, RecordNo(), AnswerText(), Location(QStringLiteral("LoadChoices")));
+        LoadChoices(*Clist, [this] { return session.Choices(); });
 }
 
 // --- Showing a picture ----------------------------------------------------
@@ -409,5 +409,5 @@ void QuizForm::ShowData(ShowCause cause)
     session.MarkShown();
     if (Lcheck[0]->isChecked())
         ShowText();
-    WhatLink(QList<QAction *>(Lmenu.begin(), Lmenu.end()), design.topicCode, RecordNo());
+    WhatLink(QList<QAction *>(Lmenu.begin(), Lmenu.end()), session.LinkedTopics());
 }

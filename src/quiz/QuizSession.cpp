@@ -3,6 +3,7 @@
 #include "core/Global.h"
 #include "core/ReportError.h"
 #include "data/Database.h"
+#include "quiz/LinkServices.h"
 
 #include <memory>
 
@@ -65,3 +66,10 @@ bool QuizSession::ReadLineRow(const std::function<void()> &read)
     reportedBadRows = series.RecordNo();
     return false;
 }
+
+std::vector<Choice> QuizSession::Choices() const
+{
+    return OfferedChoices(tables.topicCode, RecordNo(), AnswerText(), Location(QStringLiteral("LoadChoices")));
+}
+
+std::vector<long> QuizSession::LinkedTopics() const { return ::LinkedTopics(tables.topicCode, RecordNo()); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quiz/LoadChoices.h"
 #include "quiz/PictureRecords.h"
 #include "quiz/QuizSeries.h"
 
@@ -42,6 +43,7 @@ public:
         QString headTable;
         QString lineTable;
         QString furtherField; // head field of the topic's further text
+        int topicCode = 0;    // 1 lights .. 5 collisions
     };
     // Why a picture is shown. Only navigation can end the series: a resize, a
     // toggle, "Cheat" or a timer shows the picture again without asking.
@@ -84,6 +86,12 @@ public:
     // row is reported once while its picture stays on show (a resize or a
     // toggle shows it again without a box). Returns whether it was read.
     bool ReadLineRow(const std::function<void()> &read);
+
+    // The answers offered for the picture on show in multiple-choice mode,
+    // in a random order.
+    std::vector<Choice> Choices() const;
+    // The other topics the picture on show links to.
+    std::vector<long> LinkedTopics() const;
 
     const QString &HintText() const { return head.hintText; }
     const QString &AnswerText() const { return head.answerText; }

@@ -351,7 +351,7 @@ SoundForm::Then SoundForm::PresentSignal(ShowCause cause)
     if (Series().Position() != presented)
         return Then::ShowMoved;
     session.MarkShown();
-    WhatLink(QList<QAction *>(Lmenu.begin(), Lmenu.end()), design.topicCode, RecordNo());
+    WhatLink(QList<QAction *>(Lmenu.begin(), Lmenu.end()), session.LinkedTopics());
     // A resize while the signal played was ignored; it is shown again as a
     // resize shows it, so the drawing fits the picture it is in.
     if (QSize(ControlWidth(picture), ControlHeight(picture)) != drawnAt)

@@ -113,7 +113,7 @@ private slots:
         });
         ChoiceList list;
         list.hide();
-        LoadChoices(list, 1, 2, "Sidelights", "LightForm:LoadChoices");
+        LoadChoices(list, [] { return OfferedChoices(1, 2, "Sidelights", "LightForm:LoadChoices"); });
         QVERIFY(!list.isHidden());
         QCOMPARE(draws, 2);
         // [S, M, A]: swap places 2 and 0 -> [A, M, S]; swap 1 and 0 -> [M, A, S].
@@ -138,7 +138,7 @@ private slots:
         StoreRows(*db, "1:2:2:R 1:2:1:W");
         SetShuffleRandom([draw](long) { return draw; });
         ChoiceList list;
-        LoadChoices(list, 1, 2, "Sidelights", "LightForm:LoadChoices");
+        LoadChoices(list, [] { return OfferedChoices(1, 2, "Sidelights", "LightForm:LoadChoices"); });
         QTEST(Shown(list), "order");
     }
 
@@ -152,7 +152,7 @@ private slots:
         });
         ChoiceList list;
         list.SetChoices({{"left over", 0}, {"from before", 0}});
-        LoadChoices(list, 1, 3, "Sternlight", "LightForm:LoadChoices");
+        LoadChoices(list, [] { return OfferedChoices(1, 3, "Sternlight", "LightForm:LoadChoices"); });
         QCOMPARE(draws, 0);
         QCOMPARE(Shown(list), QStringList({"Sternlight=-1"}));
     }
@@ -163,7 +163,7 @@ private slots:
     {
         AppPath = AppPath + "missing/";
         ChoiceList list;
-        LoadChoices(list, 1, 2, "Sidelights", "ShapeForm:LoadChoices");
+        LoadChoices(list, [] { return OfferedChoices(1, 2, "Sidelights", "ShapeForm:LoadChoices"); });
         QCOMPARE(list.count(), 0);
         QCOMPARE(boxes.size(), 1);
         QVERIFY2(boxes[0].startsWith("Unexpected Error In - ShapeForm:LoadChoices, Error Number 3024"),

@@ -155,7 +155,7 @@ private slots:
         QList<QAction *> items;
         for (int i = 0; i < 5; ++i)
             items << new QAction(this);
-        WhatLink(items, typeOne, 5);
+        WhatLink(items, LinkedTopics(typeOne, 5));
         QTEST(Enabled(items), "enabled");
         QCOMPARE(boxes, QStringList());
         qDeleteAll(items);
@@ -169,7 +169,7 @@ private slots:
         QList<QAction *> items;
         for (int i = 0; i < 5; ++i)
             items << new QAction(this);
-        WhatLink(items, 1, 5);
+        WhatLink(items, LinkedTopics(1, 5));
         QCOMPARE(Enabled(items), QString("00000"));
         QCOMPARE(boxes.size(), 1);
         QVERIFY2(boxes[0].startsWith("Unexpected Error In - Mainmod:WhatLink"), qPrintable(boxes[0]));

@@ -7,11 +7,13 @@
 
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 QuizSession::Tables LightTables()
 {
     return {QStringLiteral("LightForm"), QStringLiteral("LoadLights"), QStringLiteral("LIGHTHEAD"),
-            QStringLiteral("LIGHTLINE"), QStringLiteral("FOGSIGNAL")};
+            QStringLiteral("LIGHTLINE"), QStringLiteral("FOGSIGNAL"), 1};
 }
 
 // Keeps what the session hands over, in order.
@@ -169,6 +171,45 @@ private slots:
         QuizSession session(LightTables());
         session.LoadSeries();
         QCOMPARE(session.Series().Items(), std::vector<long>{linked});
+    }
+
+    // Multiple choice offers the stored alternatives of the picture on show;
+    // a picture without any offers its own answer alone.
+    void choicesOfThePictureOnShow()
+    {
+        const long asked = fixture->AddPicture(1, "Sidelights");
+        const long other = fixture->AddPicture(1, "Masthead light");
+        fixture->AddAlternative(1, asked, asked, true);
+        fixture->AddAlternative(1, asked, other, false);
+        QuizSession session(LightTables());
+        session.LoadSeries();
+        QVERIFY(session.JumpTo(asked));
+        session.ReadPicture(*std::make_unique<Recorder>(session));
+        QStringList offered;
+        for (const Choice &choice : session.Choices())
+            offered << QStringLiteral("%1=%2").arg(choice.text).arg(choice.value);
+        offered.sort();
+        QCOMPARE(offered, (QStringList{"Masthead light=0", "Sidelights=-1"}));
+        QVERIFY(session.JumpTo(other));
+        session.ReadPicture(*std::make_unique<Recorder>(session));
+        QCOMPARE(session.Choices().size(), size_t(1));
+        QCOMPARE(session.Choices().front().text, QString("Masthead light"));
+    }
+
+    // The Links menu offers the other topics the picture links to, each once.
+    void linkedTopicsOfThePictureOnShow()
+    {
+        const long record = fixture->AddPicture(1, "Sidelights");
+        fixture->AddLink(1, record, 2, 7);
+        fixture->AddLink(1, record, 2, 8);
+        fixture->AddLink(1, record, 4, 3);
+        fixture->AddLink(1, record, 1, 9);
+        fixture->AddLink(3, record, 5, 1);
+        QuizSession session(LightTables());
+        session.LoadSeries();
+        std::vector<long> topics = session.LinkedTopics();
+        std::sort(topics.begin(), topics.end());
+        QCOMPARE(topics, (std::vector<long>{2, 4}));
     }
 
 private:
