@@ -1,11 +1,9 @@
 #include "buoys/BuoyForm.h"
 
-#include "buoys/BuoyKinds.h"
 #include "buoys/BuoyPlacement.h"
-#include "buoys/BuoySteps.h"
 #include "buoys/LightCharacters.h"
 #include "core/ReportError.h"
-#include "data/Database.h"
+#include "platform/Colour.h"
 #include "platform/Controls.h"
 #include "platform/PictureBox.h"
 
@@ -13,14 +11,11 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <cmath>
-#include <cstdint>
 #include <optional>
 
 namespace {
 constexpr int LightModeButton = 7;
 constexpr int TickInterval = 100;
-constexpr long Overflow = 6;
 
 QuizForm::Design BuoyDesign()
 {
@@ -52,44 +47,6 @@ QuizForm::Design BuoyDesign()
     return d;
 }
 
-// A BUOYLINE row as stored.
-struct StoredBuoy {
-    float xpos = 0;
-    float ypos = 0;
-    double size = 0;
-    double listptr = 0;
-    double topmark = 0;
-};
-
-// A Null or non-numeric place, size or kind throws the typed read's DbError;
-// a Null topmark flag means no topmark.
-StoredBuoy ReadBuoyLine(const Recordset &row)
-{
-    const bool noTopmark = row.Value(QStringLiteral("TOPMARK")).isNull();
-    return StoredBuoy{static_cast<float>(row.DoubleValue(QStringLiteral("XPOS"))),
-                      static_cast<float>(row.DoubleValue(QStringLiteral("YPOS"))),
-                      row.DoubleValue(QStringLiteral("SIZE")), row.DoubleValue(QStringLiteral("LISTPTR")),
-                      noTopmark ? 0.0 : row.DoubleValue(QStringLiteral("TOPMARK"))};
-}
-
-bool Whole32(double value)
-{
-    return std::isfinite(value) && std::fabs(value) <= static_cast<double>(INT32_MAX);
-}
-
-// The buoy on a picture at factor k. Every point a drawing reaches lies
-// within 8 units of the centre; a buoy reaching beyond the 32-bit twips
-// range, or a kind or flag beyond it, overflows.
-PlacedBuoy PlaceBuoyLine(const StoredBuoy &b, float k)
-{
-    const float x = b.xpos * k;
-    const float y = b.ypos * k;
-    const double reach = 8.0 * std::fabs(static_cast<double>(BuoyUnit(b.size, k)));
-    if (!Whole32(std::fabs(x) + reach) || !Whole32(std::fabs(y) + reach) || !Whole32(b.listptr) ||
-        !Whole32(b.topmark))
-        throw DbError(Overflow, QStringLiteral("Overflow"));
-    return PlaceStoredBuoy(b.xpos, b.ypos, b.size, b.listptr, b.topmark, k);
-}
 } // namespace
 
 BuoyForm::BuoyForm() : QuizForm(BuoyDesign()) {}
@@ -139,30 +96,9 @@ void BuoyForm::LayoutRightColumn(const QRect &)
 
 void BuoyForm::StartDrawing()
 {
-    lights.Reset();
-    Action[LightModeButton]->setText(LightModeCaption(lights.LightMode()));
-    const PictureBox &day = *Lpicture[0];
-    pictureScale = BuoyPictureScale(ControlWidth(day), ControlHeight(day));
-}
-
-void BuoyForm::ClearPictures()
-{
-    Lpicture[0]->Cls();
-    Lpicture[1]->Cls();
-}
-
-void BuoyForm::DrawLine(const Recordset &row)
-{
-    StoredBuoy stored;
-    if (!ReadLineRow([&] { stored = ReadBuoyLine(row); }))
-        return;
-    // A row that cannot be drawn is reported on its own; the rows after it
-    // are drawn as usual.
-    Trap(Location(QStringLiteral("ShowData")), [&] {
-        const PlacedBuoy b = PlaceBuoyLine(stored, pictureScale);
-        lights.Record(b.kind, b.x, b.y, b.s);
-        DrawBuoyKind(*Lpicture[0], b.kind, b.x, b.y, b.s, b.topmark, BuoyDrawingFor::Quiz);
-    });
+    PictureBox &day = *Lpicture[0];
+    renderer.Start(day, *Lpicture[1], BuoyPictureScale(ControlWidth(day), ControlHeight(day)));
+    Action[LightModeButton]->setText(LightModeCaption(Lights().LightMode()));
 }
 
 void BuoyForm::Action_Own(int Index)
@@ -174,9 +110,9 @@ void BuoyForm::Action_Own(int Index)
 void BuoyForm::ChangeLightMode()
 {
     IgnoreErrors([&] {
-        lights.ChangeLightMode();
+        renderer.Lights().ChangeLightMode();
         if (QPushButton *button = Action[LightModeButton])
-            button->setText(LightModeCaption(lights.LightMode()));
+            button->setText(LightModeCaption(Lights().LightMode()));
     });
 }
 
@@ -185,7 +121,7 @@ void BuoyForm::Ltimer_Timer()
     if (!Lpicture[1] || !Blabel[0])
         return;
     IgnoreErrors([&] {
-        if (const std::optional<QString> seconds = lights.Tick(*Lpicture[1]))
+        if (const std::optional<QString> seconds = renderer.Lights().Tick(*Lpicture[1]))
             Blabel[0]->setText(*seconds);
     });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "buoys/NightLights.h"
+#include "buoys/BuoyRenderer.h"
 #include "platform/ControlArray.h"
 #include "quiz/QuizForm.h"
 
@@ -34,17 +34,16 @@ public:
     // "&Light Mode": the next of the first buoy's light characters.
     void ChangeLightMode();
 
-    const NightLights &Lights() const { return lights; }
+    const NightLights &Lights() const { return renderer.Lights(); }
     // Design twips to twips of the pictures, for the picture on show.
-    float PictureScale() const { return pictureScale; }
+    float PictureScale() const { return renderer.Scale(); }
 
 protected:
     void CreateTopicControls(QWidget &client) override;
     QRect LayoutPictures(int scaleWidth, int scaleHeight) override;
     void LayoutRightColumn(const QRect &pictures) override;
     void StartDrawing() override;
-    void ClearPictures() override;
-    void DrawLine(const Recordset &row) override;
+    PictureRenderer &Renderer() override { return renderer; }
     void Action_Own(int Index) override;
 
     void Form_Activate() override;
@@ -52,6 +51,5 @@ protected:
     void Form_Unload() override;
 
 private:
-    NightLights lights;
-    float pictureScale = 1;
+    BuoyRenderer renderer{session};
 };

@@ -2,7 +2,6 @@
 
 #include "collisions/ColDraw.h"
 #include "collisions/ColRows.h"
-#include "core/ReportError.h"
 #include "platform/Controls.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
@@ -52,7 +51,7 @@ QuizForm::Design ColDesign()
 }
 } // namespace
 
-ColForm::ColForm() : QuizForm(ColDesign()) {}
+ColForm::ColForm() : QuizForm(ColDesign()), renderer(session, ReadColLine, DrawCol) {}
 
 void ColForm::CreateControls()
 {
@@ -117,8 +116,8 @@ void ColForm::LayoutRightColumn(const QRect &pictures)
 
 void ColForm::StartDrawing()
 {
-    const PictureBox &picture = *Lpicture[0];
-    scale = static_cast<float>(PictureScale(ControlWidth(picture), ControlHeight(picture)));
+    PictureBox &picture = *Lpicture[0];
+    renderer.Start(picture, static_cast<float>(PictureScale(ControlWidth(picture), ControlHeight(picture))));
 }
 
 void ColForm::HeadRead(bool)
@@ -130,18 +129,6 @@ void ColForm::HeadRead(bool)
     Llabel[1]->setText(FurtherText());
     if (ControlHeight(*Llabel[1]) != CaptionHeight(ControlWidth(*Llabel[1])))
         LayoutTextLines(LayoutPictures(ScaleWidth(), ScaleHeight()));
-}
-
-void ColForm::ClearPictures() { Lpicture[0]->Cls(); }
-
-void ColForm::DrawLine(const Recordset &row)
-{
-    ColLine line;
-    if (!ReadLineRow([&] { line = ReadColLine(row); }))
-        return;
-    // A row that cannot be drawn is reported on its own; the rows after it
-    // are drawn as usual.
-    Trap(Location(QStringLiteral("ShowData")), [&] { DrawCol(*Lpicture[0], line, scale); });
 }
 
 void ColForm::Action_Own(int Index)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "collisions/ColRows.h"
 #include "platform/ControlArray.h"
+#include "quiz/OnePictureRenderer.h"
 #include "quiz/QuizForm.h"
 
 class PictureBox;
@@ -28,9 +30,8 @@ protected:
     void LayoutTextLines(const QRect &pictures) override;
     void LayoutRightColumn(const QRect &pictures) override;
     void StartDrawing() override;
+    PictureRenderer &Renderer() override { return renderer; }
     void HeadRead(bool found) override;
-    void ClearPictures() override;
-    void DrawLine(const Recordset &row) override;
     void Action_Own(int Index) override;
 
 private:
@@ -40,5 +41,5 @@ private:
     int CaptionHeight(int width) const;
 
     QString ruleText;
-    float scale = 1;
+    OnePictureRenderer<ColLine> renderer;
 };

@@ -91,33 +91,11 @@ void LightForm::BeforeShow()
 
 void LightForm::StartDrawing()
 {
-    flashLights.clear();
-    const PictureBox &display = *Lpicture[0];
-    scale = PictureScale(ControlWidth(display), ControlHeight(display));
+    PictureBox &display = *Lpicture[0];
+    renderer.Start(display, PictureScale(ControlWidth(display), ControlHeight(display)));
 }
 
-void LightForm::ReadHeadFields(const Recordset &row)
-{
-    const QVariant stored = row.Value(QStringLiteral("DIRECTION"));
-    direction = stored.isNull() ? Still : stored.toInt();
-}
-
-void LightForm::HeadRead(bool found)
-{
-    // A picture that no longer exists does not move with the last one's direction.
-    if (!found)
-        direction = Still;
-    Action[MovementButton]->setEnabled(direction != Still);
-}
-
-void LightForm::ClearPictures() { Lpicture[0]->Cls(); }
-
-void LightForm::DrawLine(const Recordset &row)
-{
-    LightLine light;
-    if (ReadLineRow([&] { light = ReadLightLine(row); }))
-        DrawLight(*Lpicture[0], light, scale, flashLights);
-}
+void LightForm::HeadRead(bool) { Action[MovementButton]->setEnabled(Direction() != Still); }
 
 void LightForm::Action_Own(int Index)
 {
@@ -136,7 +114,7 @@ void LightForm::ShowMovement()
 void LightForm::MovePicture()
 {
     const PictureBox &display = *Lpicture[0];
-    place = MoveStep(direction, place, ControlWidth(display), ControlHeight(display));
+    place = MoveStep(Direction(), place, ControlWidth(display), ControlHeight(display));
     MoveControl(*Lpicture[0], place.left, place.top);
 }
 
@@ -146,7 +124,7 @@ void LightForm::Ltimer_Timer(int Index)
         return;
     IgnoreErrors([&] {
         if (Index == 0)
-            FlashTick(*Lpicture[0], flashLights, flashOn);
+            FlashTick(*Lpicture[0], renderer.FlashLights(), flashOn);
         else
             MovePicture();
     });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lights/DrawLight.h"
+#include "lights/LightRenderer.h"
 #include "platform/ControlArray.h"
 #include "quiz/QuizForm.h"
 
@@ -31,9 +32,9 @@ public:
     // One tick of a timer: 0 flash, 1 movement.
     void Ltimer_Timer(int Index);
 
-    const std::vector<DrawnLight> &FlashLights() const { return flashLights; }
+    const std::vector<DrawnLight> &FlashLights() const { return renderer.FlashLights(); }
     bool FlashOn() const { return flashOn; }
-    int Direction() const { return direction; }
+    int Direction() const { return renderer.Direction(); }
     PicturePlace PicturePosition() const { return place; }
 
 protected:
@@ -41,10 +42,8 @@ protected:
     QRect LayoutPictures(int scaleWidth, int scaleHeight) override;
     void BeforeShow() override;
     void StartDrawing() override;
-    void ReadHeadFields(const Recordset &row) override;
+    PictureRenderer &Renderer() override { return renderer; }
     void HeadRead(bool found) override;
-    void ClearPictures() override;
-    void DrawLine(const Recordset &row) override;
     void Action_Own(int Index) override;
 
     void Form_Activate() override;
@@ -56,9 +55,7 @@ private:
     void MovePicture();
     void PutPictureHome();
 
-    std::vector<DrawnLight> flashLights;
+    LightRenderer renderer{session};
     bool flashOn = false;
-    int direction = Still;
-    double scale = 1;
     PicturePlace place;
 };

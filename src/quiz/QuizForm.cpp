@@ -403,7 +403,7 @@ void QuizForm::ShowData(ShowCause cause)
     SetNavigationEnabled(session.CanNavigate());
 
     StartDrawing();
-    session.ReadPicture(*this);
+    session.ReadPicture(Renderer(), [this](bool found) { HeadRead(found); });
     FinishDrawing();
 
     session.MarkShown();

@@ -26,9 +26,9 @@ class Recordset;
 // navigation, the hint, the topic's further text and the answer under the
 // picture, the end-of-series question, the item list as a picker, the choice
 // list of multiple-choice mode and the Links menu. A topic adds its pictures
-// and their drawing, its own buttons and timers through the virtual steps
+// and their renderer, its own buttons and timers through the virtual steps
 // below.
-class QuizForm : public Form, protected PictureRenderer
+class QuizForm : public Form
 {
     Q_OBJECT
 
@@ -125,12 +125,14 @@ protected:
     virtual void LayoutRightColumn(const QRect &pictures);
     // First step of every show, before the end-of-series question.
     virtual void BeforeShow() {}
-    // After the question, before the head row is read.
+    // After the question, before the head row is read: the renderer learns
+    // the pictures and the scale of this show.
     virtual void StartDrawing() {}
-    // The picture's drawing (PictureRenderer): ReadHeadFields, HeadRead and
-    // DrawLine, and here the clearing of every picture to its background.
-    virtual void ClearPictures() = 0;
-    void Clear() override { ClearPictures(); }
+    // What draws the picture on show.
+    virtual PictureRenderer &Renderer() = 0;
+    // The head row has been read (found or not), before the picture is
+    // cleared and drawn.
+    virtual void HeadRead(bool) {}
     // After the last line has been drawn.
     virtual void FinishDrawing() {}
     virtual void Action_Own(int) {}
@@ -160,8 +162,6 @@ protected:
 
     // "FormName:Procedure".
     QString Location(const QString &procedure) const { return session.Location(procedure); }
-    // Reads one line row for drawing (QuizSession::ReadLineRow).
-    bool ReadLineRow(const std::function<void()> &read) { return session.ReadLineRow(read); }
 
     const Design design;
     QuizSession session;

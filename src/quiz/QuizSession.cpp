@@ -34,7 +34,7 @@ void QuizSession::Shuffle()
     series.ShowFirst();
 }
 
-void QuizSession::ReadPicture(PictureRenderer &renderer)
+void QuizSession::ReadPicture(PictureRenderer &renderer, const std::function<void(bool found)> &headRead)
 {
     const QString location = Location(QStringLiteral("ShowData"));
     std::unique_ptr<Database> db;
@@ -47,7 +47,8 @@ void QuizSession::ReadPicture(PictureRenderer &renderer)
                                    [&renderer](const Recordset &row) { renderer.ReadHeadFields(row); });
         });
     }
-    renderer.HeadRead(head.found);
+    if (headRead)
+        headRead(head.found);
     renderer.Clear();
     if (series.RecordNo() != reportedBadRows)
         reportedBadRows = 0;

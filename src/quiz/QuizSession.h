@@ -19,8 +19,6 @@ public:
     virtual ~PictureRenderer() = default;
     // Reads the topic's own head fields from the row found.
     virtual void ReadHeadFields(const Recordset &) {}
-    // The head row has been read: found, or not, with the texts it gave.
-    virtual void HeadRead(bool) {}
     // Clears the picture to its background.
     virtual void Clear() = 0;
     // Draws one line row.
@@ -77,9 +75,10 @@ public:
     void MarkShown() { series.MarkShown(); }
 
     // Reads the picture on show into the renderer: its head row and texts,
-    // then, when the head row was found, its line rows. A number without a
-    // head row (a deleted picture) clears the picture and draws nothing.
-    void ReadPicture(PictureRenderer &renderer);
+    // headRead told whether the row was found, then, when it was, the line
+    // rows. A number without a head row (a deleted picture) clears the picture
+    // and draws nothing.
+    void ReadPicture(PictureRenderer &renderer, const std::function<void(bool found)> &headRead = {});
 
     // Reads one line row. A row with a Null or a non-numeric value where a
     // number is needed cannot be drawn: it is left out, and the first such

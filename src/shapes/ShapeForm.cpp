@@ -1,6 +1,5 @@
 #include "shapes/ShapeForm.h"
 
-#include "core/ReportError.h"
 #include "platform/Controls.h"
 #include "platform/PictureBox.h"
 #include "quiz/PictureScale.h"
@@ -39,7 +38,7 @@ QuizForm::Design ShapeDesign()
 }
 } // namespace
 
-ShapeForm::ShapeForm() : QuizForm(ShapeDesign()) {}
+ShapeForm::ShapeForm() : QuizForm(ShapeDesign()), renderer(session, ReadShapeLine, DrawShape) {}
 
 void ShapeForm::CreateTopicControls(QWidget &client)
 {
@@ -59,18 +58,6 @@ QRect ShapeForm::LayoutPictures(int scaleWidth, int scaleHeight)
 
 void ShapeForm::StartDrawing()
 {
-    const PictureBox &picture = *Lpicture[0];
-    scale = static_cast<float>(PictureScale(ControlWidth(picture), ControlHeight(picture)));
-}
-
-void ShapeForm::ClearPictures() { Lpicture[0]->Cls(); }
-
-void ShapeForm::DrawLine(const Recordset &row)
-{
-    ShapeLine line;
-    if (!ReadLineRow([&] { line = ReadShapeLine(row); }))
-        return;
-    // A row that cannot be drawn is reported and left out; the rows after it
-    // are drawn as usual.
-    Trap(Location(QStringLiteral("ShowData")), [&] { DrawShape(*Lpicture[0], line, scale); });
+    PictureBox &picture = *Lpicture[0];
+    renderer.Start(picture, static_cast<float>(PictureScale(ControlWidth(picture), ControlHeight(picture))));
 }

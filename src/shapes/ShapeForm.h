@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/ControlArray.h"
+#include "quiz/OnePictureRenderer.h"
 #include "quiz/QuizForm.h"
+#include "silhouettes/DrawShape.h"
 
 class PictureBox;
 
@@ -19,15 +21,14 @@ public:
     ControlArray<PictureBox> Lpicture;
 
     // The factor the picture on show was drawn at.
-    float Scale() const { return scale; }
+    float Scale() const { return renderer.Scale(); }
 
 protected:
     void CreateTopicControls(QWidget &client) override;
     QRect LayoutPictures(int scaleWidth, int scaleHeight) override;
     void StartDrawing() override;
-    void ClearPictures() override;
-    void DrawLine(const Recordset &row) override;
+    PictureRenderer &Renderer() override { return renderer; }
 
 private:
-    float scale = 1;
+    OnePictureRenderer<ShapeLine> renderer;
 };

@@ -92,8 +92,6 @@ QRect SoundForm::LayoutPictures(int scaleWidth, int scaleHeight)
     return picture;
 }
 
-void SoundForm::ClearPictures() { Lpicture[0]->Cls(); }
-
 void SoundForm::Action_Own(int Index)
 {
     // "&Play": the signal again from the start.
@@ -196,28 +194,6 @@ bool SoundForm::Wait(double seconds)
 }
 
 namespace {
-// The rows of a signal, read for its plan rather than drawn one by one.
-class SignalRows : public PictureRenderer
-{
-public:
-    SignalRows(QuizSession &session, double scale) : session(session), scale(scale) {}
-    std::vector<SoundRow> rows;
-
-    void Clear() override { rows.clear(); }
-    void DrawLine(const Recordset &row) override
-    {
-        session.ReadLineRow([&] { rows.push_back(ReadSoundRow(row, scale)); });
-    }
-    void WalkLines(Database &db, const QString &, long record) override
-    {
-        WalkSoundRows(db, record, [this](const Recordset &row) { DrawLine(row); });
-    }
-
-private:
-    QuizSession &session;
-    double scale;
-};
-
 // The window is busy presenting for as long as this lives.
 class BusyGuard
 {
@@ -234,9 +210,9 @@ private:
 
 std::vector<SoundRow> SoundForm::ReadSignal(double scale)
 {
-    SignalRows signal(session, scale);
-    session.ReadPicture(signal);
-    return signal.rows;
+    signalRows.Start(scale);
+    session.ReadPicture(signalRows);
+    return signalRows.Rows();
 }
 
 bool SoundForm::Present(const SignalPlan &plan)
@@ -322,7 +298,7 @@ SoundForm::Then SoundForm::PresentSignal(ShowCause cause)
 
     signalText.clear();
     SoundMenu->setText(QString());
-    ClearPictures();
+    picture.Cls();
     // The answer stands under the picture while the signal is drawn and heard.
     const bool cheat = Lcheck[0]->isChecked();
     if (cheat)

@@ -3,6 +3,7 @@
 #include "platform/ControlArray.h"
 #include "quiz/QuizForm.h"
 #include "sounds/SignalPlan.h"
+#include "sounds/SignalRows.h"
 
 #include <QPointer>
 
@@ -45,8 +46,7 @@ public:
 protected:
     void CreateTopicControls(QWidget &client) override;
     QRect LayoutPictures(int scaleWidth, int scaleHeight) override;
-    void ClearPictures() override;
-    void DrawLine(const Recordset &) override {}
+    PictureRenderer &Renderer() override { return signalRows; }
     void Action_Own(int Index) override;
 
     void Form_Load() override;
@@ -71,6 +71,7 @@ private:
     // Closing the window ends the presentation, its waits and its sounds.
     void StopPresenting();
 
+    SignalRows signalRows{session};
     QString signalText;
     bool closing = false;
 };

@@ -51,7 +51,7 @@ QuizForm::Design ShapesDesign()
 
 // A day-shapes quiz window reduced to what following a link needs: its own
 // series and its Links menu.
-class ShapesQuiz : public QuizForm
+class ShapesQuiz : public QuizForm, private PictureRenderer
 {
     Q_OBJECT
 
@@ -61,7 +61,8 @@ public:
 protected:
     void CreateTopicControls(QWidget &) override {}
     QRect LayoutPictures(int w, int h) override { return {120, 120, w - 1590, h - 1485}; }
-    void ClearPictures() override {}
+    PictureRenderer &Renderer() override { return *this; }
+    void Clear() override {}
     void DrawLine(const Recordset &) override {}
 };
 

@@ -48,7 +48,7 @@ QuizForm::Design TestDesign()
 
 // A topic with the least of its own: one white picture, and a record of what
 // each show drew.
-class TestQuiz : public QuizForm
+class TestQuiz : public QuizForm, private PictureRenderer
 {
     Q_OBJECT
 
@@ -71,7 +71,8 @@ protected:
         PlaceControl(*picture, 120, 120, w - 1590, h - 1485);
         return {120, 120, w - 1590, h - 1485};
     }
-    void ClearPictures() override
+    PictureRenderer &Renderer() override { return *this; }
+    void Clear() override
     {
         picture->Cls();
         lastDrawnX.clear();

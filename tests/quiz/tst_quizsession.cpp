@@ -24,7 +24,7 @@ public:
     QStringList steps;
 
     void ReadHeadFields(const Recordset &row) override { steps << "head " + row.Value("HINT").toString(); }
-    void HeadRead(bool found) override { steps << (found ? "found" : "not found"); }
+    void HeadRead(bool found) { steps << (found ? "found" : "not found"); }
     void Clear() override { steps << "clear"; }
     void DrawLine(const Recordset &row) override
     {
@@ -36,6 +36,12 @@ public:
 private:
     QuizSession &session;
 };
+
+// Reads the picture on show as a quiz window does, its head read in turn.
+void Read(QuizSession &session, Recorder &recorder)
+{
+    session.ReadPicture(recorder, [&recorder](bool found) { recorder.HeadRead(found); });
+}
 } // namespace
 
 // The series' rules on the session alone: no window, no widget.
@@ -101,7 +107,7 @@ private slots:
         session.ShowNext();
         QVERIFY(!session.EndReached(QuizSession::Cause::Navigation));
         Recorder recorder(session);
-        session.ReadPicture(recorder);
+        Read(session, recorder);
         QCOMPARE(recorder.steps, (QStringList{"not found", "clear"}));
         QCOMPARE(session.HintText(), QString("No Hint"));
         QVERIFY(prompts.isEmpty());
@@ -131,13 +137,13 @@ private slots:
         QuizSession session(LightTables());
         session.LoadSeries();
         Recorder recorder(session);
-        session.ReadPicture(recorder);
+        Read(session, recorder);
         QCOMPARE(recorder.steps, (QStringList{"head Two lights", "found", "clear", "line 10", "line 30"}));
         QCOMPARE(session.HintText(), QString("Two lights"));
         QCOMPARE(session.AnswerText(), QString("Anchored"));
         QCOMPARE(session.FurtherText(), QString("Bell"));
         QCOMPARE(prompts.size(), 1);
-        session.ReadPicture(recorder);
+        Read(session, recorder);
         QCOMPARE(prompts.size(), 1);
     }
 
@@ -152,7 +158,7 @@ private slots:
         db->Execute("Delete From LIGHTHEAD Where RECORD = ?", {static_cast<qlonglong>(record)});
         db->Close();
         Recorder recorder(session);
-        session.ReadPicture(recorder);
+        Read(session, recorder);
         QCOMPARE(recorder.steps, (QStringList{"not found", "clear"}));
         QCOMPARE(session.AnswerText(), QString("No Text"));
         QVERIFY(prompts.isEmpty());
