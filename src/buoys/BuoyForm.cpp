@@ -24,12 +24,12 @@ QuizForm::Design BuoyDesign()
     QuizForm::Design d;
     d.caption = QStringLiteral("Buoys");
     d.helpContext = 1100;
-    d.topicCode = 3;
-    d.formName = QStringLiteral("BuoyForm");
-    d.loaderName = QStringLiteral("LoadBuoys");
-    d.headTable = QStringLiteral("BuoyHEAD");
-    d.lineTable = QStringLiteral("BuoyLINE");
-    d.furtherField = QStringLiteral("LIGHT");
+    d.tables.topicCode = 3;
+    d.tables.formName = QStringLiteral("BuoyForm");
+    d.tables.loaderName = QStringLiteral("LoadBuoys");
+    d.tables.headTable = QStringLiteral("BuoyHEAD");
+    d.tables.lineTable = QStringLiteral("BuoyLINE");
+    d.tables.furtherField = QStringLiteral("LIGHT");
     d.actions = {
         {0, QStringLiteral("<<  &First"), {120, 3960, 1215, 375}, Role::First, Column::BottomRow},
         {1, QStringLiteral("<  &Previous"), {1560, 3960, 1215, 375}, Role::Previous, Column::BottomRow},

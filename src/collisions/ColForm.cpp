@@ -24,12 +24,12 @@ QuizForm::Design ColDesign()
     QuizForm::Design d;
     d.caption = QStringLiteral("Collision");
     d.helpContext = 1200;
-    d.topicCode = 5;
-    d.formName = QStringLiteral("ColForm");
-    d.loaderName = QStringLiteral("LoadCols");
-    d.headTable = QStringLiteral("COLHEAD");
-    d.lineTable = QStringLiteral("COLLINE");
-    d.furtherField = QStringLiteral("EXTRA");
+    d.tables.topicCode = 5;
+    d.tables.formName = QStringLiteral("ColForm");
+    d.tables.loaderName = QStringLiteral("LoadCols");
+    d.tables.headTable = QStringLiteral("COLHEAD");
+    d.tables.lineTable = QStringLiteral("COLLINE");
+    d.tables.furtherField = QStringLiteral("EXTRA");
     d.clientWidth = 7590;
     d.clientHeight = 4875;
     d.openingHeight = 5565;

@@ -23,12 +23,12 @@ QuizForm::Design LightDesign()
     QuizForm::Design d;
     d.caption = QStringLiteral("Lights");
     d.helpContext = 1300;
-    d.topicCode = 1;
-    d.formName = QStringLiteral("LightForm");
-    d.loaderName = QStringLiteral("LoadLights");
-    d.headTable = QStringLiteral("LIGHTHEAD");
-    d.lineTable = QStringLiteral("LIGHTLINE");
-    d.furtherField = QStringLiteral("FOGSIGNAL");
+    d.tables.topicCode = 1;
+    d.tables.formName = QStringLiteral("LightForm");
+    d.tables.loaderName = QStringLiteral("LoadLights");
+    d.tables.headTable = QStringLiteral("LIGHTHEAD");
+    d.tables.lineTable = QStringLiteral("LIGHTLINE");
+    d.tables.furtherField = QStringLiteral("FOGSIGNAL");
     d.actions = {
         {0, QStringLiteral("<<  &First"), {120, 3960, 1215, 375}, Role::First, Column::BottomRow},
         {1, QStringLiteral("<  &Previous"), {1560, 3960, 1215, 375}, Role::Previous, Column::BottomRow},

@@ -36,8 +36,7 @@ bool IsNavigation(QuizForm::ActionRole role)
 
 QuizForm::QuizForm(Design design)
     : Form(design.caption, design.helpContext, false), design(std::move(design)),
-      session({this->design.formName, this->design.loaderName, this->design.headTable, this->design.lineTable,
-               this->design.furtherField, this->design.topicCode})
+      session(this->design.tables)
 {
 }
 
@@ -279,7 +278,7 @@ void QuizForm::Fmenu_Click(int Index)
     }
 }
 
-void QuizForm::Lmenu_Click(int Index) { ShowLink(Index + 1, design.topicCode, RecordNo()); }
+void QuizForm::Lmenu_Click(int Index) { ShowLink(Index + 1, design.tables.topicCode, RecordNo()); }
 
 void QuizForm::Lcheck_Click(int) { ShowData(ShowCause::Refresh); }
 
@@ -327,7 +326,7 @@ void QuizForm::ShowLast()
 
 void QuizForm::ShowList()
 {
-    ListType = design.topicCode - 1;
+    ListType = design.tables.topicCode - 1;
     ListEdit = false;
     FormInstance<ListForm>().ShowModal();
     // A picture not in the series, or no choice, changes nothing.

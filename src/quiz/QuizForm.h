@@ -51,12 +51,9 @@ public:
     struct Design {
         QString caption;
         int helpContext = 0;
-        int topicCode = 0;    // 1 lights .. 5 collisions; the item list takes topicCode - 1
-        QString formName;     // before the colon of the error locations
-        QString loaderName;   // the series loader's name in its error location
-        QString headTable;
-        QString lineTable;
-        QString furtherField; // head field of the topic's further text
+        // The topic's tables and names, as its session reads them; the item
+        // list takes topicCode - 1.
+        QuizSession::Tables tables;
         int clientWidth = 7590;
         int clientHeight = 4485;
         int openingHeight = 5175;
@@ -80,7 +77,7 @@ public:
     std::array<QAction *, 4> Fmenu{}; // "&Shuffle", "&List", "&Statistics", "&Quit"
     std::array<QAction *, 5> Lmenu{}; // one per topic, item i for topic i + 1
 
-    int TopicCode() const { return design.topicCode; }
+    int TopicCode() const { return design.tables.topicCode; }
     const QuizSeries &Series() const { return session.Series(); }
     long RecordNo() const { return session.RecordNo(); }
     const QString &HintText() const { return session.HintText(); }

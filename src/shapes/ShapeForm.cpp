@@ -14,12 +14,12 @@ QuizForm::Design ShapeDesign()
     QuizForm::Design d;
     d.caption = QStringLiteral("Shapes");
     d.helpContext = 1600;
-    d.topicCode = 2;
-    d.formName = QStringLiteral("ShapeForm");
-    d.loaderName = QStringLiteral("LoadShapes");
-    d.headTable = QStringLiteral("ShapeHEAD");
-    d.lineTable = QStringLiteral("ShapeLINE");
-    d.furtherField = QStringLiteral("FOGSIGNAL");
+    d.tables.topicCode = 2;
+    d.tables.formName = QStringLiteral("ShapeForm");
+    d.tables.loaderName = QStringLiteral("LoadShapes");
+    d.tables.headTable = QStringLiteral("ShapeHEAD");
+    d.tables.lineTable = QStringLiteral("ShapeLINE");
+    d.tables.furtherField = QStringLiteral("FOGSIGNAL");
     d.actions = {
         {0, QStringLiteral("<< &First"), {120, 3960, 1215, 375}, Role::First, Column::BottomRow},
         {1, QStringLiteral("< &Previous"), {1560, 3960, 1215, 375}, Role::Previous, Column::BottomRow},

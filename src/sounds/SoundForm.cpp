@@ -42,12 +42,12 @@ QuizForm::Design SoundDesign()
     QuizForm::Design d;
     d.caption = QStringLiteral("Sounds");
     d.helpContext = 1700;
-    d.topicCode = 4;
-    d.formName = QStringLiteral("SoundForm");
-    d.loaderName = QStringLiteral("LoadSounds");
-    d.headTable = QStringLiteral("SoundHEAD");
-    d.lineTable = QStringLiteral("SoundLINE");
-    d.furtherField = QStringLiteral("EXTRA");
+    d.tables.topicCode = 4;
+    d.tables.formName = QStringLiteral("SoundForm");
+    d.tables.loaderName = QStringLiteral("LoadSounds");
+    d.tables.headTable = QStringLiteral("SoundHEAD");
+    d.tables.lineTable = QStringLiteral("SoundLINE");
+    d.tables.furtherField = QStringLiteral("EXTRA");
     d.actions = {
         {0, QStringLiteral("<< &First"), {120, 3960, 1215, 375}, Role::First, Column::BottomRow},
         {1, QStringLiteral("< &Previous"), {1560, 3960, 1215, 375}, Role::Previous, Column::BottomRow},

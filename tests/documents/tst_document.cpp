@@ -111,7 +111,8 @@ private slots:
     }
 
     // The print engine reads the models alone: every grid of the log prints,
-    // headings and a typed note, and no window is made on the way.
+    // headings and a typed note, scaled to the page, and no window is made on
+    // the way. The models keep their own column widths.
     void printsFromItsModelsWithoutAWindow()
     {
         Document document;
@@ -126,6 +127,8 @@ private slots:
         printer.SetOutput([&jobs](const PrintJob &job) { jobs.push_back(job); });
         PrintEngine engine(printer);
         engine.DoEvents = [] {};
+        engine.ScalingChosen = [] { return true; };
+        engine.RequiredWidth = 2 * 9375 * 1.15f;
         printer.SetScaleMode(Printer::UnitMillimetres);
         printer.SetCurrentY(20);
         for (GridModel *model : document.Models()) {
@@ -139,6 +142,7 @@ private slots:
         const QStringList texts = PrintedTexts(jobs.front());
         for (const char *expected : {"Passage Log", "Baro", "Notes", "Reefed off Cowes", "Distance", "Today"})
             QVERIFY2(texts.contains(QLatin1String(expected)), expected);
+        QCOMPARE(document.Model(1).ColWidth(0), 1042);
         QCOMPARE(document.Model(1).ColWidth(1), 8333);
     }
 };

@@ -36,12 +36,12 @@ QuizForm::Design ShapesDesign()
 {
     QuizForm::Design d;
     d.caption = "Shapes";
-    d.topicCode = 2;
-    d.formName = "ShapeForm";
-    d.loaderName = "LoadShapes";
-    d.headTable = "SHAPEHEAD";
-    d.lineTable = "SHAPELINE";
-    d.furtherField = "HINT";
+    d.tables.topicCode = 2;
+    d.tables.formName = "ShapeForm";
+    d.tables.loaderName = "LoadShapes";
+    d.tables.headTable = "SHAPEHEAD";
+    d.tables.lineTable = "SHAPELINE";
+    d.tables.furtherField = "HINT";
     d.actions = {{2, "&Next >", {3480, 3960, 1215, 375}, QuizForm::ActionRole::Next, QuizForm::Column::BottomRow}};
     d.cheat = {6240, 1920, 1215, 255};
     d.list = {6240, 2400, 1215, 1035};

@@ -25,12 +25,12 @@ QuizForm::Design TestDesign()
     using Column = QuizForm::Column;
     QuizForm::Design d;
     d.caption = "Test Quiz";
-    d.topicCode = 1;
-    d.formName = "TestForm";
-    d.loaderName = "LoadTests";
-    d.headTable = "LIGHTHEAD";
-    d.lineTable = "LIGHTLINE";
-    d.furtherField = "FOGSIGNAL";
+    d.tables.topicCode = 1;
+    d.tables.formName = "TestForm";
+    d.tables.loaderName = "LoadTests";
+    d.tables.headTable = "LIGHTHEAD";
+    d.tables.lineTable = "LIGHTLINE";
+    d.tables.furtherField = "FOGSIGNAL";
     d.actions = {
         {0, "<< &First", {120, 3960, 1215, 375}, Role::First, Column::BottomRow},
         {1, "< &Previous", {1560, 3960, 1215, 375}, Role::Previous, Column::BottomRow},
