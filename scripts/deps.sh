@@ -7,6 +7,8 @@ NORVANTA_PACKAGES=(
   libbenchmark-dev
   xvfb xauth fonts-dejavu-core fonts-dejavu-extra poppler-utils
   libqt6sql6-sqlite x11-utils
+  # The font configuration is read on a thread of its own while the program starts.
+  libfontconfig-dev
   fonts-liberation # Liberation Sans Narrow, the windows' face
   # The sound test plays signals into a private sound server and records it.
   pulseaudio pulseaudio-utils

@@ -1,6 +1,7 @@
 #include "core/AboutForm.h"
 #include "core/Main.h"
 #include "mainwindow/MenuForm.h"
+#include "platform/FontConfigReader.h"
 #include "platform/Form.h"
 
 #include <QApplication>
@@ -12,7 +13,9 @@
 // which shows the main window through the shower given here.
 int main(int argc, char *argv[])
 {
+    FontConfigReader fonts;
     QApplication app(argc, argv);
+    fonts.Wait();
     QApplication::setApplicationName(QStringLiteral("Norvanta"));
     QApplication::setWindowIcon(ProgramIcon());
 

@@ -129,10 +129,14 @@ void RegisterQuizWindows()
 
 QIcon ProgramIcon()
 {
-    // The pictures are linked in with this library.
-    Q_INIT_RESOURCE(mainwindow);
-    QIcon icon(IconPicture("norvanta", 32));
-    icon.addPixmap(IconPicture("norvanta", 64));
+    // Drawn once: the splash and the main window show the same pictures.
+    static const QIcon icon = [] {
+        // The pictures are linked in with this library.
+        Q_INIT_RESOURCE(mainwindow);
+        QIcon drawn(IconPicture("norvanta", 32));
+        drawn.addPixmap(IconPicture("norvanta", 64));
+        return drawn;
+    }();
     return icon;
 }
 

@@ -214,3 +214,27 @@ inline std::vector<int> SweepDensities()
         return {only};
     return {10, 12, 15, 20};
 }
+
+// The rows of a long sweep are dealt out to several runs that go side by
+// side: NORVANTA_SWEEP_SHARE "k/n" keeps the k-th of every n rows (k from 1).
+// Without it every row is kept.
+class SweepShare
+{
+public:
+    SweepShare()
+    {
+        const QStringList part = qEnvironmentVariable("NORVANTA_SWEEP_SHARE").split(QLatin1Char('/'));
+        if (part.size() == 2 && part[0].toInt() >= 1 && part[0].toInt() <= part[1].toInt()) {
+            index = part[0].toInt() - 1;
+            count = part[1].toInt();
+        }
+    }
+
+    // Asked once for every row, in order: true when this run draws it.
+    bool Takes() { return row++ % count == index; }
+
+private:
+    int index = 0;
+    int count = 1;
+    int row = 0;
+};

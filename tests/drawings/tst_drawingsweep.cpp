@@ -200,12 +200,14 @@ void TestDrawingSweep::dayShapes_data()
     QTest::addColumn<bool>("editor");
     QTest::addColumn<bool>("onMast");
     QTest::addColumn<int>("twipsPerPixel");
+    SweepShare share;
     for (int tpp : SweepDensities())
         for (int kind = 0; kind < ShapeKindCount; ++kind)
             for (bool editor : {true, false}) {
-                QTest::addRow("%s-%s-at-%d", ShapeKindTexts[kind], FormName(editor), tpp)
-                    << kind << editor << false << tpp;
-                if (IsSolidMark(kind) && !editor)
+                if (share.Takes())
+                    QTest::addRow("%s-%s-at-%d", ShapeKindTexts[kind], FormName(editor), tpp)
+                        << kind << editor << false << tpp;
+                if (IsSolidMark(kind) && !editor && share.Takes())
                     QTest::addRow("%s-on-mast-at-%d", ShapeKindTexts[kind], tpp) << kind << editor << true << tpp;
             }
 }
@@ -247,13 +249,15 @@ void TestDrawingSweep::buoys_data()
     QTest::addColumn<long>("topmark");
     QTest::addColumn<bool>("editor");
     QTest::addColumn<int>("twipsPerPixel");
+    SweepShare share;
     for (int tpp : SweepDensities())
         for (long kind = 0; kind < BuoyKindCount; ++kind)
             for (long topmark : {-1L, 0L})
                 for (bool editor : {true, false})
-                    QTest::addRow("%s-%s-%s-at-%d", qPrintable(BuoyKindText(kind)), topmark ? "topmark" : "bare",
-                                  FormName(editor), tpp)
-                        << kind << topmark << editor << tpp;
+                    if (share.Takes())
+                        QTest::addRow("%s-%s-%s-at-%d", qPrintable(BuoyKindText(kind)),
+                                      topmark ? "topmark" : "bare", FormName(editor), tpp)
+                            << kind << topmark << editor << tpp;
 }
 
 namespace {
@@ -311,12 +315,14 @@ void TestDrawingSweep::collisionElements_data()
     QTest::addColumn<bool>("editor");
     QTest::addColumn<bool>("onMast");
     QTest::addColumn<int>("twipsPerPixel");
+    SweepShare share;
     for (int tpp : SweepDensities())
         for (int kind = 0; kind < CollisionKindCount; ++kind)
             for (bool editor : {true, false}) {
-                QTest::addRow("%s-%s-at-%d", CollisionKindTexts[kind], FormName(editor), tpp)
-                    << kind << editor << false << tpp;
-                if (IsSolidMark(kind) && !editor)
+                if (share.Takes())
+                    QTest::addRow("%s-%s-at-%d", CollisionKindTexts[kind], FormName(editor), tpp)
+                        << kind << editor << false << tpp;
+                if (IsSolidMark(kind) && !editor && share.Takes())
                     QTest::addRow("%s-on-mast-at-%d", CollisionKindTexts[kind], tpp) << kind << editor << true << tpp;
             }
 }
