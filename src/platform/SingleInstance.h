@@ -5,9 +5,10 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
-class QLocalServer;
 class QLockFile;
+class QSocketNotifier;
 
 // One running copy of the program per program folder, since the copies of a
 // folder share its database. The first copy holds a lock file and listens on a
@@ -47,11 +48,18 @@ public:
     static QString ServerName(const QString &programFolder);
 
 private:
+    struct Peer;
+
     void Listen();
-    void Answer();
+    void Accept();
+    void Read(Peer *peer);
+    void Drop(Peer *peer);
 
     const QString programFolder;
     ActivateHandler activate;
     std::unique_ptr<QLockFile> lock;
-    QLocalServer *server = nullptr;
+    int listener = -1;
+    QByteArray socketPath;
+    QSocketNotifier *accepting = nullptr;
+    std::vector<std::unique_ptr<Peer>> peers;
 };

@@ -1,15 +1,12 @@
 #include "platform/SoundVoices.h"
 
+#include "platform/SpeakerStream.h"
 #include "platform/WaveFile.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QMediaDevices>
+#include <QDir>
+#include <QLibrary>
 #include <QThread>
-#include <QTimer>
 
 #ifdef Q_OS_UNIX
 #include <pthread.h>
@@ -24,14 +21,6 @@
 
 namespace {
 constexpr int Rate = 44100;
-// Sound the stream holds ahead of the speakers, and so the longest a new
-// sound waits to be heard; small, yet a few feeds deep so a busy moment of
-// the machine leaves no gap.
-constexpr int AheadMs = 40;
-constexpr int FeedMs = 5;
-// After this long without a voice the stream rests, so a program left open
-// costs no processor time; it wakes at the next sound.
-constexpr int RestMs = 3000;
 
 struct Voice {
     std::shared_ptr<const SoundSamples> samples;
@@ -82,85 +71,6 @@ private:
     std::vector<Voice> playing;
 };
 
-// The output stream; lives on the sound thread, where its feed timer runs.
-class Output : public QObject
-{
-public:
-    Output(const QAudioDevice &device, Voices &voices) : device(device), voices(voices)
-    {
-        // A child, so that it moves to the sound thread with its owner.
-        feed = new QTimer(this);
-        feed->setTimerType(Qt::PreciseTimer);
-        feed->setInterval(FeedMs);
-        connect(feed, &QTimer::timeout, this, [this] { Feed(); });
-    }
-
-    // A voice was added: the stream opens or wakes and takes it at once.
-    void Wake()
-    {
-        if (!sink && !Open())
-            return;
-        if (sink->state() == QAudio::SuspendedState)
-            sink->resume();
-        quiet.restart();
-        if (!feed->isActive())
-            feed->start();
-        Feed();
-    }
-
-    void Close()
-    {
-        feed->stop();
-        if (sink)
-            sink->stop();
-        delete sink;
-        sink = nullptr;
-        stream = nullptr;
-    }
-
-private:
-    bool Open()
-    {
-        QAudioFormat format;
-        format.setSampleRate(Rate);
-        format.setChannelCount(1);
-        format.setSampleFormat(QAudioFormat::Int16);
-        sink = new QAudioSink(device, format, this);
-        sink->setBufferSize(Rate * 2 * AheadMs / 1000);
-        stream = sink->start();
-        // No sound output: nothing is heard, and the next sound tries again.
-        if (!stream || sink->error() != QAudio::NoError) {
-            Close();
-            return false;
-        }
-        return true;
-    }
-
-    void Feed()
-    {
-        if (!sink || sink->state() == QAudio::SuspendedState)
-            return;
-        const qint64 room = sink->bytesFree() / 2;
-        if (room <= 0)
-            return;
-        std::vector<qint16> samples(static_cast<size_t>(room));
-        if (voices.Mix(samples.data(), samples.size()))
-            quiet.restart();
-        stream->write(reinterpret_cast<const char *>(samples.data()), room * 2);
-        if (quiet.elapsed() > RestMs) {
-            feed->stop();
-            sink->suspend();
-        }
-    }
-
-    QAudioDevice device;
-    Voices &voices;
-    QAudioSink *sink = nullptr;
-    QIODevice *stream = nullptr;
-    QTimer *feed = nullptr;
-    QElapsedTimer quiet;
-};
-
 // The sound thread runs before ordinary work where the system allows it, so
 // that a busy machine leaves no gap in a sound; elsewhere it runs as any.
 void putSoundFirst()
@@ -176,7 +86,8 @@ void putSoundFirst()
 struct Speakers {
     Voices voices;
     QThread thread;
-    Output *output = nullptr;
+    // None when the speakers module cannot be loaded: then nothing is heard.
+    SpeakerStream *output = nullptr;
     // Every file decoded once, at its first use.
     std::map<QString, std::shared_ptr<const SoundSamples>> decoded;
 };
@@ -192,16 +103,30 @@ void endSpeakers()
     std::unique_ptr<Speakers> &s = speakers();
     if (!s)
         return;
-    QMetaObject::invokeMethod(
-        s->output,
-        [output = s->output] {
-            output->Close();
-            delete output;
-        },
-        Qt::BlockingQueuedConnection);
+    if (s->output)
+        QMetaObject::invokeMethod(
+            s->output,
+            [output = s->output] {
+                output->Close();
+                delete output;
+            },
+            Qt::BlockingQueuedConnection);
     s->thread.quit();
     s->thread.wait();
     s.reset();
+}
+
+// The speakers module, beside the program, or where the build put it for
+// the tests, which run from a folder of their own.
+SpeakerStream *makeOutput(Voices &voices)
+{
+    for (const QString &folder : {QCoreApplication::applicationDirPath(), QStringLiteral(NORVANTA_MODULE_DIR)}) {
+        QLibrary module(QDir(folder).filePath(QLatin1String(SpeakerModuleName)));
+        if (auto make = reinterpret_cast<SpeakerStreamMaker>(module.resolve(MakeSpeakerStreamName)))
+            return make(Rate, [&voices](qint16 *out, std::size_t count) { return voices.Mix(out, count); });
+    }
+    qWarning("No sound can be heard: the module %s is missing.", SpeakerModuleName);
+    return nullptr;
 }
 
 Speakers &theSpeakers()
@@ -210,13 +135,23 @@ Speakers &theSpeakers()
     if (!s) {
         s = std::make_unique<Speakers>();
         s->thread.setObjectName(QStringLiteral("Sound"));
-        s->output = new Output(QMediaDevices::defaultAudioOutput(), s->voices);
-        s->output->moveToThread(&s->thread);
-        s->thread.start(QThread::HighPriority);
-        QMetaObject::invokeMethod(s->output, putSoundFirst, Qt::QueuedConnection);
+        s->output = makeOutput(s->voices);
+        if (s->output) {
+            s->output->moveToThread(&s->thread);
+            s->thread.start(QThread::HighPriority);
+            QMetaObject::invokeMethod(s->output, putSoundFirst, Qt::QueuedConnection);
+        }
         qAddPostRoutine(endSpeakers);
     }
     return *s;
+}
+
+// A voice was added, or is about to be: the stream opens or wakes.
+void wake(Speakers &s)
+{
+    if (s.output)
+        QMetaObject::invokeMethod(
+            s.output, [output = s.output] { output->Wake(); }, Qt::QueuedConnection);
 }
 
 std::shared_ptr<const SoundSamples> decoded(Speakers &s, const QString &file)
@@ -242,19 +177,18 @@ void Prepare(const QStringList &files)
         any = decoded(s, file) || any;
     // Nothing to play, nothing to open.
     if (any)
-        QMetaObject::invokeMethod(
-            s.output, [output = s.output] { output->Wake(); }, Qt::QueuedConnection);
+        wake(s);
 }
 
 void Start(const QString &file, const void *owner)
 {
     Speakers &s = theSpeakers();
     std::shared_ptr<const SoundSamples> samples = decoded(s, file);
-    if (!samples || samples->empty())
+    // Without speakers a voice would wait for ever.
+    if (!samples || samples->empty() || !s.output)
         return;
     s.voices.Add(Voice{samples, 0, owner});
-    QMetaObject::invokeMethod(
-        s.output, [output = s.output] { output->Wake(); }, Qt::QueuedConnection);
+    wake(s);
 }
 
 void Stop(const void *owner)
