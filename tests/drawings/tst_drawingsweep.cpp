@@ -18,6 +18,10 @@
 
 #include <QtTest>
 
+#include <limits>
+
+#include <malloc.h>
+
 using namespace Colours;
 
 namespace {
@@ -178,6 +182,16 @@ class TestDrawingSweep : public QObject
     Q_OBJECT
 
 private slots:
+    // Each unit draws on a picture of its own size. The allocator would hand
+    // each freed picture back to the system and take the next afresh, and the
+    // system clears every page it gives: most of a large drawing's time.
+    // Freed pictures stay with the test instead.
+    void initTestCase()
+    {
+        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+        mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
+    }
+
     void cleanup()
     {
         Twips::ResetTwipsPerPixel();
