@@ -2,8 +2,9 @@
 # Sourced by scripts/run and scripts/test.
 NORVANTA_PACKAGES=(
   build-essential cmake
-  qt6-base-dev qt6-tools-dev qt6-multimedia-dev qt6-svg-dev libsqlite3-dev
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  qt6-base-dev qt6-tools-dev qt6-svg-dev libsqlite3-dev
+  # The speakers talk to the sound server (PulseAudio, or PipeWire in its place).
+  libpulse-dev pkg-config
   libbenchmark-dev
   xvfb xauth fonts-dejavu-core fonts-dejavu-extra poppler-utils
   libqt6sql6-sqlite x11-utils

@@ -6,12 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
-#include <QThread>
-
-#ifdef Q_OS_UNIX
-#include <pthread.h>
-#include <sched.h>
-#endif
 
 #include <algorithm>
 #include <map>
@@ -29,7 +23,7 @@ struct Voice {
 };
 
 // The voices now sounding; the window thread adds and stops them, the
-// sound thread mixes them.
+// stream's own thread mixes them.
 class Voices
 {
 public:
@@ -71,23 +65,11 @@ private:
     std::vector<Voice> playing;
 };
 
-// The sound thread runs before ordinary work where the system allows it, so
-// that a busy machine leaves no gap in a sound; elsewhere it runs as any.
-void putSoundFirst()
-{
-#ifdef Q_OS_UNIX
-    sched_param param{};
-    param.sched_priority = sched_get_priority_min(SCHED_RR);
-    pthread_setschedparam(pthread_self(), SCHED_RR, &param);
-#endif
-}
-
 // Made at the first sound, ended with the application.
 struct Speakers {
     Voices voices;
-    QThread thread;
     // None when the speakers module cannot be loaded: then nothing is heard.
-    SpeakerStream *output = nullptr;
+    std::unique_ptr<SpeakerStream> output;
     // Every file decoded once, at its first use.
     std::map<QString, std::shared_ptr<const SoundSamples>> decoded;
 };
@@ -100,20 +82,7 @@ std::unique_ptr<Speakers> &speakers()
 
 void endSpeakers()
 {
-    std::unique_ptr<Speakers> &s = speakers();
-    if (!s)
-        return;
-    if (s->output)
-        QMetaObject::invokeMethod(
-            s->output,
-            [output = s->output] {
-                output->Close();
-                delete output;
-            },
-            Qt::BlockingQueuedConnection);
-    s->thread.quit();
-    s->thread.wait();
-    s.reset();
+    speakers().reset();
 }
 
 // The speakers module, beside the program, or where the build put it for
@@ -123,7 +92,7 @@ SpeakerStream *makeOutput(Voices &voices)
     for (const QString &folder : {QCoreApplication::applicationDirPath(), QStringLiteral(NORVANTA_MODULE_DIR)}) {
         QLibrary module(QDir(folder).filePath(QLatin1String(SpeakerModuleName)));
         if (auto make = reinterpret_cast<SpeakerStreamMaker>(module.resolve(MakeSpeakerStreamName)))
-            return make(Rate, [&voices](qint16 *out, std::size_t count) { return voices.Mix(out, count); });
+            return make(Rate, [&voices](std::int16_t *out, std::size_t count) { return voices.Mix(out, count); });
     }
     qWarning("No sound can be heard: the module %s is missing.", SpeakerModuleName);
     return nullptr;
@@ -134,13 +103,7 @@ Speakers &theSpeakers()
     std::unique_ptr<Speakers> &s = speakers();
     if (!s) {
         s = std::make_unique<Speakers>();
-        s->thread.setObjectName(QStringLiteral("Sound"));
-        s->output = makeOutput(s->voices);
-        if (s->output) {
-            s->output->moveToThread(&s->thread);
-            s->thread.start(QThread::HighPriority);
-            QMetaObject::invokeMethod(s->output, putSoundFirst, Qt::QueuedConnection);
-        }
+        s->output.reset(makeOutput(s->voices));
         qAddPostRoutine(endSpeakers);
     }
     return *s;
@@ -150,8 +113,7 @@ Speakers &theSpeakers()
 void wake(Speakers &s)
 {
     if (s.output)
-        QMetaObject::invokeMethod(
-            s.output, [output = s.output] { output->Wake(); }, Qt::QueuedConnection);
+        s.output->Wake();
 }
 
 std::shared_ptr<const SoundSamples> decoded(Speakers &s, const QString &file)

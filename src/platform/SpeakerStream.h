@@ -1,21 +1,22 @@
 #pragma once
 
-#include <QObject>
-
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 
-// The stream that carries the mixed voices to the speakers. Only it needs
-// the multimedia libraries, which take a start-up several milliseconds to
-// load; so it is made by a module of its own, loaded at the first sound.
-// It lives on the sound thread.
-class SpeakerStream : public QObject
+// The stream that carries the mixed voices to the speakers. The sound
+// system's libraries take a start-up several milliseconds to load; so it is
+// made by a module of its own, loaded at the first sound. It asks for the
+// mix from a thread of its own and never waits on the sound server.
+class SpeakerStream
 {
 public:
     // Fills count samples with the voices now sounding; true while any is left.
-    using Mix = std::function<bool(qint16 *out, std::size_t count)>;
+    using Mix = std::function<bool(std::int16_t *out, std::size_t count)>;
 
-    // A voice was added: the stream opens or wakes and takes it at once.
+    virtual ~SpeakerStream() = default;
+    // A voice was added, or is about to be: the stream opens, wakes from its
+    // rest, or connects anew when the sound server went away, and takes it.
     virtual void Wake() = 0;
     // Stops the stream and lets the output go.
     virtual void Close() = 0;

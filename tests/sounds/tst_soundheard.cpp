@@ -220,6 +220,45 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     }
 
+    // The sound server goes away in the middle of a sound, as when the
+    // desktop restarts it: asking for sounds meanwhile neither waits nor
+    // fails, and once it is back the next sound is heard, whole, without
+    // the ones asked for while it was away.
+    void serverComesBack()
+    {
+        SoundCard::Play(appDir() + "HORN5.WAV");
+        QTest::qWait(300);
+        server.Stop();
+        QElapsedTimer asking;
+        asking.start();
+        for (int i = 0; i < 3; ++i) {
+            SoundCard::Play(appDir() + "HORN5.WAV");
+            QTest::qWait(100);
+        }
+        QVERIFY2(asking.elapsed() < 1000, qPrintable(QString("asking took %1 ms").arg(asking.elapsed())));
+
+        const QString problem = server.Start();
+        QVERIFY2(problem.isEmpty(), qPrintable("The sound server did not come back: " + problem));
+        MonitorRecording recording;
+        QVERIFY2(recording.Begin(), "parecord gave no samples");
+        const double asked = MonotonicSeconds();
+        SoundCard::Play(appDir() + "HORN1.WAV");
+        const FileSound &sound = files["HORN1.WAV"];
+        QTest::qWait(static_cast<int>((seconds(sound.span.start + sound.span.length) + 1.5) * 1000));
+        recording.Finish();
+
+        const std::vector<double> level = SoundMeasure::Level(recording.Samples(), SoundServer::Rate, sound.frequency);
+        const SoundMeasure::Span heard =
+            SoundMeasure::Sounding(level, sound.threshold, stepAt(recording, asked - 0.02), level.size());
+        QVERIFY2(heard.found, "nothing was heard after the server came back");
+        const double late = recording.TimeOf(0) + seconds(heard.start) - seconds(sound.span.start) - asked;
+        QVERIFY2(late < 0.5, qPrintable(QString("heard %1 ms after it was asked for").arg(late * 1000, 0, 'f', 0)));
+        const double length = seconds(heard.length);
+        const double fileLength = seconds(sound.span.length);
+        QVERIFY2(std::fabs(length - fileLength) < 0.1 * fileLength,
+                 qPrintable(QString("sounded %1 s of %2 s").arg(length).arg(fileLength)));
+    }
+
 private:
     SoundServer server;
     std::map<QString, FileSound> files;
