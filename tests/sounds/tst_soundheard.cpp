@@ -220,6 +220,29 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     }
 
+    // After some seconds without a sound the output rests; the next sound
+    // wakes it and starts as soon as any other.
+    void afterRest()
+    {
+        const QString file = appDir() + "HORN1.WAV";
+        const FileSound &sound = files["HORN1.WAV"];
+        PrepareSounds({file});
+        QTest::qWait(4500);
+        MonitorRecording recording;
+        QVERIFY2(recording.Begin(), "parecord gave no samples");
+        const double asked = MonotonicSeconds();
+        SoundCard::Play(file);
+        QTest::qWait(static_cast<int>((seconds(sound.span.start + sound.span.length) + 0.5) * 1000));
+        recording.Finish();
+
+        const std::vector<double> level = SoundMeasure::Level(recording.Samples(), SoundServer::Rate, sound.frequency);
+        const SoundMeasure::Span heard =
+            SoundMeasure::Sounding(level, sound.threshold, stepAt(recording, asked - 0.02), level.size());
+        QVERIFY2(heard.found, "nothing was heard after the rest");
+        const double late = recording.TimeOf(0) + seconds(heard.start) - seconds(sound.span.start) - asked;
+        QVERIFY2(late <= OnTime, qPrintable(QString("started %1 ms late").arg(late * 1000, 0, 'f', 0)));
+    }
+
     // The sound server goes away in the middle of a sound, as when the
     // desktop restarts it: asking for sounds meanwhile neither waits nor
     // fails, and once it is back the next sound is heard, whole, without
