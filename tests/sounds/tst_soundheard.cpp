@@ -225,22 +225,11 @@ private slots:
     void afterRest()
     {
         const QString file = appDir() + "HORN1.WAV";
-        const FileSound &sound = files["HORN1.WAV"];
         PrepareSounds({file});
         QTest::qWait(4500);
-        MonitorRecording recording;
-        QVERIFY2(recording.Begin(), "parecord gave no samples");
-        const double asked = MonotonicSeconds();
-        SoundCard::Play(file);
-        QTest::qWait(static_cast<int>((seconds(sound.span.start + sound.span.length) + 0.5) * 1000));
-        recording.Finish();
-
-        const std::vector<double> level = SoundMeasure::Level(recording.Samples(), SoundServer::Rate, sound.frequency);
-        const SoundMeasure::Span heard =
-            SoundMeasure::Sounding(level, sound.threshold, stepAt(recording, asked - 0.02), level.size());
+        const Heard heard = playAndListen(file);
         QVERIFY2(heard.found, "nothing was heard after the rest");
-        const double late = recording.TimeOf(0) + seconds(heard.start) - seconds(sound.span.start) - asked;
-        QVERIFY2(late <= OnTime, qPrintable(QString("started %1 ms late").arg(late * 1000, 0, 'f', 0)));
+        QVERIFY2(heard.late <= OnTime, qPrintable(QString("started %1 ms late").arg(heard.late * 1000, 0, 'f', 0)));
     }
 
     // The sound server goes away in the middle of a sound, as when the
@@ -262,24 +251,43 @@ private slots:
 
         const QString problem = server.Start();
         QVERIFY2(problem.isEmpty(), qPrintable("The sound server did not come back: " + problem));
-        MonitorRecording recording;
-        QVERIFY2(recording.Begin(), "parecord gave no samples");
-        const double asked = MonotonicSeconds();
-        SoundCard::Play(appDir() + "HORN1.WAV");
-        const FileSound &sound = files["HORN1.WAV"];
-        QTest::qWait(static_cast<int>((seconds(sound.span.start + sound.span.length) + 1.5) * 1000));
-        recording.Finish();
-
-        const std::vector<double> level = SoundMeasure::Level(recording.Samples(), SoundServer::Rate, sound.frequency);
-        const SoundMeasure::Span heard =
-            SoundMeasure::Sounding(level, sound.threshold, stepAt(recording, asked - 0.02), level.size());
+        const Heard heard = playAndListen(appDir() + "HORN1.WAV");
         QVERIFY2(heard.found, "nothing was heard after the server came back");
-        const double late = recording.TimeOf(0) + seconds(heard.start) - seconds(sound.span.start) - asked;
-        QVERIFY2(late < 0.5, qPrintable(QString("heard %1 ms after it was asked for").arg(late * 1000, 0, 'f', 0)));
-        const double length = seconds(heard.length);
-        const double fileLength = seconds(sound.span.length);
-        QVERIFY2(std::fabs(length - fileLength) < 0.1 * fileLength,
-                 qPrintable(QString("sounded %1 s of %2 s").arg(length).arg(fileLength)));
+        QVERIFY2(heard.late < 0.5,
+                 qPrintable(QString("heard %1 ms after it was asked for").arg(heard.late * 1000, 0, 'f', 0)));
+        const double fileLength = seconds(files["HORN1.WAV"].span.length);
+        QVERIFY2(std::fabs(heard.length - fileLength) < 0.1 * fileLength,
+                 qPrintable(QString("sounded %1 s of %2 s").arg(heard.length).arg(fileLength)));
+    }
+
+private:
+    // A sound as heard: how long after it was asked for it started, in
+    // seconds, and for how long it sounded.
+    struct Heard {
+        bool found = false;
+        double late = 0;
+        double length = 0;
+    };
+
+    // Plays file on the sound card and listens until it would have ended,
+    // with a second to spare.
+    Heard playAndListen(const QString &file)
+    {
+        const FileSound &sound = files[QFileInfo(file).fileName()];
+        MonitorRecording recording;
+        if (!recording.Begin())
+            return {};
+        const double asked = MonotonicSeconds();
+        SoundCard::Play(file);
+        QTest::qWait(static_cast<int>((seconds(sound.span.start + sound.span.length) + 1.0) * 1000));
+        recording.Finish();
+        const std::vector<double> level = SoundMeasure::Level(recording.Samples(), SoundServer::Rate, sound.frequency);
+        const SoundMeasure::Span span =
+            SoundMeasure::Sounding(level, sound.threshold, stepAt(recording, asked - 0.02), level.size());
+        if (!span.found)
+            return {};
+        return {true, recording.TimeOf(0) + seconds(span.start) - seconds(sound.span.start) - asked,
+                seconds(span.length)};
     }
 
 private:
