@@ -11,7 +11,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 #include <vector>

@@ -21,7 +21,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 using namespace Colours;
 

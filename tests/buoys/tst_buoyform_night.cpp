@@ -16,7 +16,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 using namespace Colours;
 

@@ -4,7 +4,7 @@
 #include "buoys/BuoyPlacement.h"
 #include "buoys/BuoyTag.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TestBuoyRows : public QObject
 {

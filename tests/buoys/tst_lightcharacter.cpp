@@ -10,7 +10,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <algorithm>
 #include <vector>

@@ -19,7 +19,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 using namespace Colours;
 

@@ -10,7 +10,7 @@
 #include "platform/Twips.h"
 #include "quiz/MaintForm.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 #include "data/Database.h"

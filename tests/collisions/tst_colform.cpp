@@ -20,7 +20,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 constexpr long Black = 0;

@@ -5,7 +5,7 @@
 #include "collisions/ColKinds.h"
 #include "collisions/ColRows.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include "data/Database.h"
 

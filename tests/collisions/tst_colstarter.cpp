@@ -12,7 +12,7 @@
 #include "data/Database.h"
 
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 
 #include <algorithm>
 #include <cmath>

@@ -22,7 +22,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // A COLLINE row as text: "HEADER COLOUR XPOS YPOS SIZE LISTPTR".

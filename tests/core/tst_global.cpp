@@ -1,6 +1,6 @@
 #include "core/Global.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TestGlobal : public QObject
 {

@@ -10,7 +10,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
-#include <QtTest>
+#include <QTest>
 
 #include <optional>
 

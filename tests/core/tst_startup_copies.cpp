@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 #include <optional>

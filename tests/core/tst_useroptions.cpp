@@ -13,7 +13,7 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include <optional>
 

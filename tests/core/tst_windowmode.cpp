@@ -5,7 +5,7 @@
 #include "platform/Form.h"
 
 #include <QEvent>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 class TestForm : public Form

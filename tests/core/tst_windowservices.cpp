@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 #include <cmath>
 

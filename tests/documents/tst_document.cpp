@@ -5,7 +5,7 @@
 #include "printing/PrintEngine.h"
 
 #include <QApplication>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // Page header, window font, start at the current y, column gaps, bold

@@ -9,7 +9,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QScrollBar>
-#include <QtTest>
+#include <QTest>
+#include <QTimer>
 
 namespace {
 struct Place {

@@ -16,7 +16,7 @@
 #include "silhouettes/DrawShape.h"
 #include "silhouettes/ShapeKinds.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <limits>
 

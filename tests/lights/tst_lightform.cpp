@@ -12,7 +12,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 constexpr long Grey = 12632256;

@@ -16,7 +16,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 struct SavedLight {

@@ -4,7 +4,7 @@
 #include "platform/Rounding.h"
 #include "platform/Twips.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

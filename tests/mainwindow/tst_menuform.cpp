@@ -23,7 +23,7 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QWindow>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

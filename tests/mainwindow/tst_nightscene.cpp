@@ -12,7 +12,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include <QLabel>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 // The scene as the main window runs it: its own timers drive the steps, and
 // deactivation and resizing start it again from the daylight picture.

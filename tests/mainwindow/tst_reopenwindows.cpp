@@ -11,7 +11,7 @@
 
 #include <QAction>
 #include <QSizeGrip>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

@@ -45,7 +45,7 @@
 #include <QScrollBar>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <functional>
 #include <map>

@@ -2,7 +2,7 @@
 
 #include "platform/Colour.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TestColour : public QObject
 {

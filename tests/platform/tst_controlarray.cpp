@@ -5,7 +5,7 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 class TestControlArray : public QObject
 {

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QSizeGrip>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // A window with one label and a button pair, counting its loads in a member

@@ -5,7 +5,8 @@
 #include "platform/Twips.h"
 
 #include <QScrollBar>
-#include <QtTest>
+#include <QSignalSpy>
+#include <QTest>
 
 #include <stdexcept>
 

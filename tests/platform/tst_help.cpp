@@ -11,7 +11,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTextBrowser>
-#include <QtTest>
+#include <QTest>
 
 #include <random>
 

@@ -2,7 +2,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <cmath>
 #include <set>

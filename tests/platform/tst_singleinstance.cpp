@@ -7,7 +7,7 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <chrono>
 #include <cstring>

@@ -3,7 +3,7 @@
 
 #include "platform/Val.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <limits>
 

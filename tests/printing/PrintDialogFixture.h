@@ -24,7 +24,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 #include <functional>
 #include <vector>

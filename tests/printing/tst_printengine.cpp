@@ -6,7 +6,7 @@
 #include "platform/Twips.h"
 #include "printing/PrintEngine.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

@@ -5,7 +5,7 @@
 #include "printing/FormatDate.h"
 #include "printing/PrintFormat.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // Every character one unit wide, but "i" half a unit and "W" two.

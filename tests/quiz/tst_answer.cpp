@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // How the user leaves the answer window after one answer.

@@ -10,7 +10,7 @@
 #include <QHelpEvent>
 #include <QScrollBar>
 #include <QToolTip>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // Stored rows of a test: "topic:asked:offered:R|W", separated by blanks.

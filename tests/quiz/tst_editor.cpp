@@ -18,7 +18,7 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // An editor whose elements are blank boxes of the template's size; it stores

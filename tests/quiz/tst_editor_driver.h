@@ -8,7 +8,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 inline bool ShowEditor(MaintForm &editor)
 {

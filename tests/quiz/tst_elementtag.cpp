@@ -3,7 +3,7 @@
 
 #include "quiz/ElementTag.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TestElementTag : public QObject
 {

@@ -11,7 +11,7 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // "t1:r1:t2:r2" rows separated by blanks.

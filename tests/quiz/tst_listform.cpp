@@ -6,7 +6,7 @@
 
 #include <QAction>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // Within one pixel: twips become whole pixels on the screen.

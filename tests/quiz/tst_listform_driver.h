@@ -10,7 +10,7 @@
 #include "quiz/ListBox.h"
 #include "quiz/ListForm.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <functional>
 

@@ -5,7 +5,7 @@
 
 #include <QAction>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 using Alternatives = std::vector<AlternativeRow>;
 using Links = std::vector<LinkRow>;

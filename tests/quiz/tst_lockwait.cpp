@@ -5,7 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include <sqlite3.h>
 

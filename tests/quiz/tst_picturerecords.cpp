@@ -3,7 +3,7 @@
 #include "quiz/PictureRecords.h"
 #include "quiz/PictureScale.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TestPictureRecords : public QObject
 {

@@ -14,7 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 const QString Question = "This Is The Last Picture In This Series, Do You Want To Shuffle And Restart";

@@ -1,7 +1,7 @@
 #include "quiz/QuizSeries.h"
 #include "quiz/Shuffle.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <map>
 

@@ -5,7 +5,7 @@
 #include "platform/MsgBox.h"
 #include "quiz/QuizSession.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <algorithm>
 

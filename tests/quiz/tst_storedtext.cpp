@@ -24,7 +24,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolTip>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // Texts that a label in the automatic format would take as markup: a red

@@ -13,7 +13,7 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QStyle>
-#include <QtTest>
+#include <QTest>
 
 #include <cmath>
 #include <set>

@@ -10,7 +10,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 using Colours::Black;

@@ -1,6 +1,6 @@
 #include "reference/MeteorologyTables.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <stdexcept>
 

@@ -1,6 +1,6 @@
 #include "reference/WindChill.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <cmath>
 #include <limits>

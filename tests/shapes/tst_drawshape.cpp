@@ -10,7 +10,7 @@
 #include "silhouettes/ElementShape.h"
 #include "silhouettes/ShapeKinds.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 constexpr long White = 16777215;

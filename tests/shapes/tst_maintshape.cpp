@@ -18,7 +18,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 constexpr long White = 16777215;

@@ -9,7 +9,7 @@
 #include "shapes/ShapeRows.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

@@ -12,7 +12,7 @@
 #include "shapes/StarterShapes.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <set>
 

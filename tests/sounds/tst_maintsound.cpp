@@ -20,7 +20,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 enum { Vessels, Sizes, Sounds, Durations, Repetitions };

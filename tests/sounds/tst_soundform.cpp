@@ -24,7 +24,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 constexpr long Blue = 0x800000;

@@ -11,7 +11,7 @@
 #include "sounds/SoundForm.h"
 
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include <map>
 

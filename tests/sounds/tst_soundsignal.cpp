@@ -9,7 +9,7 @@
 #include "sounds/SoundRows.h"
 #include "sounds/SoundTags.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 std::vector<SoundRow> readRows(PictureFixture &fixture, long record, double scale)

@@ -14,7 +14,7 @@
 #include "sounds/VesselDrawing.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <set>
 #include <tuple>
