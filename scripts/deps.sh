@@ -1,7 +1,7 @@
 # Installs the Debian packages the build and the tests need, only those missing.
 # Sourced by scripts/run and scripts/test.
 NORVANTA_PACKAGES=(
-  build-essential cmake
+  build-essential cmake ninja-build
   qt6-base-dev qt6-tools-dev qt6-svg-dev libsqlite3-dev
   # The speakers talk to the sound server (PulseAudio, or PipeWire in its place).
   libpulse-dev pkg-config
