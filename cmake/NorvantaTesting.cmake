@@ -1,6 +1,6 @@
 # norvanta_test(tst_name SOURCES a.cpp ... LIBS norvanta_x ... [NO_RUN])
 # One executable per concern, run headless by CTest; NO_RUN builds it only,
-# for tests that run it in parts with norvanta_test_run().
+# for tests that run it in shares with norvanta_test_run().
 set(NORVANTA_TEST_RUNTIME ${CMAKE_BINARY_DIR}/test-runtime)
 file(MAKE_DIRECTORY ${NORVANTA_TEST_RUNTIME})
 file(CHMOD ${NORVANTA_TEST_RUNTIME} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)

@@ -4,19 +4,19 @@
 #include <QInputDialog>
 
 namespace {
-InputBoxHandler &inputBoxHandler()
+InputBoxHandler &handler()
 {
     static InputBoxHandler h;
     return h;
 }
 } // namespace
 
-void SetInputBoxHandler(InputBoxHandler h) { inputBoxHandler() = std::move(h); }
+void SetInputBoxHandler(InputBoxHandler h) { handler() = std::move(h); }
 
 QString InputBox(const QString &prompt, const QString &title, const QString &defaultText)
 {
-    if (inputBoxHandler())
-        return inputBoxHandler()(InputBoxCall{prompt, title, defaultText});
+    if (handler())
+        return handler()(InputBoxCall{prompt, title, defaultText});
 
     QInputDialog box(QApplication::activeWindow());
     box.setWindowTitle(title);

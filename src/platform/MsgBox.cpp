@@ -4,7 +4,7 @@
 #include <QMessageBox>
 
 namespace {
-MsgBoxHandler &msgBoxHandler()
+MsgBoxHandler &handler()
 {
     static MsgBoxHandler h;
     return h;
@@ -25,12 +25,12 @@ QMessageBox::Icon iconFor(int style)
 }
 } // namespace
 
-void SetMsgBoxHandler(MsgBoxHandler h) { msgBoxHandler() = std::move(h); }
+void SetMsgBoxHandler(MsgBoxHandler h) { handler() = std::move(h); }
 
 int MsgBox(const QString &prompt, int style, const QString &title)
 {
-    if (msgBoxHandler())
-        return msgBoxHandler()(MsgBoxCall{prompt, style, title});
+    if (handler())
+        return handler()(MsgBoxCall{prompt, style, title});
 
     QMessageBox box(iconFor(style), title, prompt, QMessageBox::NoButton, QApplication::activeWindow());
     switch (style & 0x7) {

@@ -14,12 +14,11 @@ public:
     // Fills count samples with the voices now sounding; true while any is left.
     using Mix = std::function<bool(std::int16_t *out, std::size_t count)>;
 
+    // Stops the stream and lets the output go.
     virtual ~SpeakerStream() = default;
     // A voice was added, or is about to be: the stream opens, wakes from its
     // rest, or connects anew when the sound server went away, and takes it.
     virtual void Wake() = 0;
-    // Stops the stream and lets the output go.
-    virtual void Close() = 0;
 };
 
 // The module's one entry, by this name: a stream to the system's default

@@ -39,7 +39,16 @@ class Output : public SpeakerStream
 {
 public:
     Output(int rate, Mix mix) : rate(rate), mix(std::move(mix)) {}
-    ~Output() override { Close(); }
+    ~Output() override
+    {
+        if (!loop)
+            return;
+        pa_threaded_mainloop_lock(loop);
+        Drop();
+        pa_threaded_mainloop_unlock(loop);
+        pa_threaded_mainloop_stop(loop);
+        pa_threaded_mainloop_free(loop);
+    }
 
     void Wake() override
     {
@@ -61,22 +70,9 @@ public:
         pa_threaded_mainloop_unlock(loop);
     }
 
-    void Close() override
-    {
-        if (!loop)
-            return;
-        pa_threaded_mainloop_lock(loop);
-        Drop();
-        pa_threaded_mainloop_unlock(loop);
-        pa_threaded_mainloop_stop(loop);
-        pa_threaded_mainloop_free(loop);
-        loop = nullptr;
-    }
-
 private:
     bool StartLoop()
     {
-        raised = false;
         loop = pa_threaded_mainloop_new();
         if (loop && pa_threaded_mainloop_start(loop) == 0)
             return true;
@@ -100,17 +96,17 @@ private:
 
     void OpenStream()
     {
-        const pa_sample_spec spec{PA_SAMPLE_S16NE, static_cast<uint32_t>(rate), 1};
-        stream = pa_stream_new(context, "Signals", &spec, nullptr);
+        const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<uint32_t>(rate), 1};
+        stream = pa_stream_new(context, "Signals", &format, nullptr);
         if (!stream)
             return;
         pa_stream_set_state_callback(stream, &Output::StreamChanged, this);
         pa_stream_set_write_callback(stream, &Output::Requested, this);
         pa_buffer_attr attr{};
         attr.maxlength = static_cast<uint32_t>(-1);
-        attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(AheadMs * 1000, &spec));
+        attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(AheadMs * 1000, &format));
         attr.prebuf = static_cast<uint32_t>(-1);
-        attr.minreq = static_cast<uint32_t>(pa_usec_to_bytes(RequestMs * 1000, &spec));
+        attr.minreq = static_cast<uint32_t>(pa_usec_to_bytes(RequestMs * 1000, &format));
         attr.fragsize = static_cast<uint32_t>(-1);
         corked = false;
         if (pa_stream_connect_playback(stream, nullptr, &attr, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
