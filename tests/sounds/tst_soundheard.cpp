@@ -3,6 +3,7 @@
 // recording by the level of its strongest frequency: it must start on time,
 // last as long as its file and never be cut by the next.
 
+#include "MachineStalls.h"
 #include "SoundAnalysis.h"
 #include "SoundServer.h"
 #include "SoundPictures.h"
@@ -26,6 +27,8 @@ const QStringList SoundFiles{"HORN5.WAV", "HORN1.WAV",    "BELL1.WAV",   "BELLRA
 // A sound may start this late or early, in seconds.
 constexpr double OnTime = 0.05;
 constexpr int Starts = 20;
+// A measure the machine stood still in is taken again, this many times in all.
+constexpr int Attempts = 4;
 
 // A sound file as the measures see it: the frequency that tells it from the
 // others, its level over time at that frequency, and where it sounds.
@@ -111,19 +114,32 @@ private slots:
         SoundCard::Stop();
 
         const std::vector<double> level = SoundMeasure::Level(recording.Samples(), SoundServer::Rate, sound.frequency);
+        // A start is measured only where the machine ran from the request
+        // before it to this one's sound.
         std::vector<double> late;
+        QStringList excused;
         for (size_t i = 0; i < asked.size(); ++i) {
             const size_t from = stepAt(recording, asked[i] - 0.02);
             const size_t to = stepAt(recording, asked[i] + 1.45);
             const SoundMeasure::Span heard = SoundMeasure::Sounding(level, sound.threshold, from, to);
-            late.push_back(
-                heard.found ? recording.TimeOf(0) + seconds(heard.start) - seconds(sound.span.start) - asked[i] : 1.5);
+            const double start =
+                heard.found ? recording.TimeOf(0) + seconds(heard.start) - seconds(sound.span.start) - asked[i] : 1.5;
+            const QString stalled = stalls.During(asked[i] - 1.5, asked[i] + std::max(start, 0.0) + 0.05);
+            if (stalled.isEmpty())
+                late.push_back(start);
+            else
+                excused << QString("start %1 (%2 ms): %3").arg(i).arg(start * 1000, 0, 'f', 0).arg(stalled);
         }
+        if (!excused.isEmpty())
+            qInfo("not measured: %s", qPrintable(excused.join("; ")));
+        if (late.size() < Starts / 2)
+            QSKIP("the machine stood still in too many starts to measure them");
         std::vector<double> sorted = late;
         std::sort(sorted.begin(), sorted.end());
-        const double median = (sorted[Starts / 2 - 1] + sorted[Starts / 2]) / 2;
+        const size_t n = sorted.size();
+        const double median = (sorted[(n - 1) / 2] + sorted[n / 2]) / 2;
         const double worst = sorted.back();
-        qInfo("%s: start latency over %d starts: median %.0f ms, worst %.0f ms", QTest::currentDataTag(), Starts,
+        qInfo("%s: start latency over %zu starts: median %.0f ms, worst %.0f ms", QTest::currentDataTag(), n,
               median * 1000, worst * 1000);
         QStringList each;
         for (double t : late)
@@ -165,59 +181,19 @@ private slots:
             QVERIFY(QFile::copy(appDir() + name, AppPath + name));
         SoundMode = mode;
         AddSignal(fixture, "h", "a", "e", lines);
-        SoundForm &form = FormInstance<SoundForm>();
-        form.Load();
-
-        // The signal's time runs from the program's first request to play.
-        double first = 0;
-        SetSoundWatcher([&](const SoundCall &call) {
-            if (call.command == "Play" && first == 0)
-                first = MonotonicSeconds();
-        });
-        MonitorRecording recording;
-        QVERIFY2(recording.Begin(), "parecord gave no samples");
-        const double clicked = MonotonicSeconds();
-        QTest::mouseClick(form.Action[7], Qt::LeftButton);
-        SetSoundWatcher({});
-        QVERIFY2(first > 0, "nothing was played");
-        // The signal is read and drawn before it sounds; that takes no time a
-        // learner would notice.
-        QVERIFY2(first - clicked < 0.25,
-                 qPrintable(QString("first sound asked for %1 s after the click").arg(first - clicked)));
-        double end = 0;
-        for (const QString &entry : schedule) {
-            const QString name = entry.section(' ', 0, 0);
-            end = std::max(end, entry.section(' ', 1).toDouble() +
-                                    seconds(files[name].span.start + files[name].span.length));
+        for (int attempt = 1;; ++attempt) {
+            QStringList faults;
+            QStringList excused;
+            playSignal(schedule, faults, excused);
+            if (QTest::currentTestFailed())
+                return;
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+            if (excused.isEmpty())
+                return;
+            qInfo("attempt %d not measured: %s", attempt, qPrintable(excused.join("; ")));
+            if (attempt == Attempts)
+                QSKIP("the machine stood still in every attempt");
         }
-        QTest::qWait(static_cast<int>((first + end + 0.4 - MonotonicSeconds()) * 1000));
-        recording.Finish();
-        form.close();
-
-        QStringList faults;
-        for (const QString &entry : schedule) {
-            const QString name = entry.section(' ', 0, 0);
-            const double due = first + entry.section(' ', 1).toDouble();
-            const FileSound &sound = files[name];
-            const std::vector<double> level =
-                SoundMeasure::Level(recording.Samples(), SoundServer::Rate, sound.frequency);
-            const SoundMeasure::Span heard = SoundMeasure::Sounding(
-                level, sound.threshold, stepAt(recording, due - 0.3), stepAt(recording, due + 1.0));
-            if (!heard.found) {
-                faults << QString("%1: not heard within 1 s").arg(entry);
-                continue;
-            }
-            const double late = recording.TimeOf(0) + seconds(heard.start) - seconds(sound.span.start) - due;
-            const double length = seconds(heard.length);
-            const double fileLength = seconds(sound.span.length);
-            if (std::fabs(late) > OnTime)
-                faults << QString("%1: starts %2 ms off").arg(entry).arg(late * 1000, 0, 'f', 0);
-            if (std::fabs(length - fileLength) > 0.1 * fileLength)
-                faults << QString("%1: sounds %2 s of %3 s").arg(entry).arg(length).arg(fileLength);
-            if (heard.peak < sound.span.peak / 2)
-                faults << QString("%1: heard at %2 of its level").arg(entry).arg(heard.peak / sound.span.peak);
-        }
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     }
 
     // After some seconds without a sound the output rests; the next sound
@@ -225,9 +201,17 @@ private slots:
     void afterRest()
     {
         const QString file = appDir() + "HORN1.WAV";
-        PrepareSounds({file});
-        QTest::qWait(4500);
-        const Heard heard = playAndListen(file);
+        Heard heard;
+        for (int attempt = 1; attempt <= Attempts; ++attempt) {
+            PrepareSounds({file});
+            QTest::qWait(4500);
+            heard = playAndListen(file);
+            if (heard.stalled.isEmpty() || (heard.found && heard.late <= OnTime))
+                break;
+            qInfo("attempt %d not measured: %s", attempt, qPrintable(heard.stalled));
+            if (attempt == Attempts)
+                QSKIP("the machine stood still in every attempt");
+        }
         QVERIFY2(heard.found, "nothing was heard after the rest");
         QVERIFY2(heard.late <= OnTime, qPrintable(QString("started %1 ms late").arg(heard.late * 1000, 0, 'f', 0)));
     }
@@ -251,22 +235,33 @@ private slots:
 
         const QString problem = server.Start();
         QVERIFY2(problem.isEmpty(), qPrintable("The sound server did not come back: " + problem));
-        const Heard heard = playAndListen(appDir() + "HORN1.WAV");
+        const double fileLength = seconds(files["HORN1.WAV"].span.length);
+        Heard heard;
+        for (int attempt = 1; attempt <= Attempts; ++attempt) {
+            heard = playAndListen(appDir() + "HORN1.WAV");
+            if (heard.stalled.isEmpty() ||
+                (heard.found && heard.late < 0.5 && std::fabs(heard.length - fileLength) < 0.1 * fileLength))
+                break;
+            qInfo("attempt %d not measured: %s", attempt, qPrintable(heard.stalled));
+            if (attempt == Attempts)
+                QSKIP("the machine stood still in every attempt");
+        }
         QVERIFY2(heard.found, "nothing was heard after the server came back");
         QVERIFY2(heard.late < 0.5,
                  qPrintable(QString("heard %1 ms after it was asked for").arg(heard.late * 1000, 0, 'f', 0)));
-        const double fileLength = seconds(files["HORN1.WAV"].span.length);
         QVERIFY2(std::fabs(heard.length - fileLength) < 0.1 * fileLength,
                  qPrintable(QString("sounded %1 s of %2 s").arg(heard.length).arg(fileLength)));
     }
 
 private:
     // A sound as heard: how long after it was asked for it started, in
-    // seconds, and for how long it sounded.
+    // seconds, and for how long it sounded; and how the machine stood still
+    // meanwhile, if it did.
     struct Heard {
         bool found = false;
         double late = 0;
         double length = 0;
+        QString stalled;
     };
 
     // Plays file on the sound card and listens until it would have ended,
@@ -281,17 +276,90 @@ private:
         SoundCard::Play(file);
         QTest::qWait(static_cast<int>((seconds(sound.span.start + sound.span.length) + 1.0) * 1000));
         recording.Finish();
+        const QString stalled = stalls.During(asked - 0.1, MonotonicSeconds());
         const std::vector<double> level = SoundMeasure::Level(recording.Samples(), SoundServer::Rate, sound.frequency);
         const SoundMeasure::Span span =
             SoundMeasure::Sounding(level, sound.threshold, stepAt(recording, asked - 0.02), level.size());
         if (!span.found)
-            return {};
+            return {false, 0, 0, stalled};
         return {true, recording.TimeOf(0) + seconds(span.start) - seconds(sound.span.start) - asked,
-                seconds(span.length)};
+                seconds(span.length), stalled};
+    }
+
+    // Plays the signal of the fixture with the quiz window's "&Play" and
+    // measures every sound of schedule: each "file seconds" entry is due
+    // that long after the program's first request to play. A fault comes
+    // under excused where the machine stood still from that request to the
+    // sound's end, which would cut or delay it whatever the program did.
+    void playSignal(const QStringList &schedule, QStringList &faults, QStringList &excused)
+    {
+        SoundForm &form = FormInstance<SoundForm>();
+        form.Load();
+
+        // The signal's time runs from the program's first request to play.
+        double first = 0;
+        SetSoundWatcher([&](const SoundCall &call) {
+            if (call.command == "Play" && first == 0)
+                first = MonotonicSeconds();
+        });
+        MonitorRecording recording;
+        QVERIFY2(recording.Begin(), "parecord gave no samples");
+        const double clicked = MonotonicSeconds();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
+        SetSoundWatcher({});
+        QVERIFY2(first > 0, "nothing was played");
+        // The signal is read and drawn before it sounds; that takes no time a
+        // learner would notice.
+        if (first - clicked >= 0.25) {
+            const QString fault = QString("first sound asked for %1 s after the click").arg(first - clicked);
+            const QString stalled = stalls.During(clicked, first);
+            (stalled.isEmpty() ? faults : excused) << fault + (stalled.isEmpty() ? QString() : ": " + stalled);
+        }
+        double end = 0;
+        for (const QString &entry : schedule) {
+            const QString name = entry.section(' ', 0, 0);
+            end = std::max(end, entry.section(' ', 1).toDouble() +
+                                    seconds(files[name].span.start + files[name].span.length));
+        }
+        QTest::qWait(static_cast<int>((first + end + 0.4 - MonotonicSeconds()) * 1000));
+        recording.Finish();
+        form.close();
+
+        for (const QString &entry : schedule) {
+            const QString name = entry.section(' ', 0, 0);
+            const double due = first + entry.section(' ', 1).toDouble();
+            const FileSound &sound = files[name];
+            const std::vector<double> level =
+                SoundMeasure::Level(recording.Samples(), SoundServer::Rate, sound.frequency);
+            const SoundMeasure::Span heard = SoundMeasure::Sounding(
+                level, sound.threshold, stepAt(recording, due - 0.3), stepAt(recording, due + 1.0));
+            QStringList found;
+            if (!heard.found) {
+                found << QString("%1: not heard within 1 s").arg(entry);
+            } else {
+                const double late = recording.TimeOf(0) + seconds(heard.start) - seconds(sound.span.start) - due;
+                const double length = seconds(heard.length);
+                const double fileLength = seconds(sound.span.length);
+                if (std::fabs(late) > OnTime)
+                    found << QString("%1: starts %2 ms off").arg(entry).arg(late * 1000, 0, 'f', 0);
+                if (std::fabs(length - fileLength) > 0.1 * fileLength)
+                    found << QString("%1: sounds %2 s of %3 s").arg(entry).arg(length).arg(fileLength);
+                if (heard.peak < sound.span.peak / 2)
+                    found << QString("%1: heard at %2 of its level").arg(entry).arg(heard.peak / sound.span.peak);
+            }
+            if (found.isEmpty())
+                continue;
+            const QString stalled = stalls.During(first, due + seconds(sound.span.start + sound.span.length) + 0.3);
+            if (stalled.isEmpty())
+                faults << found;
+            else
+                excused << found.join("; ") + ": " + stalled;
+        }
     }
 
 private:
     SoundServer server;
+    MachineStalls stalls;
     std::map<QString, FileSound> files;
 };
 
