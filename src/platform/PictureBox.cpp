@@ -1,5 +1,6 @@
 #include "platform/PictureBox.h"
 
+#include "platform/AreaFill.h"
 #include "platform/Colour.h"
 #include "platform/Rounding.h"
 #include "platform/Twips.h"
@@ -162,100 +163,38 @@ void PictureBox::Cls()
 bool PictureBox::FloodFill(int xPixel, int yPixel, long borderColour)
 {
     ensureImage();
-    const int w = image.width();
-    const int h = image.height();
-    if (xPixel < 0 || yPixel < 0 || xPixel >= w || yPixel >= h)
+    if (!image.valid(xPixel, yPixel))
         return false;
     const QRgb border = BgrToRgb(borderColour) & 0xFFFFFF;
-    const QRgb fill = BgrToRgb(fillColor);
-    auto isBorder = [&](int x, int y) {
-        return (reinterpret_cast<const QRgb *>(image.constScanLine(y))[x] & 0xFFFFFF) == border;
-    };
+    SeenPixels seen(static_cast<size_t>(image.width()) * image.height(), 0);
     // A fill seeded on the border paints nothing: the border is not inside.
-    if (isBorder(xPixel, yPixel))
+    const std::vector<PixelRun> area = AreaAround(image, QPoint(xPixel, yPixel), border, seen, image.rect());
+    if (area.empty())
         return false;
-
-    // Only the four direct neighbours count, so a fill cannot slip between
-    // two border pixels that touch at a corner (a one-pixel slanted line).
-    // Visited pixels are marked apart from their colour because the fill
-    // colour may equal the border colour or what is already there.
-    std::vector<bool> seen(static_cast<size_t>(w) * h, false);
-    std::vector<QPoint> pending{QPoint(xPixel, yPixel)};
-    seen[static_cast<size_t>(yPixel) * w + xPixel] = true;
-    while (!pending.empty()) {
-        const QPoint pt = pending.back();
-        pending.pop_back();
-        reinterpret_cast<QRgb *>(image.scanLine(pt.y()))[pt.x()] = fill;
-        const QPoint next[4] = {pt + QPoint(1, 0), pt - QPoint(1, 0), pt + QPoint(0, 1), pt - QPoint(0, 1)};
-        for (const QPoint &n : next) {
-            if (n.x() < 0 || n.y() < 0 || n.x() >= w || n.y() >= h)
-                continue;
-            const size_t at = static_cast<size_t>(n.y()) * w + n.x();
-            if (seen[at] || isBorder(n.x(), n.y()))
-                continue;
-            seen[at] = true;
-            pending.push_back(n);
-        }
-    }
+    PaintArea(image, area, BgrToRgb(fillColor));
     update();
     return true;
-}
-
-std::vector<int> PictureBox::areaWithin(QPoint seed, QRgb border, const QRect &within, std::vector<bool> &seen) const
-{
-    const int w = image.width();
-    const int h = image.height();
-    auto colourAt = [&](int x, int y) { return reinterpret_cast<const QRgb *>(image.constScanLine(y))[x] & 0xFFFFFF; };
-    std::vector<int> area;
-    const size_t first = static_cast<size_t>(seed.y()) * w + seed.x();
-    if (seen[first])
-        return area;
-    seen[first] = true;
-    if (colourAt(seed.x(), seed.y()) == border)
-        return area;
-    std::vector<QPoint> pending{seed};
-    bool runsOut = false;
-    while (!pending.empty()) {
-        const QPoint pt = pending.back();
-        pending.pop_back();
-        // The whole area is still marked, so a later seed in it is not tried again.
-        if (!within.contains(pt))
-            runsOut = true;
-        area.push_back(pt.y() * w + pt.x());
-        const QPoint next[4] = {pt + QPoint(1, 0), pt - QPoint(1, 0), pt + QPoint(0, 1), pt - QPoint(0, 1)};
-        for (const QPoint &n : next) {
-            if (n.x() < 0 || n.y() < 0 || n.x() >= w || n.y() >= h)
-                continue;
-            const size_t at = static_cast<size_t>(n.y()) * w + n.x();
-            if (seen[at] || colourAt(n.x(), n.y()) == border)
-                continue;
-            seen[at] = true;
-            pending.push_back(n);
-        }
-    }
-    if (runsOut)
-        area.clear();
-    return area;
 }
 
 bool PictureBox::FloodFillWithin(int xPixel, int yPixel, long borderColour, const QRect &within, int reach)
 {
     ensureImage();
     const QRgb border = BgrToRgb(borderColour) & 0xFFFFFF;
-    std::vector<bool> seen(static_cast<size_t>(image.width()) * image.height(), false);
+    // An area is looked at within the rectangle only: one that runs out of
+    // it is not the shape's, wherever it goes after.
+    const QRect limit = within.intersected(image.rect());
+    SeenPixels seen(static_cast<size_t>(image.width()) * image.height(), 0);
     // Rings of growing distance around the seed, the seed itself first.
     for (int ring = 0; ring <= reach; ++ring) {
         for (int dy = -ring; dy <= ring; ++dy) {
             for (int dx = -ring; dx <= ring; ++dx) {
-                if (std::max(std::abs(dx), std::abs(dy)) != ring || !image.valid(xPixel + dx, yPixel + dy))
+                if (std::max(std::abs(dx), std::abs(dy)) != ring || !limit.contains(xPixel + dx, yPixel + dy))
                     continue;
-                const std::vector<int> area = areaWithin(QPoint(xPixel + dx, yPixel + dy), border, within, seen);
+                const std::vector<PixelRun> area =
+                    AreaAround(image, QPoint(xPixel + dx, yPixel + dy), border, seen, limit);
                 if (area.empty())
                     continue;
-                const QRgb fill = BgrToRgb(fillColor);
-                QRgb *pixels = reinterpret_cast<QRgb *>(image.bits());
-                for (int at : area)
-                    pixels[at] = fill;
+                PaintArea(image, area, BgrToRgb(fillColor));
                 update();
                 return true;
             }

@@ -98,10 +98,6 @@ private:
     void ensureImage() const;
     template <class Draw>
     void paint(long outline, Draw draw);
-    // The 4-connected area of non-border pixels around a seed, as pixel
-    // indices; empty when it reaches outside the rectangle. Every pixel
-    // looked at is marked in seen.
-    std::vector<int> areaWithin(QPoint seed, QRgb border, const QRect &within, std::vector<bool> &seen) const;
     void drawBox(double x1, double y1, double x2, double y2, long colour, const QBrush &inside);
 
     bool fillsShapes = true;

@@ -102,15 +102,23 @@ public:
         const QImage &image = surface.Image();
         const QRect allowed = pixelRect(reach).adjusted(-3, -3, 3, 3);
         const QRgb back = BgrToRgb(background) & 0xFFFFFF;
+        const int width = image.width();
+        // The first column from .. to (not included) off the background, or -1.
+        auto firstDrawn = [&](const QRgb *line, int from, int to) {
+            for (int col = std::max(from, 0); col < std::min(to, width); ++col) {
+                if ((line[col] & 0xFFFFFF) != back)
+                    return col;
+            }
+            return -1;
+        };
         for (int row = 0; row < image.height(); ++row) {
             const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(row));
             const bool inside = row >= allowed.top() && row <= allowed.bottom();
-            for (int col = 0; col < image.width(); ++col) {
-                if (inside && col >= allowed.left() && col <= allowed.right())
-                    col = allowed.right() + 1;
-                if (col < image.width() && (line[col] & 0xFFFFFF) != back)
-                    return QString("drawn outside the element at pixel (%1, %2)").arg(col).arg(row);
-            }
+            int col = firstDrawn(line, 0, inside ? allowed.left() : width);
+            if (col < 0 && inside)
+                col = firstDrawn(line, allowed.right() + 1, width);
+            if (col >= 0)
+                return QString("drawn outside the element at pixel (%1, %2)").arg(col).arg(row);
         }
         return {};
     }
@@ -176,7 +184,8 @@ private:
         if (part.radius > 0) {
             const QPointF c = toPixel(part.shape.front());
             const double r = part.radius * s / Twips::PerPixelX();
-            return std::hypot(p.x() - c.x(), p.y() - c.y()) <= r - Margin;
+            const QPointF d = p - c;
+            return r >= Margin && QPointF::dotProduct(d, d) <= (r - Margin) * (r - Margin);
         }
         if (!shape.containsPoint(p, Qt::OddEvenFill))
             return false;
@@ -187,7 +196,8 @@ private:
             const double length2 = QPointF::dotProduct(ab, ab);
             const double t = length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0.0;
             const QPointF nearest = a + t * ab;
-            if (std::hypot(p.x() - nearest.x(), p.y() - nearest.y()) < Margin)
+            const QPointF d = p - nearest;
+            if (QPointF::dotProduct(d, d) < Margin * Margin)
                 return false;
         }
         return true;

@@ -384,6 +384,61 @@ private slots:
         QCOMPARE(pic->PixelColour(150, 100), White);
     }
 
+    // The square outline again, for a fill that must stay within a
+    // rectangle: only an area that does is painted, from the seed or the
+    // nearest pixel within reach whose area does. The inside is the pixels
+    // (21, 21)-(79, 79).
+    void floodFillWithin_data()
+    {
+        QTest::addColumn<QPoint>("seed");
+        QTest::addColumn<QRect>("within");
+        QTest::addColumn<int>("reach");
+        QTest::addColumn<bool>("gap");
+        QTest::addColumn<bool>("painted");
+        QTest::addColumn<long>("outsideAfter");
+        const QRect outline(QPoint(20, 20), QPoint(80, 80));
+        QTest::addRow("inside-within-outline") << QPoint(50, 50) << outline << 0 << false << true << White;
+        QTest::addRow("inside-reaches-last-column")
+            << QPoint(50, 50) << outline.adjusted(0, 0, -1, 0) << 0 << false << true << White;
+        QTest::addRow("inside-runs-past-right")
+            << QPoint(50, 50) << outline.adjusted(0, 0, -2, 0) << 0 << false << false << White;
+        QTest::addRow("inside-runs-past-top")
+            << QPoint(50, 50) << outline.adjusted(0, 2, 0, 0) << 0 << false << false << White;
+        QTest::addRow("gap-lets-area-out") << QPoint(50, 50) << outline << 0 << true << false << White;
+        QTest::addRow("gap-within-whole-surface")
+            << QPoint(50, 50) << QRect(-5, -5, 210, 160) << 0 << true << true << Red;
+        QTest::addRow("seed-on-outline-finds-inside") << QPoint(20, 50) << outline << 2 << false << true << White;
+        QTest::addRow("seed-outside-reaches-nothing") << QPoint(10, 50) << outline << 2 << false << false << White;
+        QTest::addRow("seed-outside-reaches-inside") << QPoint(18, 50) << outline << 3 << false << true << White;
+    }
+
+    void floodFillWithin()
+    {
+        QFETCH(QPoint, seed);
+        QFETCH(QRect, within);
+        QFETCH(int, reach);
+        QFETCH(bool, gap);
+        QFETCH(bool, painted);
+        QFETCH(long, outsideAfter);
+        pic->SetBackColor(White);
+        squareOutline(20, 20, 80, 80, Black);
+        if (gap)
+            pic->PSet(T(50), T(20), White);
+        pic->SetFillColor(Red);
+        const QImage before = pic->Image().copy();
+
+        QCOMPARE(pic->FloodFillWithin(seed.x(), seed.y(), Black, within, reach), painted);
+
+        if (!painted)
+            QCOMPARE(pic->Image(), before);
+        const long inside = painted ? Red : White;
+        for (const QPoint &p : {QPoint(21, 21), QPoint(79, 79), QPoint(50, 50), QPoint(21, 79)})
+            QCOMPARE(pic->PixelColour(p.x(), p.y()), inside);
+        QCOMPARE(pic->PixelColour(19, 19), outsideAfter);
+        QCOMPARE(pic->PixelColour(199, 149), outsideAfter);
+        QCOMPARE(pic->PixelColour(20, 50), Black);
+    }
+
     // The drawing lives in the backing image, which the widget only shows.
     void drawingSurvivesHideMoveAndCover()
     {
