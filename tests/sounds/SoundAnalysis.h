@@ -58,19 +58,29 @@ constexpr double Pi = 3.14159265358979323846;
 constexpr double Window = 0.04;
 constexpr double Hop = 0.01;
 
-// The amplitude of frequency in samples[from, from + count), through a
-// Hann window so that neighbouring frequencies leak little.
-inline double Amplitude(const std::vector<double> &samples, size_t from, size_t count, int rate, double frequency)
+// A Hann window of count samples, so that neighbouring frequencies leak
+// little; made once for every frequency and step that uses it.
+inline std::vector<double> Hann(size_t count)
+{
+    std::vector<double> window(count);
+    for (size_t i = 0; i < count; ++i)
+        window[i] = 0.5 - 0.5 * std::cos(2 * Pi * (i + 0.5) / count);
+    return window;
+}
+
+// The amplitude of frequency in the samples from index from on, through
+// the window.
+inline double Amplitude(const std::vector<double> &samples, size_t from, const std::vector<double> &window, int rate,
+                        double frequency)
 {
     const double w = 2 * Pi * frequency / rate;
     const double coeff = 2 * std::cos(w);
     double s1 = 0, s2 = 0, weight = 0;
-    for (size_t i = 0; i < count && from + i < samples.size(); ++i) {
-        const double hann = 0.5 - 0.5 * std::cos(2 * Pi * (i + 0.5) / count);
-        const double s0 = samples[from + i] * hann + coeff * s1 - s2;
+    for (size_t i = 0; i < window.size() && from + i < samples.size(); ++i) {
+        const double s0 = samples[from + i] * window[i] + coeff * s1 - s2;
         s2 = s1;
         s1 = s0;
-        weight += hann;
+        weight += window[i];
     }
     const double power = s1 * s1 + s2 * s2 - coeff * s1 * s2;
     return weight > 0 ? 2 * std::sqrt(std::max(0.0, power)) / weight : 0;
@@ -79,10 +89,10 @@ inline double Amplitude(const std::vector<double> &samples, size_t from, size_t 
 // The level of frequency over time, one value per Hop seconds.
 inline std::vector<double> Level(const std::vector<double> &samples, int rate, double frequency)
 {
-    const size_t window = static_cast<size_t>(Window * rate);
+    const std::vector<double> window = Hann(static_cast<size_t>(Window * rate));
     const size_t hop = static_cast<size_t>(Hop * rate);
     std::vector<double> level;
-    for (size_t from = 0; from + window <= samples.size(); from += hop)
+    for (size_t from = 0; from + window.size() <= samples.size(); from += hop)
         level.push_back(Amplitude(samples, from, window, rate, frequency));
     return level;
 }
@@ -91,9 +101,10 @@ inline std::vector<double> Level(const std::vector<double> &samples, int rate, d
 // of 2 Hz: entry i is the amplitude at 50 + 2i Hz.
 inline std::vector<double> Spectrum(const std::vector<double> &samples, size_t from, size_t count, int rate)
 {
+    const std::vector<double> window = Hann(count);
     std::vector<double> spectrum;
     for (double f = 50; f <= 5000 && f < rate / 2.0; f += 2)
-        spectrum.push_back(Amplitude(samples, from, count, rate, f));
+        spectrum.push_back(Amplitude(samples, from, window, rate, f));
     return spectrum;
 }
 inline double SpectrumFrequency(size_t index)
