@@ -29,11 +29,17 @@ public:
     // delays are well within what the sound's buffers bridge.
     static constexpr double Noted = 0.02;
 
+    // One watcher on each processor the test may run on.
     MachineStalls()
     {
-        const unsigned processors = std::max(1u, std::thread::hardware_concurrency());
-        for (unsigned cpu = 0; cpu < processors; ++cpu)
-            watchers.emplace_back([this, cpu] { Watch(cpu); });
+        cpu_set_t allowed;
+        CPU_ZERO(&allowed);
+        if (sched_getaffinity(0, sizeof allowed, &allowed) != 0)
+            CPU_SET(0, &allowed);
+        for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
+            if (CPU_ISSET(cpu, &allowed))
+                watchers.emplace_back([this, cpu] { Watch(cpu); });
+        }
     }
     ~MachineStalls()
     {
@@ -67,10 +73,10 @@ public:
     }
 
 private:
-    void Watch(unsigned cpu)
+    void Watch(int cpu)
     {
-        // Unpinned where the system does not allow it: it still sees the
-        // whole machine stand still.
+        // Unpinned where the system does not allow it (the affinity could
+        // not be read): it still sees the whole machine stand still.
         cpu_set_t one;
         CPU_ZERO(&one);
         CPU_SET(cpu, &one);
