@@ -162,18 +162,9 @@ void PictureBox::Cls()
 
 bool PictureBox::FloodFill(int xPixel, int yPixel, long borderColour)
 {
+    // Within the whole surface no area runs out.
     ensureImage();
-    if (!image.valid(xPixel, yPixel))
-        return false;
-    const QRgb border = BgrToRgb(borderColour) & 0xFFFFFF;
-    SeenPixels seen(static_cast<size_t>(image.width()) * image.height(), 0);
-    // A fill seeded on the border paints nothing: the border is not inside.
-    const std::vector<PixelRun> area = AreaAround(image, QPoint(xPixel, yPixel), border, seen, image.rect());
-    if (area.empty())
-        return false;
-    PaintArea(image, area, BgrToRgb(fillColor));
-    update();
-    return true;
+    return FloodFillWithin(xPixel, yPixel, borderColour, image.rect(), 0);
 }
 
 bool PictureBox::FloodFillWithin(int xPixel, int yPixel, long borderColour, const QRect &within, int reach)
