@@ -18,6 +18,7 @@ int main(int argc, char *argv[])
     fonts.Wait();
     QApplication::setApplicationName(QStringLiteral("Norvanta"));
     QApplication::setWindowIcon(ProgramIcon());
+    DrawMenuIconsAhead();
 
     std::unique_ptr<MenuForm> menu;
     SetMainWindowShower([&menu] {

@@ -29,6 +29,7 @@
 #include "sounds/SoundForm.h"
 
 #include <QCloseEvent>
+#include <QImage>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -37,6 +38,7 @@
 #include <QSvgRenderer>
 
 #include <algorithm>
+#include <future>
 #include <initializer_list>
 
 namespace {
@@ -94,14 +96,32 @@ constexpr int WindowWidth = 8200;
 constexpr int SceneLeft = 120;
 constexpr int SceneTop = 840;
 
-QPixmap IconPicture(const char *name, int pixels)
+// Drawn on an image, so that any thread may draw it.
+QImage IconImage(const char *name, int pixels)
 {
-    QPixmap picture(pixels, pixels);
+    QImage picture(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QSvgRenderer renderer(QStringLiteral(":/mainwindow/icons/%1.svg").arg(QLatin1String(name)));
     QPainter p(&picture);
     renderer.render(&p);
     return picture;
+}
+
+using IconImages = std::array<QImage, MenuForm::IconCount>;
+
+IconImages DrawIcons()
+{
+    IconImages images;
+    for (int i = 0; i < MenuForm::IconCount; ++i)
+        images[i] = IconImage(Icons[i].file, IconPixels);
+    return images;
+}
+
+// The icons drawn ahead for the first main window.
+std::future<IconImages> &iconsAhead()
+{
+    static std::future<IconImages> ahead;
+    return ahead;
 }
 
 QPoint ToTwips(QPoint pixels) { return QPoint(Twips::FromPixelsX(pixels.x()), Twips::FromPixelsY(pixels.y())); }
@@ -133,11 +153,17 @@ QIcon ProgramIcon()
     static const QIcon icon = [] {
         // The pictures are linked in with this library.
         Q_INIT_RESOURCE(mainwindow);
-        QIcon drawn(IconPicture("norvanta", 32));
-        drawn.addPixmap(IconPicture("norvanta", 64));
+        QIcon drawn(QPixmap::fromImage(IconImage("norvanta", 32)));
+        drawn.addPixmap(QPixmap::fromImage(IconImage("norvanta", 64)));
         return drawn;
     }();
     return icon;
+}
+
+void DrawMenuIconsAhead()
+{
+    ProgramIcon(); // makes the pictures available
+    iconsAhead() = std::async(std::launch::async, DrawIcons);
 }
 
 MenuForm::MenuForm()
@@ -168,9 +194,10 @@ void MenuForm::CreateControls()
     Surface->installEventFilter(this);
     setCentralWidget(Surface);
 
+    const IconImages pictures = iconsAhead().valid() ? iconsAhead().get() : DrawIcons();
     for (int i = 0; i < IconCount; ++i) {
         auto *icon = new QLabel(Surface);
-        icon->setPixmap(IconPicture(Icons[i].file, IconPixels));
+        icon->setPixmap(QPixmap::fromImage(pictures[i]));
         icon->setAlignment(Qt::AlignCenter);
         PlaceControl(*icon, Icons[i].left, IconTop, IconSize, IconSize);
         icon->setToolTip(QString::fromLatin1(Icons[i].toolTip));

@@ -17,6 +17,10 @@ class QMenu;
 // The program's icon, shown by every window.
 QIcon ProgramIcon();
 
+// Starts drawing the main window's icons on a thread of their own, so that
+// the first main window finds them drawn; once the application exists.
+void DrawMenuIconsAhead();
+
 // The program's main window: the File menu and the row of ten icons open the
 // topics, the Maintain menu the user options and the five editors, the Help
 // menu the help file and the About box; below the icons runs the night scene.

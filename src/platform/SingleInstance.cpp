@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 
@@ -16,6 +15,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -67,6 +68,8 @@ SingleInstance::~SingleInstance()
         // Removed while the lock is still ours, so never a later copy's socket.
         ::unlink(socketPath.constData());
     }
+    if (lock >= 0)
+        ::close(lock);
 }
 
 QString SingleInstance::ServerName(const QString &programFolder) { return basePath(programFolder) + ".socket"; }
@@ -75,14 +78,28 @@ void SingleInstance::SetActivateHandler(ActivateHandler handler) { activate = st
 
 bool SingleInstance::PrevInstance()
 {
-    if (lock)
+    if (lock >= 0)
         return false; // this copy is the running one
-    auto candidate = std::make_unique<QLockFile>(basePath(programFolder) + ".lock");
-    // Only a living holder counts; a copy that died leaves a lock that is taken over.
-    candidate->setStaleLockTime(0);
-    if (!candidate->tryLock(0))
-        return candidate->error() == QLockFile::LockFailedError;
-    lock = std::move(candidate);
+    // The system holds the lock while the file is open and lets it go when
+    // the copy ends, however it ends: a file left by a copy that died is
+    // simply taken. The file itself stays, so copies always meet on one file.
+    const QByteArray path = QFile::encodeName(basePath(programFolder) + ".lock");
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, OwnerOnly);
+    if (fd < 0) {
+        qWarning("Cannot tell whether another copy of the program runs: %s: %s", path.constData(),
+                 std::strerror(errno));
+        return false;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        ::close(fd);
+        if (error == EWOULDBLOCK)
+            return true;
+        qWarning("Cannot tell whether another copy of the program runs: %s: %s", path.constData(),
+                 std::strerror(error));
+        return false;
+    }
+    lock = fd;
     Listen();
     return false;
 }

@@ -7,7 +7,6 @@
 #include <memory>
 #include <vector>
 
-class QLockFile;
 class QSocketNotifier;
 
 // One running copy of the program per program folder, since the copies of a
@@ -57,7 +56,7 @@ private:
 
     const QString programFolder;
     ActivateHandler activate;
-    std::unique_ptr<QLockFile> lock;
+    int lock = -1; // the lock file, open and locked while this copy runs
     int listener = -1;
     QByteArray socketPath;
     QSocketNotifier *accepting = nullptr;

@@ -144,6 +144,22 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("Main Menu"));
     }
 
+    // The icons drawn ahead, on a thread, are the pictures a window draws for
+    // itself; each is drawn, and no two alike.
+    void iconsDrawnAhead()
+    {
+        DrawMenuIconsAhead();
+        MenuForm ahead;
+        for (int i = 0; i < MenuForm::IconCount; ++i) {
+            const QImage drawn = ahead.Simage[i]->pixmap().toImage();
+            QCOMPARE(drawn.size(), QSize(32, 32));
+            QCOMPARE(drawn, form->Simage[i]->pixmap().toImage());
+            QVERIFY(drawn.pixelColor(16, 16).alpha() > 0 || drawn.pixelColor(8, 8).alpha() > 0);
+            if (i > 0)
+                QVERIFY(drawn != ahead.Simage[i - 1]->pixmap().toImage());
+        }
+    }
+
     // The Help menu's fourth item is a separator between the help file and the About box.
     void helpMenuOrder()
     {

@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,6 +37,12 @@ private:
         while (asked.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         return asked.get();
+    }
+
+    // The lock file of this test's program folder.
+    QString lockFile() const
+    {
+        return SingleInstance::ServerName(folder.path()).chopped(int(qstrlen(".socket"))) + QStringLiteral(".lock");
     }
 
     // A copy speaking the protocol by hand from this thread, so that the
@@ -122,8 +128,9 @@ private slots:
         QVERIFY(!next.PrevInstance());
     }
 
-    // A copy that died leaves its lock and socket behind; the next copy takes
-    // them over instead of handing over to nobody.
+    // A copy that died leaves its lock file and socket behind; the next copy
+    // takes them over instead of handing over to nobody. Earlier copies wrote
+    // their process number into the file.
     void deadCopysLockIsTakenOver()
     {
         QProcess gone;
@@ -131,20 +138,9 @@ private slots:
         QVERIFY(gone.waitForStarted());
         const qint64 deadPid = gone.processId();
         QVERIFY(gone.waitForFinished());
-        // A lock as a copy writes it, naming a process that has ended.
-        const QString base = SingleInstance::ServerName(folder.path()).chopped(int(qstrlen(".socket")));
-        QByteArray content;
-        {
-            QLockFile own(base + QStringLiteral(".lock"));
-            QVERIFY(own.tryLock(0));
-            QFile written(base + QStringLiteral(".lock"));
-            QVERIFY(written.open(QIODevice::ReadOnly));
-            content = written.readAll();
-        }
-        content = QByteArray::number(deadPid) + content.mid(content.indexOf('\n'));
-        QFile lock(base + QStringLiteral(".lock"));
+        QFile lock(lockFile());
         QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(content);
+        lock.write(QByteArray::number(deadPid) + "\nnorvanta\n" + QSysInfo::machineHostName().toUtf8() + '\n');
         lock.close();
         QFile socket(SingleInstance::ServerName(folder.path()));
         QVERIFY(socket.open(QIODevice::WriteOnly));
@@ -159,6 +155,35 @@ private slots:
         QCOMPARE(asked, 1);
     }
 
+    // The lock is the system's: a process that holds it is a running copy,
+    // and once that process is killed the lock is free at once.
+    void lockHeldByAnotherProcess()
+    {
+        QProcess holder;
+        holder.start(QStringLiteral("flock"),
+                     {QStringLiteral("--exclusive"), QStringLiteral("--no-fork"), lockFile(),
+                      QStringLiteral("--command"), QStringLiteral("echo held; exec sleep 30")});
+        QVERIFY(holder.waitForReadyRead(5000));
+        QCOMPARE(holder.readAll().trimmed(), QByteArray("held"));
+        QVERIFY(SingleInstance(folder.path()).PrevInstance());
+        holder.kill();
+        QVERIFY(holder.waitForFinished());
+        SingleInstance next(folder.path());
+        QVERIFY(!next.PrevInstance());
+    }
+
+    // A lock that cannot be opened is told, and the copy runs on alone.
+    void lockThatCannotBeOpened()
+    {
+        QFile::remove(lockFile());
+        QVERIFY(QDir().mkpath(lockFile()));
+        auto removed = qScopeGuard([this] { QDir().rmdir(lockFile()); });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                               "^Cannot tell whether another copy of the program runs: .*\\.lock: ")));
+        SingleInstance alone(folder.path());
+        QVERIFY(!alone.PrevInstance());
+    }
+
     // The running copy carries out a request for its own title from a copy
     // that has stepped aside, and answers only after its handler has run.
     void handOver_data()
@@ -167,9 +192,12 @@ private slots:
         QTest::addColumn<QString>("ownTitle");
         QTest::addColumn<bool>("handled");
         QTest::addColumn<bool>("done");
-        QTest::addRow("duplicate-asks-running-copy") << "Norvanta" << "Norvanta - Duplicate" << true << true;
-        QTest::addRow("another-program-title") << "Other" << "Other - Duplicate" << false << false;
-        QTest::addRow("asker-still-carries-title") << "Norvanta" << "Norvanta" << false << false;
+        QTest::addRow("duplicate-asks-running-copy") << "Norvanta"
+                                                     << "Norvanta - Duplicate" << true << true;
+        QTest::addRow("another-program-title") << "Other"
+                                               << "Other - Duplicate" << false << false;
+        QTest::addRow("asker-still-carries-title") << "Norvanta"
+                                                   << "Norvanta" << false << false;
     }
 
     void handOver()
@@ -202,8 +230,8 @@ private slots:
                                     << QByteArray("DONE\n");
         QTest::addRow("line-end-alone") << QList<QByteArray>{"ACTIVATE\tNorvanta\tNorvanta - Duplicate", "\n"}
                                         << QByteArray("DONE\n");
-        QTest::addRow("refused-in-pieces") << QList<QByteArray>{"ACTIVATE\tOther\t", "Other - Duplicate\n"}
-                                           << QByteArray("NO\n");
+        QTest::addRow("refused-in-pieces")
+            << QList<QByteArray>{"ACTIVATE\tOther\t", "Other - Duplicate\n"} << QByteArray("NO\n");
         QTest::addRow("gone-mid-line") << QList<QByteArray>{"ACTIVATE\tNorvanta"} << QByteArray();
         QTest::addRow("gone-silent") << QList<QByteArray>{} << QByteArray();
     }
@@ -250,7 +278,8 @@ private slots:
         auto restore = qScopeGuard([before] { ::umask(before); });
         SingleInstance running(folder.path());
         QVERIFY(!running.PrevInstance());
-        struct stat status {};
+        struct stat status {
+        };
         QCOMPARE(::stat(QFile::encodeName(SingleInstance::ServerName(folder.path())).constData(), &status), 0);
         QVERIFY(S_ISSOCK(status.st_mode));
         QCOMPARE(status.st_mode & 07777, mode_t(0600));
