@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Start-up against the floor of Qt itself: the milliseconds from exec until the
-# main window is mapped, for Norvanta and for an empty Qt Widgets window of the
-# same title, measured in alternating runs under one Xvfb. Prints each run and
-# the ratio of the medians, twice: as mapwait measures, and as maptime does.
+# main window is mapped, for Norvanta, for an empty Qt Widgets window of the
+# same title, and for that empty window with a splash shown first, measured in
+# alternating runs under one Xvfb. Prints each run and the medians with their
+# ratios to the empty window, twice: as mapwait measures, and as maptime does.
 # mapwait, after the map of a window of another title, polls that window's
-# title for 50 ms before it reads the next event, so Norvanta's splash, mapped
-# first, adds those 50 ms to its main window's time. maptime times every map
-# as its event arrives and reads the titles afterwards.
-#   bench/startup.sh [pairs]       (default 9)
+# title for 50 ms before it reads the next event, so a splash mapped first
+# adds those 50 ms to the main window's time; the empty window with a splash
+# shows what that costs a program that does nothing else. maptime times every
+# map as its event arrives and reads the titles afterwards.
+#   bench/startup.sh [rounds]      (default 9)
 # STARTUP_TOOLS names the folder with mapwait.c and qtbaseline/.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 tools="${STARTUP_TOOLS:-$root/../shared/tools/startup}"
-pairs="${1:-9}"
+rounds="${1:-9}"
 out="$root/build-bench"
 
 for pkg in libx11-dev xvfb; do
@@ -27,6 +29,8 @@ gcc -O2 -o "$out/mapwait" "$tools/mapwait.c" -lX11
 gcc -O2 -o "$out/maptime" "$root/bench/maptime.c" -lX11
 cmake -S "$tools/qtbaseline" -B "$out/qtbaseline" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$out/qtbaseline" --parallel "$(nproc)" >/dev/null
+cmake -S "$root/bench/splashfloor" -B "$out/splashfloor" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$out/splashfloor" --parallel "$(nproc)" >/dev/null
 cmake -S "$root" -B "$out/norvanta" -DCMAKE_BUILD_TYPE=Release -DNORVANTA_TESTS=OFF >/dev/null
 cmake --build "$out/norvanta" --parallel "$(nproc)" >/dev/null
 
@@ -37,23 +41,29 @@ trap 'kill $xvfb 2>/dev/null' EXIT
 sleep 1
 export DISPLAY="$display" QT_QPA_PLATFORM=xcb
 
-base=()
-prog=()
-basetime=()
-progtime=()
-for ((i = 0; i < pairs; i++)); do
-  base+=("$("$out/mapwait" "Main Menu" "$out/qtbaseline/qtbaseline")")
-  prog+=("$("$out/mapwait" "Main Menu" "$out/norvanta/bin/norvanta")")
-  basetime+=("$("$out/maptime" "Main Menu" "$out/qtbaseline/qtbaseline")")
-  progtime+=("$("$out/maptime" "Main Menu" "$out/norvanta/bin/norvanta")")
-  echo "run $((i + 1)): mapwait: empty window ${base[-1]} ms, Norvanta ${prog[-1]} ms;" \
-       "maptime: empty window ${basetime[-1]} ms, Norvanta ${progtime[-1]} ms"
+programs=("$out/qtbaseline/qtbaseline" "$out/splashfloor/splashfloor" "$out/norvanta/bin/norvanta")
+names=("empty window" "empty window with a splash" "Norvanta")
+declare -A taken
+for ((i = 0; i < rounds; i++)); do
+  line="run $((i + 1)):"
+  for tool in mapwait maptime; do
+    line+=" $tool:"
+    for p in 0 1 2; do
+      ms="$("$out/$tool" "Main Menu" "${programs[$p]}")"
+      taken[$tool,$p]+="$ms "
+      line+=" ${names[$p]} $ms ms;"
+    done
+  done
+  echo "$line"
 done
 
-median() { printf '%s\n' "$@" | sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
-report() {
-  local b="$2" p="$3"
-  echo "median ($1): empty window $b ms, Norvanta $p ms, ratio $(awk -v p="$p" -v b="$b" 'BEGIN {printf "%.2f", p / b}')"
-}
-report mapwait "$(median "${base[@]}")" "$(median "${prog[@]}")"
-report maptime "$(median "${basetime[@]}")" "$(median "${progtime[@]}")"
+median() { printf '%s\n' $1 | sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+for tool in mapwait maptime; do
+  floor="$(median "${taken[$tool,0]}")"
+  line="median ($tool): ${names[0]} $floor ms"
+  for p in 1 2; do
+    ms="$(median "${taken[$tool,$p]}")"
+    line+=", ${names[$p]} $ms ms (ratio $(awk -v p="$ms" -v b="$floor" 'BEGIN {printf "%.2f", p / b}'))"
+  done
+  echo "$line"
+done
