@@ -12,6 +12,7 @@ namespace {
 // The client area as designed; with the title bar the window is 2355 twips high.
 constexpr int ClientWidth = 4500;
 constexpr int ClientHeight = 2040;
+constexpr int SplashWaitMs = 500;
 
 QLabel *centredLabel(QWidget *parent, const QString &text, int left, int top, int width, int height)
 {
@@ -61,8 +62,9 @@ void AboutForm::Form_Load()
     SplashShown = true;
     CentreForm(*this);
     show();
-    // The splash is painted before anything else happens.
-    QCoreApplication::processEvents();
+    // The splash is painted before anything else happens; a window manager
+    // that never shows it holds the program up no longer than this.
+    WaitUntilPainted(*this, SplashWaitMs);
 
     if (PrevInstance()) {
         HandOver();

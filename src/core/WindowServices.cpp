@@ -5,10 +5,28 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QLineEdit>
+#include <QTimer>
 #include <QWidget>
 
 #include <cmath>
+
+namespace {
+// Notes whether the window it watches has been painted.
+class PaintWatch : public QObject
+{
+public:
+    bool painted = false;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+} // namespace
 
 void CentreForm(QWidget &Frm)
 {
@@ -64,4 +82,23 @@ void Pause(float Seconds)
         now = clock.nsecsElapsed() / 1e9;
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     } while (now <= end);
+}
+
+bool WaitUntilPainted(QWidget &Window, int TimeoutMs)
+{
+    PaintWatch watch;
+    Window.installEventFilter(&watch);
+    // A monotonic clock measures the wait; a timer wakes the event loop at
+    // its end, should nothing else come.
+    QElapsedTimer clock;
+    clock.start();
+    QTimer wake;
+    wake.setSingleShot(true);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    for (qint64 left = TimeoutMs - clock.elapsed(); !watch.painted && left > 0; left = TimeoutMs - clock.elapsed()) {
+        wake.start(static_cast<int>(left));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+    }
+    Window.removeEventFilter(&watch);
+    return watch.painted;
 }

@@ -28,3 +28,9 @@ std::vector<QPointF> CirclePolygon(float CentreX, float CentreY, float Radius);
 // Waits the given seconds while every pending window event runs. Returns at
 // once for 0; any other value runs at least one pass of the events.
 void Pause(float Seconds);
+
+// Waits until a window just shown has been painted, for at most timeoutMs
+// milliseconds, while its events run but none of the user's input. Under a
+// window manager a window is shown, and so painted, only some moments after
+// it is mapped. True once it has been painted.
+bool WaitUntilPainted(QWidget &Window, int TimeoutMs);

@@ -1,5 +1,7 @@
 #include "tst_useroptions_fixture.h"
 
+#include "LateExpose.h"
+
 #include "core/AboutForm.h"
 #include "core/IntroForm.h"
 #include "core/Main.h"
@@ -152,6 +154,32 @@ private slots:
         QVERIFY(!about.IsLoaded());
         QVERIFY(!about.isVisible());
         QCOMPARE(AppPath, fx->folder.path() + QLatin1Char('/'));
+    }
+
+    // Under a window manager the splash is shown some moments after it is
+    // mapped: it is still painted before Main begins.
+    void splashPaintedBeforeMainWhenShownLate()
+    {
+        AboutForm &about = FormInstance<AboutForm>();
+        LateExpose late([&about] { return &about; });
+        late.ReleaseAfter(100);
+        int paints = 0;
+        struct PaintCount : QObject {
+            int &paints;
+            explicit PaintCount(int &paints) : paints(paints) {}
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                paints += event->type() == QEvent::Paint;
+                return false;
+            }
+        } count(paints);
+        about.installEventFilter(&count);
+        int paintsAtMain = -1;
+        UseMainWindow([&] { paintsAtMain = paints; });
+        about.Load();
+        about.removeEventFilter(&count);
+        QCOMPARE(shown, 1);
+        QVERIFY(paintsAtMain > 0);
     }
 
     // Every later load is the About box: never "Loading Program ...", always

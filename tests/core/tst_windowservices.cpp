@@ -1,4 +1,5 @@
 #include "core/WindowServices.h"
+#include "LateExpose.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 
@@ -10,6 +11,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <optional>
 
 class TestWindowServices : public QObject
 {
@@ -218,6 +220,41 @@ private slots:
         QVERIFY2(elapsed >= 300, qPrintable(QString::number(elapsed)));
         QVERIFY2(elapsed < 1000, qPrintable(QString::number(elapsed)));
         QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+    }
+
+    // A window just shown is waited for until it is painted, however late the
+    // window system shows it, but no longer than the time given.
+    void waitUntilPainted_data()
+    {
+        QTest::addColumn<int>("shownAfter"); // ms; -1 never
+        QTest::addColumn<bool>("painted");
+        QTest::addColumn<int>("atLeast");
+        QTest::addColumn<int>("below");
+        QTest::addRow("shown-at-once") << 0 << true << 0 << 200;
+        QTest::addRow("shown-late") << 150 << true << 150 << 350;
+        QTest::addRow("never-shown") << -1 << false << 400 << 1000;
+    }
+
+    void waitUntilPainted()
+    {
+        QFETCH(int, shownAfter);
+        QFETCH(bool, painted);
+        QFETCH(int, atLeast);
+        QFETCH(int, below);
+        QWidget window;
+        window.resize(120, 80);
+        std::optional<LateExpose> late;
+        if (shownAfter != 0)
+            late.emplace([&window] { return &window; });
+        if (shownAfter > 0)
+            late->ReleaseAfter(shownAfter);
+        QElapsedTimer clock;
+        clock.start();
+        window.show();
+        QCOMPARE(WaitUntilPainted(window, 400), painted);
+        const qint64 elapsed = clock.elapsed();
+        QVERIFY2(elapsed >= atLeast, qPrintable(QString::number(elapsed)));
+        QVERIFY2(elapsed < below, qPrintable(QString::number(elapsed)));
     }
 };
 
