@@ -162,7 +162,7 @@ private slots:
     {
         AboutForm &about = FormInstance<AboutForm>();
         LateExpose late([&about] { return &about; });
-        late.ReleaseAfter(100);
+        late.ReleaseAfter(50);
         int paints = 0;
         struct PaintCount : QObject {
             int &paints;
