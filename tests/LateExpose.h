@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QExposeEvent>
-#include <QPointer>
 #include <QRegion>
 #include <QTimer>
 #include <QWidget>
@@ -14,7 +13,8 @@
 // A window system that shows a window some moments after it is mapped, as a
 // window manager does: the window's expose events are held back until
 // Release, which sends one anew; a window never released is never shown.
-// The window is named by a function, since it may be made only later.
+// The window is named by a function, since it may be made only later; its
+// paints are counted.
 class LateExpose : public QObject
 {
 public:
@@ -39,17 +39,20 @@ public:
         }
     }
 
+    int Paints() const { return paints; }
+
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (holding && event->type() == QEvent::Expose) {
-            QWidget *widget = window();
-            if (widget && watched == widget->windowHandle())
-                return true;
-        }
+        QWidget *widget = window();
+        if (widget && watched == widget && event->type() == QEvent::Paint)
+            ++paints;
+        if (holding && widget && watched == widget->windowHandle() && event->type() == QEvent::Expose)
+            return true;
         return QObject::eventFilter(watched, event);
     }
 
 private:
     std::function<QWidget *()> window;
     bool holding = true;
+    int paints = 0;
 };

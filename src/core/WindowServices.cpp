@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -84,21 +85,31 @@ void Pause(float Seconds)
     } while (now <= end);
 }
 
-bool WaitUntilPainted(QWidget &Window, int TimeoutMs)
+bool WaitUntil(const std::function<bool()> &done, double Seconds, QEventLoop::ProcessEventsFlags flags)
 {
-    PaintWatch watch;
-    Window.installEventFilter(&watch);
-    // A monotonic clock measures the wait; a timer wakes the event loop at
-    // its end, should nothing else come.
+    // A monotonic clock measures the wait.
     QElapsedTimer clock;
     clock.start();
     QTimer wake;
     wake.setSingleShot(true);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    for (qint64 left = TimeoutMs - clock.elapsed(); !watch.painted && left > 0; left = TimeoutMs - clock.elapsed()) {
-        wake.start(static_cast<int>(left));
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+    wake.setTimerType(Qt::PreciseTimer);
+    for (;;) {
+        if (done())
+            return true;
+        const double left = std::ceil((Seconds * 1e9 - static_cast<double>(clock.nsecsElapsed())) / 1e6);
+        if (left <= 0)
+            return false;
+        wake.start(static_cast<int>(std::min(left, 1e9)));
+        QCoreApplication::processEvents(flags | QEventLoop::WaitForMoreEvents);
     }
+}
+
+bool WaitUntilPainted(QWidget &Window, int TimeoutMs)
+{
+    PaintWatch watch;
+    Window.installEventFilter(&watch);
+    const bool painted =
+        WaitUntil([&watch] { return watch.painted; }, TimeoutMs / 1000.0, QEventLoop::ExcludeUserInputEvents);
     Window.removeEventFilter(&watch);
-    return watch.painted;
+    return painted;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QEventLoop>
 #include <QPointF>
 
+#include <functional>
 #include <vector>
 
 class PictureBox;
@@ -28,6 +30,11 @@ std::vector<QPointF> CirclePolygon(float CentreX, float CentreY, float Radius);
 // Waits the given seconds while every pending window event runs. Returns at
 // once for 0; any other value runs at least one pass of the events.
 void Pause(float Seconds);
+
+// Waits until done answers true, for at most the given seconds, while the
+// events that flags let through run; a timer wakes the event loop at the
+// end, so a long wait takes no processor time. True once done answered true.
+bool WaitUntil(const std::function<bool()> &done, double Seconds, QEventLoop::ProcessEventsFlags flags);
 
 // Waits until a window just shown has been painted, for at most timeoutMs
 // milliseconds, while its events run but none of the user's input. Under a

@@ -85,14 +85,10 @@ bool SingleInstance::PrevInstance()
     // simply taken. The file itself stays, so copies always meet on one file.
     const QByteArray path = QFile::encodeName(basePath(programFolder) + ".lock");
     const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, OwnerOnly);
-    if (fd < 0) {
-        qWarning("Cannot tell whether another copy of the program runs: %s: %s", path.constData(),
-                 std::strerror(errno));
-        return false;
-    }
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
-        ::close(fd);
+        if (fd >= 0)
+            ::close(fd);
         if (error == EWOULDBLOCK)
             return true;
         qWarning("Cannot tell whether another copy of the program runs: %s: %s", path.constData(),

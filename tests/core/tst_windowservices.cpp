@@ -11,7 +11,6 @@
 #include <QTest>
 
 #include <cmath>
-#include <optional>
 
 class TestWindowServices : public QObject
 {
@@ -241,16 +240,17 @@ private slots:
         QFETCH(int, atLeast);
         QWidget window;
         window.resize(120, 80);
-        std::optional<LateExpose> late;
-        if (shownAfter != 0)
-            late.emplace([&window] { return &window; });
-        if (shownAfter > 0)
-            late->ReleaseAfter(shownAfter);
+        LateExpose late([&window] { return &window; });
+        if (shownAfter == 0)
+            late.Release();
+        else if (shownAfter > 0)
+            late.ReleaseAfter(shownAfter);
         QElapsedTimer clock;
         clock.start();
         window.show();
         QCOMPARE(WaitUntilPainted(window, 1000), painted);
         const qint64 elapsed = clock.elapsed();
+        QCOMPARE(late.Paints() > 0, painted);
         QVERIFY2(elapsed >= atLeast, qPrintable(QString::number(elapsed)));
         // A window never shown holds the caller up no longer than the time given.
         QVERIFY2(elapsed < 3000, qPrintable(QString::number(elapsed)));

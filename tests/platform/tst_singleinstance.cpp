@@ -192,12 +192,9 @@ private slots:
         QTest::addColumn<QString>("ownTitle");
         QTest::addColumn<bool>("handled");
         QTest::addColumn<bool>("done");
-        QTest::addRow("duplicate-asks-running-copy") << "Norvanta"
-                                                     << "Norvanta - Duplicate" << true << true;
-        QTest::addRow("another-program-title") << "Other"
-                                               << "Other - Duplicate" << false << false;
-        QTest::addRow("asker-still-carries-title") << "Norvanta"
-                                                   << "Norvanta" << false << false;
+        QTest::addRow("duplicate-asks-running-copy") << "Norvanta" << "Norvanta - Duplicate" << true << true;
+        QTest::addRow("another-program-title") << "Other" << "Other - Duplicate" << false << false;
+        QTest::addRow("asker-still-carries-title") << "Norvanta" << "Norvanta" << false << false;
     }
 
     void handOver()
@@ -230,8 +227,8 @@ private slots:
                                     << QByteArray("DONE\n");
         QTest::addRow("line-end-alone") << QList<QByteArray>{"ACTIVATE\tNorvanta\tNorvanta - Duplicate", "\n"}
                                         << QByteArray("DONE\n");
-        QTest::addRow("refused-in-pieces")
-            << QList<QByteArray>{"ACTIVATE\tOther\t", "Other - Duplicate\n"} << QByteArray("NO\n");
+        QTest::addRow("refused-in-pieces") << QList<QByteArray>{"ACTIVATE\tOther\t", "Other - Duplicate\n"}
+                                           << QByteArray("NO\n");
         QTest::addRow("gone-mid-line") << QList<QByteArray>{"ACTIVATE\tNorvanta"} << QByteArray();
         QTest::addRow("gone-silent") << QList<QByteArray>{} << QByteArray();
     }
@@ -278,8 +275,7 @@ private slots:
         auto restore = qScopeGuard([before] { ::umask(before); });
         SingleInstance running(folder.path());
         QVERIFY(!running.PrevInstance());
-        struct stat status {
-        };
+        struct stat status {};
         QCOMPARE(::stat(QFile::encodeName(SingleInstance::ServerName(folder.path())).constData(), &status), 0);
         QVERIFY(S_ISSOCK(status.st_mode));
         QCOMPARE(status.st_mode & 07777, mode_t(0600));
