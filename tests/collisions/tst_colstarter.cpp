@@ -462,9 +462,14 @@ void TestColStarter::endOnVesselComesTowardsYouUnlessShowingHerTow()
         if (!headings.hasNext())
             continue;
         const int hers = headings.next().captured(1).toInt();
-        const bool towedAway = std::any_of(p.elements.begin(), p.elements.end(), [&](const StarterColElement &e) {
+        // The barge nearer than her, and the towline between them.
+        const auto barge = std::find_if(p.elements.begin(), p.elements.end(), [&](const StarterColElement &e) {
             return e.kind == HeadOnBarge && e.y > vessel->y;
         });
+        const bool towedAway = barge != p.elements.end() &&
+                               std::any_of(p.elements.begin(), p.elements.end(), [&](const StarterColElement &e) {
+                                   return e.kind == Vertical && e.y > vessel->y && e.y < barge->y;
+                               });
         QVERIFY2(hers == (towedAway ? own : (own + 180) % 360),
                  qPrintable(QString::number(p.record) + ": " + p.caption));
         ++checked;
