@@ -2,6 +2,7 @@
 #include "core/Main.h"
 #include "mainwindow/MenuForm.h"
 #include "platform/FontConfigReader.h"
+#include "platform/SessionBus.h"
 #include "platform/Form.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 // program when its database cannot be opened.
 int main(int argc, char *argv[])
 {
+    NeverStartSessionBus();
     FontConfigReader fonts;
     QApplication app(argc, argv);
     fonts.Wait();
