@@ -2,6 +2,7 @@
 #include "core/Main.h"
 #include "mainwindow/MenuForm.h"
 #include "platform/FontConfigReader.h"
+#include "platform/SessionBus.h"
 #include "platform/Form.h"
 
 #include <QApplication>
@@ -10,9 +11,11 @@
 
 // The program starts with its splash: the splash's first load either hands
 // over to a copy that is already running and ends the program, or runs Main,
-// which shows the main window through the shower given here.
+// which shows the main window through the shower given here, or ends the
+// program when its database cannot be opened.
 int main(int argc, char *argv[])
 {
+    NeverStartSessionBus();
     FontConfigReader fonts;
     QApplication app(argc, argv);
     fonts.Wait();
@@ -28,8 +31,10 @@ int main(int argc, char *argv[])
     });
 
     FormInstance<AboutForm>().Load();
-    if (!MainWindow())
+    if (!MainWindow()) {
+        Forms::DestroyAll();
         return 1;
+    }
     const int code = QApplication::exec();
     Forms::DestroyAll();
     return code;

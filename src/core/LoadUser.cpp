@@ -11,12 +11,6 @@
 
 namespace {
 constexpr int SoundModeCount = 5;
-
-// What a step meets when an earlier step could not make the database or the record.
-[[noreturn]] void throwNotSet()
-{
-    throw DbError(91, QStringLiteral("Object variable or With block variable not set"));
-}
 } // namespace
 
 Recordset OpenUserRecord(Database &db)
@@ -49,32 +43,18 @@ bool OptionOn(const QVariant &value) { return value.isNull() || value.toString()
 
 void WithUserRecord(const QString &location, std::initializer_list<UserStep> steps)
 {
+    // A failure is reported once: no later step runs on a database or a
+    // record that could not be opened.
     std::unique_ptr<Database> db;
     Recordset rs;
-    bool open = false;
-    Trap(location, [&] { db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB")); });
-    Trap(location, [&] {
-        if (!db)
-            throwNotSet();
-        rs = OpenUserRecord(*db);
-        open = true;
-    });
-    for (const UserStep &step : steps)
-        Trap(location, [&] {
-            if (!open)
-                throwNotSet();
-            step(rs);
-        });
-    Trap(location, [&] {
-        if (!open)
-            throwNotSet();
-        rs.Close();
-    });
-    Trap(location, [&] {
-        if (!db)
-            throwNotSet();
-        db->Close();
-    });
+    if (!Trap(location, [&] { db = Database::OpenDatabase(AppPath + QStringLiteral("CALVOREN.MDB")); }))
+        return;
+    if (Trap(location, [&] { rs = OpenUserRecord(*db); })) {
+        for (const UserStep &step : steps)
+            Trap(location, [&] { step(rs); });
+        Trap(location, [&] { rs.Close(); });
+    }
+    Trap(location, [&] { db->Close(); });
 }
 
 StoredOptions ReadUserRecord(const QString &location)

@@ -3,6 +3,7 @@
 #include "core/AboutForm.h"
 #include "core/Global.h"
 #include "core/LoadUser.h"
+#include "core/ProgramDatabase.h"
 #include "core/ReportError.h"
 #include "platform/Form.h"
 #include "platform/HelpViewer.h"
@@ -132,6 +133,12 @@ void Main()
     const QString location = QStringLiteral("Mainmod:Main");
 
     Trap(location, [] { AppPath = AppPathFrom(ProgramFolder()); });
+    // Without its database nothing works: the program ends after the one
+    // message, before any step that would use the file.
+    if (!DatabaseOpens(AppPath + QStringLiteral("CALVOREN.MDB"))) {
+        FormInstance<AboutForm>().Unload();
+        return;
+    }
     Trap(location, [] {
         SetAppHelpFile(AppPath + QStringLiteral("NORVANTA.CHM"));
         Form::SetHelpHandler(

@@ -11,7 +11,8 @@ class QWidget;
 
 // Prepares the shared state (AppPath, the help file, the user options,
 // WindowMode), shows the main window and unloads the splash. Run once, from
-// the splash's first load.
+// the splash's first load. When the database cannot be opened it says so and
+// only unloads the splash: no main window is shown.
 void Main();
 
 // The program's folder with exactly one trailing separator.

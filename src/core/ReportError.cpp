@@ -138,6 +138,12 @@ long ReportError(const QString &Location, long ErrNumber, const QString &Descrip
     return answer;
 }
 
+void EndLockRun()
+{
+    LastError = 0;
+    RepeatCount = 0;
+}
+
 void SetReportErrorHooks(ReportErrorHooks h) { hooks() = std::move(h); }
 
 void ResetReportError()

@@ -63,13 +63,21 @@ bool Handle(OnError &&onError, Step &&step)
     }
 }
 
+// A step that succeeds ends the run of lock errors: the next lock error
+// starts a run of its own, with a fresh count and a fresh minute.
+void EndLockRun();
+
 // The handler convention: an error is reported with the procedure's location
 // text ("Window:Procedure"), and the step runs again while the answer asks.
 template <class Step>
 bool Trap(const QString &Location, Step &&step)
 {
-    return Handle([&Location](const StepError &e) { return ReportError(Location, e.number, e.description) != 0; },
-                  std::forward<Step>(step));
+    const bool done =
+        Handle([&Location](const StepError &e) { return ReportError(Location, e.number, e.description) != 0; },
+               std::forward<Step>(step));
+    if (done)
+        EndLockRun();
+    return done;
 }
 
 // Event handlers and small procedures ignore every error: the failing step is

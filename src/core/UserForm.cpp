@@ -28,8 +28,10 @@ const std::array<const char *, 5> UserForm::SoundModes = {
 
 UserForm::UserForm() : Form(QStringLiteral("User Options"), 1000, false)
 {
-    // A sizable frame, but without minimise and maximise buttons.
+    // A sizable frame, but without minimise and maximise buttons; the
+    // controls keep their places, so a smaller window would hide some.
     setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
+    SetMinimumOuterSize(ClientWidth + FrameWidth, ClientHeight + FrameHeight);
 }
 
 void UserForm::CreateControls()

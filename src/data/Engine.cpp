@@ -26,7 +26,14 @@ QString engineMessage(const DatabaseConnection &c)
     case SQLITE_LOCKED:
         throw DbError(DbError::TableLocked, QStringLiteral("Could not update; currently locked."));
     case SQLITE_READONLY:
-        throw DbError(DbError::ReadOnly, QStringLiteral("Cannot update. Database or object is read-only."));
+        // Named, so the user knows which file or folder to make writable.
+        if (rc == SQLITE_READONLY_DIRECTORY)
+            throw DbError(DbError::ReadOnly,
+                          QStringLiteral("Cannot update. Database or object is read-only: the folder of '%1' "
+                                         "cannot be written.")
+                              .arg(c.path));
+        throw DbError(DbError::ReadOnly,
+                      QStringLiteral("Cannot update. Database or object is read-only: '%1'.").arg(c.path));
     case SQLITE_FULL:
         throw DbError(DbError::DiskFull, QStringLiteral("Not enough space on disk."));
     case SQLITE_CORRUPT:

@@ -273,6 +273,9 @@ void MenuForm::CreateMenus()
 void MenuForm::Form_Load()
 {
     resize(Twips::ToPixelsX(WindowWidth), menuBar()->sizeHint().height() + Twips::ToPixelsY(DesignClientHeight));
+    // Never smaller than it opens, so a drag of the frame cannot lose the
+    // window, its row of icons or the scene under them.
+    setMinimumSize(size());
     CentreForm(*this);
 }
 

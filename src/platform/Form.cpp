@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include <algorithm>
@@ -57,7 +58,20 @@ void Form::Load()
     for (QObject *child : children())
         frameParts.emplace_back(child);
     CreateControls();
+    KeepMinimumSize();
     Form_Load();
+}
+
+void Form::KeepMinimumSize()
+{
+    if (minimumOuter.isEmpty())
+        return;
+    // The designed frame holds the menu bar; the bar the window really has
+    // is added to the client area below it.
+    const auto *bar = findChild<QMenuBar *>(QString(), Qt::FindDirectChildrenOnly);
+    const int barHeight = bar ? bar->sizeHint().height() : 0;
+    setMinimumSize(Twips::ToPixelsX(minimumOuter.width() - FrameWidth),
+                   Twips::ToPixelsY(minimumOuter.height() - FrameHeight) + barHeight);
 }
 
 void Form::ShowModal()

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QSize>
 
 #include <functional>
 #include <vector>
@@ -69,6 +70,11 @@ signals:
 protected:
     Form(const QString &caption, int helpContext, bool fixedFrame);
 
+    // A window with a sizable frame is never made smaller than this outer
+    // size in twips (see FrameWidth): the window system is told at every
+    // load, so a drag of the frame stops there.
+    void SetMinimumOuterSize(int width, int height) { minimumOuter = QSize(width, height); }
+
     // Creates the controls as designed; called on every load.
     virtual void CreateControls() = 0;
     virtual void Form_Load() {}
@@ -94,6 +100,7 @@ protected:
 
 private:
     void DestroyControls();
+    void KeepMinimumSize();
     // The children made since the load began: the controls and whatever they
     // brought with them, never a part of the frame.
     QObjectList BuiltControls() const;
@@ -102,6 +109,7 @@ private:
     bool loaded = false;
     bool inModal = false;
     bool resizedSinceLoad = false;
+    QSize minimumOuter;
     QPointer<QPushButton> defaultButton;
     QPointer<QPushButton> cancelButton;
     // The window's children before its controls were built.

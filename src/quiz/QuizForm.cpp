@@ -38,6 +38,7 @@ QuizForm::QuizForm(Design design)
     : Form(design.caption, design.helpContext, false), design(std::move(design)),
       session(this->design.tables)
 {
+    SetMinimumOuterSize(this->design.minimumWidth, this->design.minimumHeight);
 }
 
 // --- Geometry -------------------------------------------------------------
@@ -170,16 +171,6 @@ void QuizForm::Form_Resize()
 {
     if (!client || (windowState() & Qt::WindowMinimized))
         return;
-    // A window below its smallest size is put back to it; the resize that
-    // brings lays it out.
-    if (OuterWidth() < design.minimumWidth) {
-        SetOuterSize(design.minimumWidth, OuterHeight());
-        return;
-    }
-    if (OuterHeight() < design.minimumHeight) {
-        SetOuterSize(OuterWidth(), design.minimumHeight);
-        return;
-    }
     PlaceClient();
 
     const QRect pictures = LayoutPictures(ScaleWidth(), ScaleHeight());

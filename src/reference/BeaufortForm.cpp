@@ -28,7 +28,12 @@ const QString Hidden = QStringLiteral("?");
 const QString LoadLocation = QStringLiteral("BeaufortForm:LoadData");
 } // namespace
 
-BeaufortForm::BeaufortForm() : Form(QStringLiteral("Meteorology"), 1400, false) {}
+// Never smaller than it opens: the menu bar on one row and the table's
+// headings and first rows in view.
+BeaufortForm::BeaufortForm() : Form(QStringLiteral("Meteorology"), 1400, false)
+{
+    SetMinimumOuterSize(ClientWidth + FrameWidth, OpeningHeight);
+}
 
 int BeaufortForm::ScaleWidth() const
 {

@@ -10,6 +10,8 @@
 #include "platform/HelpViewer.h"
 #include "platform/Twips.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -132,6 +134,63 @@ private slots:
         QCOMPARE(AppPath, folder + QLatin1Char('/'));
         QCOMPARE(WindowMode, windowMode);
         QCOMPARE(fx->messages, QStringList());
+    }
+
+    // Without its database the program cannot run: one message names the
+    // file, says why and how to get a fresh database; the splash goes and no
+    // main window comes, so the program ends. No step reads the options.
+    void withoutItsDatabaseTheProgramEnds_data()
+    {
+        QTest::addColumn<QString>("inItsPlace");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("advice");
+        const QString build = "build Norvanta again: a build makes the database when the program's folder has none.";
+        QTest::addRow("missing-file") << "" << "The file is not there." << "To get a fresh database, " + build;
+        QTest::addRow("folder-in-its-place")
+            << "folder" << "A folder of that name stands where the file should be."
+            << "To get a fresh database, move that folder away and " + build;
+        QTest::addRow("not-a-database")
+            << "text" << "It could not be opened: Unrecognized database format '%1'."
+            << "To get a fresh database, move that file away and " + build;
+    }
+
+    void withoutItsDatabaseTheProgramEnds()
+    {
+        QFETCH(QString, inItsPlace);
+        QFETCH(QString, reason);
+        QFETCH(QString, advice);
+        const QString file = fx->DatabaseFile();
+        QVERIFY(QFile::remove(file));
+        if (inItsPlace == "folder") {
+            QVERIFY(QDir().mkdir(file));
+        } else if (inItsPlace == "text") {
+            QFile text(file);
+            QVERIFY(text.open(QIODevice::WriteOnly));
+            text.write("Not a database, but a note left in its place.\n");
+        }
+        SoundMode = 3;
+        QList<int> styles;
+        SetMsgBoxHandler([&](const MsgBoxCall &call) {
+            fx->messages << call.prompt;
+            styles << call.style;
+            return MsgBoxAnswer::Ok;
+        });
+        AboutForm &about = FormInstance<AboutForm>();
+        about.Load();
+        QCOMPARE(shown, 0);
+        QVERIFY(!MainWindow());
+        QVERIFY(!about.IsLoaded());
+        QVERIFY(!about.isVisible());
+        QCOMPARE(fx->messages.size(), 1);
+        const QString message = fx->messages.first();
+        QVERIFY2(message.startsWith("Norvanta cannot run without its database, " + file + ". " + reason.arg(file) +
+                                    "\r\n\r\n" + advice),
+                 qPrintable(message));
+        QCOMPARE(styles, QList<int>{MsgBoxStyle::Exclamation});
+        // The options were never read, and nothing was made in the file's place.
+        QCOMPARE(SoundMode, 3);
+        QCOMPARE(QFileInfo(file).isDir(), inItsPlace == "folder");
+        QCOMPARE(QFileInfo(file).isFile(), inItsPlace == "text");
     }
 
     // The first load of the window is the splash: shown with "Loading

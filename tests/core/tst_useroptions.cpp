@@ -1,5 +1,7 @@
 #include "tst_useroptions_fixture.h"
 
+#include "PermissionsHold.h"
+
 #include "core/IntroForm.h"
 #include "core/LoadUser.h"
 #include "core/UserForm.h"
@@ -223,8 +225,9 @@ private slots:
         QCOMPARE(fx->Records(), QStringList{stored});
     }
 
-    // Without a database every step is reported under its procedure's
-    // location, and the options fall back to their defaults.
+    // Without a database the failure to open it is reported once, under the
+    // procedure's location: no later step runs on a database that was never
+    // opened. The options fall back to their defaults.
     void missingDatabaseIsReported_data()
     {
         QTest::addColumn<QString>("procedure");
@@ -260,12 +263,45 @@ private slots:
                 return;
             }
         }
-        QVERIFY(!fx->messages.isEmpty());
+        QCOMPARE(fx->messages.size(), 1);
         QVERIFY2(fx->messages.first().startsWith("Unexpected Error In - " + location + ", Error Number 3024, "),
                  qPrintable(fx->messages.first()));
-        for (const QString &message : fx->messages)
-            QVERIFY2(message.contains(location), qPrintable(message));
         QVERIFY(!QFile::exists(fx->DatabaseFile()));
+    }
+
+    // A save refused because the database or its folder cannot be written
+    // is reported once, naming the file, and nothing is stored.
+    void readOnlySaveNamesTheFile_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<QString>("said");
+        QTest::addRow("read-only-file") << false << "read-only: '%1'.";
+        QTest::addRow("read-only-folder") << true << "read-only: the folder of '%1' cannot be written.";
+    }
+
+    void readOnlySaveNamesTheFile()
+    {
+        QFETCH(bool, folder);
+        QFETCH(QString, said);
+        fx->Store("0", "Y", "Y");
+        const QString locked = folder ? fx->folder.path() : fx->DatabaseFile();
+        const QFile::Permissions writable = QFile::permissions(locked);
+        QVERIFY(QFile::setPermissions(locked, writable & ~(QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther |
+                                                           QFile::WriteUser)));
+        {
+            PermissionsHold hold;
+            QVERIFY(hold.Holds());
+            ShowUserForm([&](UserForm &form) {
+                form.Ucheck[1]->click();
+                fx->messages.clear();
+                QTest::mouseClick(form.Action[0], Qt::LeftButton);
+            });
+        }
+        QVERIFY(QFile::setPermissions(locked, writable));
+        QCOMPARE(fx->messages,
+                 QStringList("Unexpected Error In - UserForm:SaveData, Error Number 3027, Cannot update. Database or "
+                             "object is " + said.arg(fx->DatabaseFile())));
+        QCOMPARE(fx->Records(), QStringList("0/Y/Y"));
     }
 
     // The options window as designed, in twips of its client area.

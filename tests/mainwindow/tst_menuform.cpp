@@ -605,11 +605,12 @@ private slots:
         QTest::addColumn<int>("sceneHeight");
         QTest::addColumn<int>("vesselWidth");
         QTest::addColumn<int>("vesselHeight");
-        // Inner area 540 x 400 pixels = 8100 x 6000 twips: the scene is 240
+        // Inner area 600 x 400 pixels = 9000 x 6000 twips: the scene is 240
         // narrower and 255 + 960 lower. Half its height, 2392.5 twips, is
-        // 159.5 pixels, which goes to the even 160.
-        QTest::addRow("large") << QSize(540, 400) << 7860 << 4785 << 3930 << 2400;
-        QTest::addRow("small") << QSize(300, 100) << 4260 << 285 << 2130 << 150;
+        // 159.5 pixels, which goes to the even 160. At the narrowest, 547
+        // pixels, half the scene's width is 265.5 pixels, going to 266.
+        QTest::addRow("large") << QSize(600, 400) << 8760 << 4785 << 4380 << 2400;
+        QTest::addRow("narrowest-taller") << QSize(547, 500) << 7965 << 6285 << 3990 << 3150;
     }
 
     // The scene fills the inner area below the icons; the cover lies on it,
@@ -641,14 +642,20 @@ private slots:
         QCOMPARE(form->Scene.SceneStep, 0);
     }
 
-    // An inner area too low for the scene leaves its height as it was.
-    void layoutKeepsAHeightThatWouldBeNegative()
+    // The window cannot be made smaller than it opens (8200 x 5925 twips
+    // inside): the window system is told, and the scene keeps its size.
+    void neverSmallerThanItOpens()
     {
         form->show();
-        form->resize(540, 400 + form->menuBar()->height());
-        form->resize(400, 40 + form->menuBar()->height());
-        QCOMPARE(ControlWidth(*form->Mpicture[0]), 400 * 15 - 240);
-        QCOMPARE(ControlHeight(*form->Mpicture[0]), 4785);
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        const QSize opened = form->size();
+        QCOMPARE(form->minimumSize(), opened);
+        QCOMPARE(form->windowHandle()->minimumSize(), opened);
+        QCOMPARE(form->Surface->size(), QSize(547, 395));
+        form->resize(60, 40);
+        QTRY_COMPARE(form->size(), opened);
+        QCOMPARE(ControlWidth(*form->Mpicture[0]), 547 * 15 - 240);
+        QCOMPARE(ControlHeight(*form->Mpicture[0]), 395 * 15 - 1215);
     }
 
     // Activation starts the scene; deactivation stops both timers and rewinds it.

@@ -10,8 +10,10 @@
 #include "sounds/SoundForm.h"
 
 #include <QAction>
+#include <QMenuBar>
 #include <QSizeGrip>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -68,6 +70,44 @@ private slots:
     {
         db.reset();
         Twips::ResetTwipsPerPixel();
+    }
+
+    // Each window with a sizable frame tells the window system its smallest
+    // outer size, so a drag of the frame stops there: 7710 x 5175 twips for
+    // the quizzes, the size it opens at for the options and meteorology
+    // windows. The frame as designed holds the menu bar, which is added at
+    // its real height.
+    void minimumSize_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QSize>("outer");
+        QTest::addRow("lights") << "LightForm" << QSize(7710, 5175);
+        QTest::addRow("shapes") << "ShapeForm" << QSize(7710, 5175);
+        QTest::addRow("buoys") << "BuoyForm" << QSize(7710, 5175);
+        QTest::addRow("sounds") << "SoundForm" << QSize(7710, 5175);
+        QTest::addRow("collisions") << "ColForm" << QSize(7710, 5175);
+        QTest::addRow("user-options") << "UserForm" << QSize(4095, 3705);
+        QTest::addRow("meteorology") << "BeaufortForm" << QSize(7485, 6630);
+    }
+
+    void minimumSize()
+    {
+        QFETCH(QString, window);
+        QFETCH(QSize, outer);
+        Form &form = Window(window);
+        QVERIFY(form.isSizeGripEnabled());
+        Form::SetModalHook([&](Form &f) {
+            f.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&f));
+            const int bar = f.findChild<QMenuBar *>()->height();
+            const QSize smallest((outer.width() - Form::FrameWidth) / 15, (outer.height() - Form::FrameHeight) / 15 + bar);
+            QCOMPARE(f.minimumSize(), smallest);
+            QCOMPARE(f.windowHandle()->minimumSize(), smallest);
+            f.resize(60, 40);
+            QTRY_COMPARE(f.size(), smallest);
+            QuitItem(f)->trigger();
+        });
+        form.ShowModal();
     }
 
     void reopenAndResize_data()

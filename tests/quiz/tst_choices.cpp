@@ -3,6 +3,7 @@
 
 #include "core/ReportError.h"
 #include "platform/MsgBox.h"
+#include "platform/WrapEntries.h"
 #include "quiz/ChoiceList.h"
 #include "quiz/LoadChoices.h"
 #include "quiz/Shuffle.h"
@@ -36,6 +37,30 @@ QStringList Shown(const ChoiceList &list)
     for (int row = 0; row < list.count(); ++row)
         shown << QString("%1=%2").arg(list.item(row)->text()).arg(list.ItemValue(row));
     return shown;
+}
+
+// The ink of each line of text in a row of a list as shown: for every band
+// of pixel rows with dark pixels, the leftmost dark pixel.
+QList<int> LineStarts(const QImage &shown, const QRect &row)
+{
+    QList<int> starts;
+    bool inLine = false;
+    for (int y = row.top(); y <= row.bottom(); ++y) {
+        int left = -1;
+        for (int x = row.left(); x <= row.right() && left < 0; ++x)
+            if (qGray(shown.pixel(x, y)) < 100)
+                left = x;
+        if (left < 0) {
+            inLine = false;
+            continue;
+        }
+        if (!inLine)
+            starts << left;
+        else
+            starts.last() = qMin(starts.last(), left);
+        inLine = true;
+    }
+    return starts;
 }
 } // namespace
 
@@ -211,6 +236,57 @@ private slots:
         QCoreApplication::sendEvent(list->viewport(), &help);
         QTEST(QToolTip::isVisible() ? ShownTip(QToolTip::text()) : QString(), "tip");
         QToolTip::hideText();
+    }
+
+    // A wrapped entry reads as one: every line after its first stands in by
+    // the hanging indent, while the next entry starts at the margin again.
+    // Widths as designed: the quiz's choice list (6015 twips), the item list
+    // and an editor's kind list (1695 twips).
+    void wrappedEntryReadsAsOne_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("choice-list") << "choices" << 401
+                                     << "Power-Driven Vessel Of 50 Metres Or More Underway, Seen From Starboard";
+        QTest::addRow("item-list") << "items" << 113 << "Side Vessel Starboard";
+        QTest::addRow("editor-kind-list") << "kinds" << 113 << "Side Vessel Starboard";
+    }
+    void wrappedEntryReadsAsOne()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, width);
+        QFETCH(QString, text);
+        QWidget window;
+        window.resize(500, 200);
+        QListWidget *shown = nullptr;
+        if (list == "choices") {
+            auto *choices = new ChoiceList(&window);
+            choices->SetChoices({{text, -1}, {"Sailing Vessel", 0}});
+            shown = choices;
+        } else if (list == "items") {
+            auto *items = new ListBox(&window);
+            items->AddItem(text, 1);
+            items->AddItem("Sailing Vessel", 2);
+            shown = items;
+        } else {
+            shown = new QListWidget(&window);
+            WrapEntries(*shown);
+            shown->addItems({text, "Sailing Vessel"});
+        }
+        shown->setGeometry(8, 8, width, 120);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage image = shown->viewport()->grab().toImage();
+        const QList<int> first = LineStarts(image, shown->visualRect(shown->model()->index(0, 0)));
+        const QList<int> next = LineStarts(image, shown->visualRect(shown->model()->index(1, 0)));
+        QVERIFY2(first.size() >= 2, qPrintable(QString::number(first.size())));
+        QCOMPARE(next.size(), 1);
+        const int em = QFontMetrics(shown->font()).horizontalAdvance('M');
+        for (int line = 1; line < first.size(); ++line)
+            QVERIFY2(first[line] >= first[0] + em, qPrintable(QString("line %1 starts at %2, the entry at %3")
+                                                                  .arg(line).arg(first[line]).arg(first[0])));
+        QVERIFY2(qAbs(next[0] - first[0]) < em, qPrintable(QString("%1 against %2").arg(next[0]).arg(first[0])));
     }
 
     // A long answer wraps onto as many lines as it needs in a list of the

@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <sqlite3.h>
+
 namespace {
 // An editor whose elements are blank boxes of the template's size; it stores
 // its pictures in the lights tables.
@@ -145,6 +147,7 @@ private slots:
     void failureAfterTheHeadRowStoresNothing_data();
     void failureAfterTheHeadRowStoresNothing();
     void lockedSaveIsRetriedWhole();
+    void eachLockIsARunOfItsOwn();
     void textsStopAtTheLimit_data();
     void textsStopAtTheLimit();
     void clearKeepsTextsAndChoices();
@@ -412,6 +415,42 @@ void TestEditor::lockedSaveIsRetriedWhole()
     QCOMPARE(countRows(*db, "LIGHTLINE"), 2L);
     db->Close();
     QCOMPARE(editor().PictureCount, 0L);
+}
+
+// Another user holds the file for a moment at each of two saves a little
+// over a minute apart. The save between them ended the first run of lock
+// errors, so the second is waited out silently too, not taken as the same
+// run gone on for 65 seconds.
+void TestEditor::eachLockIsARunOfItsOwn()
+{
+    sqlite3 *other = nullptr;
+    QCOMPARE(sqlite3_open((AppPath + "CALVOREN.MDB").toUtf8().constData(), &other), SQLITE_OK);
+    double now = 1000;
+    int locks = 0;
+    ReportErrorHooks hooks;
+    hooks.clock = [&now] { return now; };
+    hooks.wait = [](std::chrono::microseconds) {};
+    // The other user lets go after the third lock error of each save.
+    hooks.idle = [&] {
+        if (++locks % 3 == 0)
+            sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+        Database::Idle();
+    };
+    SetReportErrorHooks(hooks);
+    open();
+    for (long saves = 1; saves <= 2; ++saves) {
+        add(1);
+        QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        SaveWithTexts(editor(), "Hint", "Answer");
+        QCOMPARE(messages, QStringList{});
+        QCOMPARE(locks, 3 * saves);
+        auto db = fixture->Open();
+        QCOMPARE(countRows(*db, "LIGHTHEAD"), saves);
+        QCOMPARE(countRows(*db, "LIGHTLINE"), saves);
+        db->Close();
+        now += 65;
+    }
+    sqlite3_close(other);
 }
 
 void TestEditor::textsStopAtTheLimit_data()

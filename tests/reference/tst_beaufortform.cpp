@@ -138,7 +138,7 @@ private slots:
         QTest::addRow("beaufort-wider") << 0 << 9000 << sevenths;
         QTest::addRow("beaufort-half-down") << 0 << 7395 << sevenths;
         QTest::addRow("beaufort-wide") << 0 << 12795 << sevenths;
-        QTest::addRow("beaufort-narrow") << 0 << 3000 << sevenths;
+        QTest::addRow("beaufort-narrowest") << 0 << 7365 << sevenths;
         QTest::addRow("terms-half-up") << 3 << 7365 << halves;
         QTest::addRow("terms-half-down") << 3 << 7395 << halves;
         QTest::addRow("changes-wider") << 6 << 9000 << halves;
@@ -162,20 +162,19 @@ private slots:
         QCOMPARE(GridTexts(grid), before);
     }
 
-    // A window too small for the grid leaves the grid's size as it was and
-    // lays out the rest.
-    void tooSmallWindowKeepsGridSize()
+    // The window cannot be made smaller than it opens (7365 twips inside,
+    // 6630 outside): the grid keeps the size it opened with.
+    void smallestWindowKeepsGridSize()
     {
         BeaufortForm &form = Open();
         Grid &grid = *form.Bgrid;
         const int height = ControlHeight(grid);
         form.resize(Twips::ToPixelsX(200), form.findChild<QMenuBar *>()->height() + Twips::ToPixelsY(150));
+        QCOMPARE(form.ScaleWidth(), 7365);
+        QCOMPARE(form.ScaleHeight(), 6630 - Form::FrameHeight);
         QCOMPARE(ControlWidth(grid), 7095);
         QCOMPARE(ControlHeight(grid), height);
         QCOMPARE(ColWidths(grid), Shared(grid, {1, 1.5, 3.5, 1}));
-        form.resize(Twips::ToPixelsX(3000), form.height());
-        QCOMPARE(ControlWidth(grid), 2730);
-        QCOMPARE(ControlHeight(grid), height);
         QCOMPARE(GridTexts(grid).first(), QStringList({"Number", "Description", "Sea State", "Knots"}));
     }
 
