@@ -53,6 +53,6 @@ bool DatabaseOpens(const QString &path)
     // program goes on.
     if (!failure)
         return true;
-    MsgBox(CannotRun(path, *failure), MsgBoxStyle::Exclamation, QStringLiteral("Norvanta"));
+    MsgBox(CannotRun(path, *failure), MsgBoxStyle::Exclamation, QStringLiteral("Help"));
     return false;
 }
