@@ -31,12 +31,6 @@ constexpr int HomewardRecord = 22;
 
 int Rounded(float twips) { return static_cast<int>(RoundHalfEven(twips)); }
 
-// A statement on an object that an earlier failed statement left unset.
-[[noreturn]] void ObjectNotSet()
-{
-    throw DbError(91, QStringLiteral("Object variable or With block variable not set"));
-}
-
 } // namespace
 
 NightScene::NightScene(QObject *parent) : QObject(parent) {}
@@ -233,25 +227,20 @@ void NightScene::DrawVessel()
     MoveControl(*vessel, ControlLeft(*vessel),
                 static_cast<float>(ControlHeight(*scene) - ControlHeight(*vessel)) / 3);
 
-    // Each statement is reported on its own: after a failure the next one
-    // runs, and finds what the failed one should have left unset.
+    // Each statement is reported on its own, and after a failure the next
+    // one runs; but a statement on what a failed one never opened is passed
+    // over, so one missing file is one message, not a cascade of others.
     std::unique_ptr<Database> db;
     Recordset rs;
     bool haveRecordset = false;
     Trap(Location, [&] { db = Database::OpenDatabase(AppPath + "CALVOREN.MDB"); });
-    Trap(Location, [&] {
-        if (!db)
-            ObjectNotSet();
-        rs = db->OpenRecordset(QStringLiteral("LIGHTLINE"));
-        haveRecordset = true;
-    });
-    auto onRecordset = [&](auto &&statement) {
-        return Trap(Location, [&] {
-            if (!haveRecordset)
-                ObjectNotSet();
-            statement();
+    if (db) {
+        Trap(Location, [&] {
+            rs = db->OpenRecordset(QStringLiteral("LIGHTLINE"));
+            haveRecordset = true;
         });
-    };
+    }
+    auto onRecordset = [&](auto &&statement) { return haveRecordset && Trap(Location, statement); };
     onRecordset([&] { rs.Index(QStringLiteral("ALTERNATE")); });
     onRecordset([&] { rs.Seek(QStringLiteral("="), VesselRecord); });
 
@@ -273,11 +262,8 @@ void NightScene::DrawVessel()
     }
 
     onRecordset([&] { rs.Close(); });
-    Trap(Location, [&] {
-        if (!db)
-            ObjectNotSet();
-        db->Close();
-    });
+    if (db)
+        Trap(Location, [&] { db->Close(); });
 }
 
 void NightScene::DrawVesselLight(Recordset &rs)

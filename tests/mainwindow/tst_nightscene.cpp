@@ -383,9 +383,10 @@ private slots:
         QVERIFY(messages.isEmpty());
     }
 
-    // A missing database is reported for every statement of the reading
-    // that fails, and the scene goes on with an empty vessel picture. Ticks
-    // of either timer that arrive while a message is open run nothing.
+    // A missing database is reported once, not again by each statement of
+    // the reading that would have used it, and the scene goes on with an
+    // empty vessel picture. Ticks of either timer that arrive while the
+    // message is open run nothing.
     void missingDatabase()
     {
         QVERIFY(QFile::remove(AppPath + "CALVOREN.MDB"));
@@ -404,14 +405,11 @@ private slots:
         });
         const int phaseBefore = f.night.SceneLights[1][NightScene::Phase];
         f.Ticks(1);
-        QCOMPARE(messages.size(), 7);
+        QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().startsWith(
                      QStringLiteral("Unexpected Error In - MenuForm:DoHolyHead, Error Number 3024, ")),
                  qPrintable(messages.first()));
-        for (int i = 1; i < messages.size(); ++i)
-            QVERIFY2(messages[i].startsWith(QStringLiteral("Unexpected Error In - MenuForm:DoHolyHead, Error Number 91, ")),
-                     qPrintable(messages[i]));
-        QCOMPARE(stepsSeen, QList<int>(7, 110));
+        QCOMPARE(stepsSeen, QList<int>(1, 110));
         QCOMPARE(lightPhaseSeen, phaseBefore);
         QCOMPARE(f.night.SceneStep, 111);
         QVERIFY(f.Shown(f.vessel));
