@@ -29,17 +29,15 @@ QStringList AlikeButAnsweredApart(const std::vector<Picture> &pictures, Drawn dr
     for (const Picture &p : pictures) {
         const auto [seen, fresh] = first.emplace(drawn(p), &p);
         if (!fresh && seen->second->text != p.text)
-            faults << QStringLiteral("%1 and %2 are drawn alike but answer apart")
-                          .arg(seen->second->record)
-                          .arg(p.record);
+            faults
+                << QStringLiteral("%1 and %2 are drawn alike but answer apart").arg(seen->second->record).arg(p.record);
     }
     return faults;
 }
 
 // Calls visit(picture, offered, number) for every wrong choice of every
 // picture; `offered` is null where the number names no picture.
-template <class Picture, class Visit>
-void ForEachOffer(const std::vector<Picture> &pictures, Visit visit)
+template <class Picture, class Visit> void ForEachOffer(const std::vector<Picture> &pictures, Visit visit)
 {
     std::map<long, const Picture *> byRecord;
     for (const Picture &p : pictures)
@@ -54,8 +52,7 @@ void ForEachOffer(const std::vector<Picture> &pictures, Visit visit)
 
 // Wrong choices that name no picture of the file, or whose answer is the
 // picture's own text.
-template <class Picture>
-QStringList OwnAnswersOffered(const std::vector<Picture> &pictures)
+template <class Picture> QStringList OwnAnswersOffered(const std::vector<Picture> &pictures)
 {
     QStringList faults;
     ForEachOffer(pictures, [&](const Picture &p, const Picture *offered, long number) {
@@ -96,8 +93,8 @@ inline QStringList LinkFaults(Database &db, int topic)
     static const QStringList heads{"LIGHTHEAD", "SHAPEHEAD", "BUOYHEAD", "SOUNDHEAD", "COLHEAD"};
     using Link = std::tuple<long, long, long, long>;
     std::set<Link> links;
-    Recordset rows = db.OpenQuery(QStringLiteral("Select * From LINKS Where TYPEONE = ? Or TYPETWO = ?"),
-                                  {topic, topic});
+    Recordset rows =
+        db.OpenQuery(QStringLiteral("Select * From LINKS Where TYPEONE = ? Or TYPETWO = ?"), {topic, topic});
     while (!rows.Eof()) {
         links.insert({rows.LongValue(QStringLiteral("TYPEONE")), rows.LongValue(QStringLiteral("RECORDONE")),
                       rows.LongValue(QStringLiteral("TYPETWO")), rows.LongValue(QStringLiteral("RECORDTWO"))});

@@ -179,9 +179,8 @@ QStringList singleLightsOf(const StarterPicture &p)
 {
     QStringList single;
     for (const LightLine &a : p.lights) {
-        const bool alone = std::none_of(p.lights.begin(), p.lights.end(), [&](const LightLine &b) {
-            return &a != &b && std::abs(a.x - b.x) <= 20;
-        });
+        const bool alone = std::none_of(p.lights.begin(), p.lights.end(),
+                                        [&](const LightLine &b) { return &a != &b && std::abs(a.x - b.x) <= 20; });
         if (alone)
             single << lightWord(a);
     }
@@ -423,19 +422,22 @@ void TestMaintLightStarter::answerMayBeTrueOfMoreLights_data()
     QTest::addRow("restricted-at-anchor-is-at-anchor")
         << "Direction: Still\nLight: Red, Large, 3000, 700\nLight: White, Large, 3000, 1000\n"
            "Light: Red, Large, 3000, 1300\nLight: White, Large, 4400, 1300\nLight: White, Large, 1600, 1700\n"
-        << "Direction: Still\nLight: White, Large, 4400, 1200\nLight: White, Large, 1600, 1600\n" << true;
+        << "Direction: Still\nLight: White, Large, 4400, 1200\nLight: White, Large, 1600, 1600\n"
+        << true;
     QTest::addRow("sidelights-say-making-way")
         << "Direction: Still\nLight: Green, Large, 3000, 800\nLight: White, Large, 3000, 1100\n" + sidelights
-        << "Direction: Still\nLight: Green, Large, 3000, 800\nLight: White, Large, 3000, 1100\n" << false;
-    QTest::addRow("masthead-light-says-not-sailing") << "Direction: Still\n" + masthead + sidelights
-                                                     << "Direction: Still\n" + sidelights << false;
+        << "Direction: Still\nLight: Green, Large, 3000, 800\nLight: White, Large, 3000, 1100\n"
+        << false;
+    QTest::addRow("masthead-light-says-not-sailing")
+        << "Direction: Still\n" + masthead + sidelights << "Direction: Still\n" + sidelights << false;
     QTest::addRow("flashing-light-not-shown")
         << "Direction: Still\n" + masthead + sidelights
         << "Direction: Still\nLight: Yellow Flash, Large, 3000, 1300\n" + masthead + sidelights << false;
     QTest::addRow("seen-another-way")
         << "Direction: Right\nLight: Red, Large, 3000, 700\nLight: Red, Large, 3000, 1000\n"
            "Light: Green, Large, 3400, 1900\n"
-        << "Direction: Still\nLight: Green, Large, 3400, 1900\n" << false;
+        << "Direction: Still\nLight: Green, Large, 3400, 1900\n"
+        << false;
     QTest::addRow("two-pairs-abreast-not-one-ahead")
         << "Direction: Still\nLight: Green, Large, 2150, 1800\nLight: Red, Large, 2650, 1800\n"
            "Light: Green, Large, 3150, 1800\nLight: Red, Large, 3650, 1800\n"

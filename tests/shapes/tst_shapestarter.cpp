@@ -346,16 +346,17 @@ void TestShapeStarter::answerMayBeTrueOfMoreShapes_data()
     QTest::addColumn<QString>("offered");
     QTest::addColumn<bool>("alsoTrue");
 
-    QTest::addRow("gear-cone-beside-fishing-cones")
-        << fishing + "Shape: Cone Up, Small, 4920, 690\n" << fishing << true;
+    QTest::addRow("gear-cone-beside-fishing-cones") << fishing + "Shape: Cone Up, Small, 4920, 690\n"
+                                                    << fishing << true;
     QTest::addRow("anchor-ball-beside-restricted") << restricted + ball << ball << true;
     QTest::addRow("restricted-at-anchor-is-restricted") << restricted + ball << restricted << true;
     QTest::addRow("two-balls-not-three")
         << "Shape: Ball, Small, 3000, 880\nShape: Ball, Small, 3000, 1190\nShape: Ball, Small, 3000, 1500\n"
-        << "Shape: Ball, Small, 3000, 1000\nShape: Ball, Small, 3000, 1350\n" << false;
-    QTest::addRow("one-diamond-not-two")
-        << "Shape: Diamond, Small, 800, 1380\n"
-        << "Shape: Diamond, Small, 3950, 1050\nShape: Diamond, Small, 1200, 1200\n" << false;
+        << "Shape: Ball, Small, 3000, 1000\nShape: Ball, Small, 3000, 1350\n"
+        << false;
+    QTest::addRow("one-diamond-not-two") << "Shape: Diamond, Small, 800, 1380\n"
+                                         << "Shape: Diamond, Small, 3950, 1050\nShape: Diamond, Small, 1200, 1200\n"
+                                         << false;
 }
 
 void TestShapeStarter::answerMayBeTrueOfMoreShapes()
