@@ -1,9 +1,9 @@
 // The lights pictures a new database starts with: each picture complete and
 // inside the design space, in the editor's colours, with its alternatives;
-// each agreeing with the table of the regulations kept beside the data; and
-// loaded whole into a new database.
+// each agreeing with the table of the regulations kept beside the data; no
+// wrong choice that is right as well; and loaded whole into a new database.
 
-#include "StarterFixture.h"
+#include "StarterChecks.h"
 
 #include "data/CreateDatabase.h"
 #include "data/Database.h"
@@ -127,28 +127,106 @@ QStringList verticalLinesOf(const StarterPicture &p)
     return lines;
 }
 
+QString lightWord(const LightLine &light)
+{
+    return colourWord(light) + (light.size < 100 ? "-small" : "");
+}
+
 // What a learner sees: the lights by colour and size, their vertical lines,
 // and which lights stand side by side at one height (a pair of sidelights,
-// two sternlights abreast).
+// two sternlights abreast); a pair more than half the picture apart is a
+// seaplane's wing tips, not a hull's sides.
 QString appearanceOf(const StarterPicture &p)
 {
     QStringList lights;
     QStringList level;
     for (size_t i = 0; i < p.lights.size(); ++i) {
         const LightLine &a = p.lights[i];
-        lights << colourWord(a) + (a.size < 100 ? "-small" : "");
+        lights << lightWord(a);
         for (size_t j = i + 1; j < p.lights.size(); ++j) {
             const LightLine &b = p.lights[j];
             if (std::abs(a.y - b.y) <= 20 && std::abs(a.x - b.x) > 20) {
                 QStringList pair{colourWord(a), colourWord(b)};
                 pair.sort();
-                level << pair.join('+');
+                level << pair.join('+') + (std::abs(a.x - b.x) > 3000 ? "-far" : "");
             }
         }
     }
     lights.sort();
     level.sort();
     return lights.join(' ') + " | " + verticalLinesOf(p).join("; ") + " | " + level.join(' ');
+}
+
+// The stored rows that draw the picture, with its movement and fog signal.
+QString drawnRowsOf(const StarterPicture &p)
+{
+    QStringList rows{QString::number(p.direction), p.fogSignal};
+    for (const LightLine &l : p.lights)
+        rows << QString("%1 %2 %3 %4 %5").arg(l.colour).arg(l.flash).arg(l.x).arg(l.y).arg(l.size);
+    return rows.join('\n');
+}
+
+StarterPicture withoutFlashing(StarterPicture p)
+{
+    p.lights.erase(std::remove_if(p.lights.begin(), p.lights.end(), [](const LightLine &l) { return l.flash; }),
+                   p.lights.end());
+    return p;
+}
+
+// The lights standing in no vertical line (masthead, side, stern, anchor
+// lights and the like), and the lights at each height, one entry a height.
+QStringList singleLightsOf(const StarterPicture &p)
+{
+    QStringList single;
+    for (const LightLine &a : p.lights) {
+        const bool alone = std::none_of(p.lights.begin(), p.lights.end(),
+                                        [&](const LightLine &b) { return &a != &b && std::abs(a.x - b.x) <= 20; });
+        if (alone)
+            single << lightWord(a);
+    }
+    single.sort();
+    return single;
+}
+
+QStringList heightsOf(const StarterPicture &p)
+{
+    std::map<int, QStringList> byHeight;
+    for (const LightLine &a : p.lights) {
+        auto near = std::find_if(byHeight.begin(), byHeight.end(),
+                                 [&](const auto &level) { return std::abs(level.first - a.y) <= 20; });
+        (near == byHeight.end() ? byHeight[static_cast<int>(a.y)] : near->second) << lightWord(a);
+    }
+    QStringList heights;
+    for (auto &[y, words] : byHeight) {
+        words.sort();
+        heights << words.join(' ');
+    }
+    heights.sort();
+    return heights;
+}
+
+// An offered answer may be true of the picture as well when the picture
+// shows the offered lights and only signals besides: the same single lights
+// (so the same masthead, side, stern and anchor lights), every vertical line
+// of the offered picture, its lights at their heights, the same movement and
+// its flashing lights. Red over green above a sailing vessel's sidelights is
+// still a sailing vessel; sidelights added to a vessel not making way are not.
+bool mayAlsoBeTrue(const StarterPicture &picture, const StarterPicture &offered)
+{
+    auto flashing = [](const StarterPicture &p) {
+        return std::count_if(p.lights.begin(), p.lights.end(), [](const LightLine &l) { return l.flash; });
+    };
+    const StarterPicture shown = withoutFlashing(picture);
+    const StarterPicture other = withoutFlashing(offered);
+    return picture.direction == offered.direction && flashing(offered) <= flashing(picture) &&
+           singleLightsOf(other) == singleLightsOf(shown) &&
+           ContainsAll(verticalLinesOf(shown), verticalLinesOf(other)) &&
+           ContainsAll(heightsOf(shown), heightsOf(other));
+}
+
+StarterPicture pictureOf(const QString &body)
+{
+    return ReadStarterLights("Record: 1\nHint: H\nText: T\nFog Signal: F\n" + body).front();
 }
 } // namespace
 
@@ -164,6 +242,11 @@ private slots:
     void everyPictureAgreesWithTheRegulations();
     void wrongAlternativesLookDifferent();
     void noTwoPicturesLookAlike();
+    void alikePicturesAnswerAlike();
+    void noWrongChoiceIsAlsoRight();
+    void answerMayBeTrueOfMoreLights_data();
+    void answerMayBeTrueOfMoreLights();
+    void everyLinkLeadsToAPictureAndBack();
     void movingPicturesHeadTheWayTheyAreSeen();
     void loadedWholeIntoANewDatabase();
     void buildToolLoadsTheStarterFolder();
@@ -304,6 +387,78 @@ void TestMaintLightStarter::noTwoPicturesLookAlike()
                                     .arg(pictures[i].record)
                                     .arg(pictures[j].record)
                                     .arg(appearanceOf(pictures[i]))));
+}
+
+void TestMaintLightStarter::alikePicturesAnswerAlike()
+{
+    const QStringList faults = AlikeButAnsweredApart(starter(), drawnRowsOf);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+void TestMaintLightStarter::noWrongChoiceIsAlsoRight()
+{
+    const auto pictures = starter();
+    const QStringList faults = OwnAnswersOffered(pictures) + TrueAnswersOffered(pictures, mayAlsoBeTrue);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+// Pairs from the rules: what a picture adds to an offered one may leave the
+// offered answer true (an added signal) or make it false (added sidelights,
+// an added masthead light, the lights arranged otherwise).
+void TestMaintLightStarter::answerMayBeTrueOfMoreLights_data()
+{
+    const QString sidelights = "Light: Green, Large, 2700, 2000\nLight: Red, Large, 3300, 2000\n";
+    const QString masthead = "Light: White, Large, 3000, 1000\n";
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<bool>("alsoTrue");
+
+    QTest::addRow("red-over-green-over-sailing-lights")
+        << "Direction: Still\nLight: Red, Large, 3000, 500\nLight: Green, Large, 3000, 800\n" + sidelights
+        << "Direction: Still\n" + sidelights << true;
+    QTest::addRow("flashing-yellow-over-power-driven")
+        << "Direction: Still\nLight: Yellow Flash, Large, 3000, 1300\n" + masthead + sidelights
+        << "Direction: Still\n" + masthead + sidelights << true;
+    QTest::addRow("restricted-at-anchor-is-at-anchor")
+        << "Direction: Still\nLight: Red, Large, 3000, 700\nLight: White, Large, 3000, 1000\n"
+           "Light: Red, Large, 3000, 1300\nLight: White, Large, 4400, 1300\nLight: White, Large, 1600, 1700\n"
+        << "Direction: Still\nLight: White, Large, 4400, 1200\nLight: White, Large, 1600, 1600\n"
+        << true;
+    QTest::addRow("sidelights-say-making-way")
+        << "Direction: Still\nLight: Green, Large, 3000, 800\nLight: White, Large, 3000, 1100\n" + sidelights
+        << "Direction: Still\nLight: Green, Large, 3000, 800\nLight: White, Large, 3000, 1100\n"
+        << false;
+    QTest::addRow("masthead-light-says-not-sailing")
+        << "Direction: Still\n" + masthead + sidelights << "Direction: Still\n" + sidelights << false;
+    QTest::addRow("flashing-light-not-shown")
+        << "Direction: Still\n" + masthead + sidelights
+        << "Direction: Still\nLight: Yellow Flash, Large, 3000, 1300\n" + masthead + sidelights << false;
+    QTest::addRow("seen-another-way")
+        << "Direction: Right\nLight: Red, Large, 3000, 700\nLight: Red, Large, 3000, 1000\n"
+           "Light: Green, Large, 3400, 1900\n"
+        << "Direction: Still\nLight: Green, Large, 3400, 1900\n"
+        << false;
+    QTest::addRow("two-pairs-abreast-not-one-ahead")
+        << "Direction: Still\nLight: Green, Large, 2150, 1800\nLight: Red, Large, 2650, 1800\n"
+           "Light: Green, Large, 3150, 1800\nLight: Red, Large, 3650, 1800\n"
+        << "Direction: Still\nLight: Green, Large, 2750, 1700\nLight: Red, Large, 3250, 1700\n"
+           "Light: Green, Large, 2300, 2200\nLight: Red, Large, 3700, 2200\n"
+        << false;
+}
+
+void TestMaintLightStarter::answerMayBeTrueOfMoreLights()
+{
+    QFETCH(QString, picture);
+    QFETCH(QString, offered);
+    QFETCH(bool, alsoTrue);
+
+    QCOMPARE(mayAlsoBeTrue(pictureOf(picture), pictureOf(offered)), alsoTrue);
+}
+
+void TestMaintLightStarter::everyLinkLeadsToAPictureAndBack()
+{
+    const QStringList faults = StarterLinkFaults(1);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
 void TestMaintLightStarter::movingPicturesHeadTheWayTheyAreSeen()

@@ -1,9 +1,10 @@
 // The day-shapes pictures a new database starts with: each composed of the
 // editor's kinds and sizes inside the design space, each agreeing with the
 // table of the regulations kept beside the data, each shape hoisted on the
-// vessel that carries it, and loaded whole into a new database.
+// vessel that carries it, no wrong choice that is right as well, and loaded
+// whole into a new database.
 
-#include "StarterFixture.h"
+#include "StarterChecks.h"
 
 #include "lights/StarterLights.h"
 #include "platform/PictureBox.h"
@@ -94,6 +95,34 @@ QStringList lineWords(const StarterShapePicture &p)
     return words;
 }
 
+// The stored rows that draw the picture, with its fog signal.
+QString drawnRowsOf(const StarterShapePicture &p)
+{
+    QStringList rows{p.fogSignal};
+    for (const ShapeLine &s : p.shapes)
+        rows << QString("%1 %2 %3 %4").arg(s.kind).arg(s.size).arg(s.x).arg(s.y);
+    return rows.join('\n');
+}
+
+// What a learner sees: the vessels and the lines of signal shapes.
+QString appearanceOf(const StarterShapePicture &p)
+{
+    return vesselsOf(p) + " | " + lineWords(p).join("; ") + " | " + p.fogSignal;
+}
+
+// Day signals add to one another: a vessel that shows every line of shapes
+// of an offered picture is that vessel too, whatever else she shows (the
+// outlying-gear cone beside the fishing cones is still a vessel fishing).
+bool mayAlsoBeTrue(const StarterShapePicture &picture, const StarterShapePicture &offered)
+{
+    return ContainsAll(lineWords(picture), lineWords(offered));
+}
+
+StarterShapePicture pictureOf(const QString &shapes)
+{
+    return ReadStarterShapes("Record: 1\nHint: H\nText: T\nFog Signal: F\n" + shapes).front();
+}
+
 // The element box the editor gives the kind; cones keep the 400 x 400 template's.
 QRectF elementBox(const ShapeLine &shape)
 {
@@ -130,6 +159,12 @@ private slots:
     void shapesInALineStandApart();
     void signalShapesAreFilledWhereTheQuizDrawsThem();
     void alternativesNameOtherPicturesThatLookDifferent();
+    void alikePicturesAnswerAlike_data();
+    void alikePicturesAnswerAlike();
+    void noWrongChoiceIsAlsoRight();
+    void answerMayBeTrueOfMoreShapes_data();
+    void answerMayBeTrueOfMoreShapes();
+    void everyLinkLeadsToAPictureAndBack();
     void loadedWholeIntoANewDatabase();
     void faultyStarterFileIsRefused_data();
     void faultyStarterFileIsRefused();
@@ -274,6 +309,69 @@ void TestShapeStarter::alternativesNameOtherPicturesThatLookDifferent()
                      qPrintable(which + " and " + QString::number(other) + " look alike"));
         }
     }
+}
+
+// Alike by the rows stored, and alike as a learner sees them.
+void TestShapeStarter::alikePicturesAnswerAlike_data()
+{
+    QTest::addColumn<bool>("asSeen");
+    QTest::addRow("stored-rows") << false;
+    QTest::addRow("vessels-and-shapes") << true;
+}
+
+void TestShapeStarter::alikePicturesAnswerAlike()
+{
+    QFETCH(bool, asSeen);
+
+    const QStringList faults = AlikeButAnsweredApart(starter(), asSeen ? appearanceOf : drawnRowsOf);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+void TestShapeStarter::noWrongChoiceIsAlsoRight()
+{
+    const auto pictures = starter();
+    const QStringList faults = OwnAnswersOffered(pictures) + TrueAnswersOffered(pictures, mayAlsoBeTrue);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+// Pairs from the rules: added shapes leave an offered answer true; a line of
+// shapes that differs makes it false.
+void TestShapeStarter::answerMayBeTrueOfMoreShapes_data()
+{
+    const QString fishing = "Shape: Cone Down, Small, 3720, 380\nShape: Cone Up, Small, 3720, 540\n";
+    const QString ball = "Shape: Ball, Small, 4300, 1240\n";
+    const QString restricted =
+        "Shape: Ball, Small, 3700, 1080\nShape: Diamond, Small, 3700, 1390\nShape: Ball, Small, 3700, 1700\n";
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<bool>("alsoTrue");
+
+    QTest::addRow("gear-cone-beside-fishing-cones") << fishing + "Shape: Cone Up, Small, 4920, 690\n"
+                                                    << fishing << true;
+    QTest::addRow("anchor-ball-beside-restricted") << restricted + ball << ball << true;
+    QTest::addRow("restricted-at-anchor-is-restricted") << restricted + ball << restricted << true;
+    QTest::addRow("two-balls-not-three")
+        << "Shape: Ball, Small, 3000, 880\nShape: Ball, Small, 3000, 1190\nShape: Ball, Small, 3000, 1500\n"
+        << "Shape: Ball, Small, 3000, 1000\nShape: Ball, Small, 3000, 1350\n"
+        << false;
+    QTest::addRow("one-diamond-not-two") << "Shape: Diamond, Small, 800, 1380\n"
+                                         << "Shape: Diamond, Small, 3950, 1050\nShape: Diamond, Small, 1200, 1200\n"
+                                         << false;
+}
+
+void TestShapeStarter::answerMayBeTrueOfMoreShapes()
+{
+    QFETCH(QString, picture);
+    QFETCH(QString, offered);
+    QFETCH(bool, alsoTrue);
+
+    QCOMPARE(mayAlsoBeTrue(pictureOf(picture), pictureOf(offered)), alsoTrue);
+}
+
+void TestShapeStarter::everyLinkLeadsToAPictureAndBack()
+{
+    const QStringList faults = StarterLinkFaults(2);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
 void TestShapeStarter::loadedWholeIntoANewDatabase()
