@@ -25,7 +25,6 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <memory>
 #include <set>
 #include <tuple>
 
@@ -443,8 +442,9 @@ void TestBuoyStarter::everyLinkPointsBothWays()
         const long recordOne = rs.LongValue("RECORDONE"), recordTwo = rs.LongValue("RECORDTWO");
         const QString link = QString("%1:%2 -> %3:%4").arg(typeOne).arg(recordOne).arg(typeTwo).arg(recordTwo);
         QVERIFY2(typeOne != typeTwo && typeOne >= 1 && typeOne <= 5 && typeTwo >= 1 && typeTwo <= 5, qPrintable(link));
-        QVERIFY2(CountRows(*db, "Select Count(*) As N From LINKS Where TYPEONE = ? And RECORDONE = ? And TYPETWO = ? "
-                                "And RECORDTWO = ?",
+        QVERIFY2(CountRows(*db,
+                           "Select Count(*) As N From LINKS Where TYPEONE = ? And RECORDONE = ? And TYPETWO = ? "
+                           "And RECORDTWO = ?",
                            {qlonglong(typeTwo), qlonglong(recordTwo), qlonglong(typeOne), qlonglong(recordOne)}) == 1,
                  qPrintable(link + " has no way back"));
         for (const auto &[type, record] : {std::pair{typeOne, recordOne}, std::pair{typeTwo, recordTwo}})

@@ -322,11 +322,10 @@ void TestSoundStarter::signalsThatLookAndSoundAlikeMeanTheSame()
         for (size_t j = i + 1; j < starterSignals.size(); ++j) {
             const StarterSignal &a = starterSignals[i];
             const StarterSignal &b = starterSignals[j];
-            QVERIFY2(lookAndSoundOf(a) != lookAndSoundOf(b) || a.text == b.text,
-                     qPrintable(QString("%1 and %2 look and sound alike: %3")
-                                    .arg(a.record)
-                                    .arg(b.record)
-                                    .arg(lookAndSoundOf(a))));
+            QVERIFY2(
+                lookAndSoundOf(a) != lookAndSoundOf(b) || a.text == b.text,
+                qPrintable(
+                    QString("%1 and %2 look and sound alike: %3").arg(a.record).arg(b.record).arg(lookAndSoundOf(a))));
         }
 }
 
@@ -449,9 +448,9 @@ void TestSoundStarter::everyLinkPointsBothWays()
 // lights to what she sounds (both tables name the paragraphs).
 void TestSoundStarter::everyLightsPictureLeadsToItsFogSignal()
 {
-    std::map<QString, QString> fogOfLights;
+    std::map<QString, QString> fogOfLights; // its fog signal's rules, by answer
     for (const QStringList &row : RegulationRows("data/lights-regulations.txt"))
-        fogOfLights[row[0]] = fogParagraphs(row.back());
+        fogOfLights[row[0]] = row.back();
     std::map<long, QString> fogOfSignal;
     for (const QStringList &row : RegulationRows("data/sounds-regulations.txt"))
         for (const StarterSignal &s : starter())
@@ -466,19 +465,19 @@ void TestSoundStarter::everyLightsPictureLeadsToItsFogSignal()
     Recordset lights = db->OpenQuery("Select RECORD, TEXT From LIGHTHEAD Order By RECORD");
     for (; !lights.Eof(); lights.MoveNext()) {
         const long record = lights.LongValue("RECORD");
-        const QString paragraphs = fogOfLights[lights.TextValue("TEXT")];
+        const QString rules = fogOfLights[lights.TextValue("TEXT")];
+        const QString paragraphs = fogParagraphs(rules);
         if (paragraphs.isEmpty())
             continue;
         bool leads = false;
-        Recordset links =
-            db->OpenQuery("Select RECORDTWO From LINKS Where TYPEONE = 1 And TYPETWO = 4 And RECORDONE = ?", {key(record)});
+        Recordset links = db->OpenQuery(
+            "Select RECORDTWO From LINKS Where TYPEONE = 1 And TYPETWO = 4 And RECORDONE = ?", {key(record)});
         for (; !links.Eof(); links.MoveNext())
             for (QChar paragraph : fogOfSignal[links.LongValue("RECORDTWO")])
                 leads = leads || paragraphs.contains(paragraph);
         links.Close();
-        QVERIFY2(leads, qPrintable(QString("lights picture %1 (Rule 35(%2)) leads to no signal of hers")
-                                       .arg(record)
-                                       .arg(paragraphs)));
+        QVERIFY2(leads,
+                 qPrintable(QString("lights picture %1 (Rule %2) leads to no signal of hers").arg(record).arg(rules)));
     }
     lights.Close();
     db->Close();
