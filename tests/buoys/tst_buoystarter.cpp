@@ -1,8 +1,10 @@
 // The buoy pictures a new database starts with: loaded into a new database,
 // every lone mark and every scene agrees with the table of IALA region A kept
 // beside the data (data/buoyage-rules.txt), and that table with the light
-// characters the night picture flashes; every buoy shows whole in the quiz;
-// every alternative is another picture; a faulty file makes no database.
+// characters the night picture flashes; a hint names the bands drawn; every
+// buoy shows whole in the quiz; every alternative is another picture with
+// another answer; no two pictures look alike but mean different things; a
+// faulty file makes no database.
 
 #include "StarterFixture.h"
 
@@ -12,6 +14,8 @@
 #include "data/CreateDatabase.h"
 #include "data/Database.h"
 #include "platform/Colour.h"
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -22,6 +26,7 @@
 #include <cmath>
 #include <map>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -182,6 +187,47 @@ bool lone(const StarterBuoyPicture &p)
 {
     return p.buoys.size() == 1;
 }
+
+// The broad bands of a colour a lone mark's body shows, counted down its
+// middle: the buoy drawn without its topmark on a blue picture, runs of the
+// colour at least half a size unit long (an outline is a line, not a band).
+int bandsDrawn(long kind, long colour)
+{
+    const double s = 300;
+    const long x = std::lround(4 * s), y = std::lround(7 * s);
+    PictureBox pic;
+    pic.resize(Twips::ToPixelsX(8 * s), Twips::ToPixelsY(11 * s));
+    pic.SetBackColor(Colours::Blue);
+    DrawBuoyKind(pic, kind, x, y, s, 0, BuoyDrawingFor::Quiz);
+    const int column = Twips::ToPixelsX(x);
+    const int shortest = Twips::ToPixelsY(s / 2);
+    int bands = 0;
+    int run = 0;
+    for (int row = 0; row <= pic.Image().height(); ++row) {
+        if (row < pic.Image().height() && pic.PixelColour(column, row) == colour) {
+            ++run;
+            continue;
+        }
+        if (run >= shortest)
+            ++bands;
+        run = 0;
+    }
+    return bands;
+}
+
+// What a picture looks like to a learner, whatever the sizes and the exact
+// places: each buoy's kind and topmark, read from left to right (then top to
+// bottom).
+QString lookOf(const StarterBuoyPicture &p)
+{
+    std::vector<StarterBuoy> buoys(p.buoys);
+    std::sort(buoys.begin(), buoys.end(),
+              [](const StarterBuoy &a, const StarterBuoy &b) { return std::tie(a.x, a.y) < std::tie(b.x, b.y); });
+    QStringList look;
+    for (const StarterBuoy &b : buoys)
+        look << QString("%1%2").arg(BuoyKindText(b.kind), b.topmark ? " with topmark" : "");
+    return look.join(", ");
+}
 } // namespace
 
 class TestBuoyStarter : public QObject
@@ -190,14 +236,19 @@ class TestBuoyStarter : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase() { Twips::ResetTwipsPerPixel(); }
 
     void rulesAgreeWithTheFlashingLights_data();
     void rulesAgreeWithTheFlashingLights();
     void loneMarkAgreesWithTheRules_data();
     void loneMarkAgreesWithTheRules();
     void scenesNameEveryLightDrawn();
+    void hintNamesTheBandsDrawn_data();
+    void hintNamesTheBandsDrawn();
     void everyBuoyShowsWholeInTheQuiz();
     void alternativesAreOtherPictures();
+    void picturesThatLookAlikeMeanTheSame();
+    void everyLinkPointsBothWays();
     void loadedAsTheFileWritesIt();
     void buildToolLoadsTheStarterFolder();
     void faultyStarterFileIsRefused_data();
@@ -211,6 +262,7 @@ private:
 
 void TestBuoyStarter::initTestCase()
 {
+    Twips::SetTwipsPerPixel(15, 15);
     rules = readRules();
     QCOMPARE(static_cast<long>(rules.size()), BuoyKindCount);
     const QString starterDir = dir.filePath("starter");
@@ -307,6 +359,30 @@ void TestBuoyStarter::scenesNameEveryLightDrawn()
     QVERIFY(scenes >= 8);
 }
 
+void TestBuoyStarter::hintNamesTheBandsDrawn_data()
+{
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<long>("kind");
+    for (const StarterBuoyPicture &p : ReadStarterBuoys(ReadSourceText("data/starter/pictures.buoys")))
+        if (lone(p) && p.hint.contains(" band"))
+            QTest::addRow("%s", qPrintable(BuoyKindText(p.buoys.front().kind))) << p.hint << p.buoys.front().kind;
+}
+
+// "A black beacon with a broad red band": the hint's count of bands of a
+// colour is the number the drawing shows.
+void TestBuoyStarter::hintNamesTheBandsDrawn()
+{
+    QFETCH(QString, hint);
+    QFETCH(long, kind);
+    static const QRegularExpression named(R"(\b(a|two|three) broad (red|yellow|black|green) bands?\b)");
+    const QRegularExpressionMatch m = named.match(hint);
+    QVERIFY2(m.hasMatch(), qPrintable(hint));
+    const std::map<QString, long> colours{
+        {"red", Colours::Red}, {"yellow", Colours::Yellow}, {"black", Colours::Black}, {"green", Colours::Green}};
+    const std::map<QString, int> counts{{"a", 1}, {"two", 2}, {"three", 3}};
+    QCOMPARE(bandsDrawn(kind, colours.at(m.captured(2))), counts.at(m.captured(1)));
+}
+
 // Every kind lies within 3.2 units either side of its centre, 6.2 above and
 // 3.1 below (the buoy drawing test holds them to it); the quiz keeps the
 // canvas's upper 3000 x 1500 in view.
@@ -336,6 +412,48 @@ void TestBuoyStarter::alternativesAreOtherPictures()
             QVERIFY2(answers[other] != p.text, qPrintable(which + " offers its own answer"));
         }
     }
+}
+
+// A learner tells a picture by what is drawn: two that look alike must have
+// one answer.
+void TestBuoyStarter::picturesThatLookAlikeMeanTheSame()
+{
+    for (size_t i = 0; i < loaded.size(); ++i)
+        for (size_t j = i + 1; j < loaded.size(); ++j)
+            QVERIFY2(lookOf(loaded[i]) != lookOf(loaded[j]) || loaded[i].text == loaded[j].text,
+                     qPrintable(QString("%1 and %2 look alike: %3")
+                                    .arg(loaded[i].record)
+                                    .arg(loaded[j].record)
+                                    .arg(lookOf(loaded[i]))));
+}
+
+// Every link of the build's new database that leads to or from a buoy
+// picture leads to a stored picture and has its way back.
+void TestBuoyStarter::everyLinkPointsBothWays()
+{
+    QTemporaryDir tmp;
+    const QString path = tmp.filePath("CALVOREN.MDB");
+    QCOMPARE(MakeStarterDatabase(path), QString());
+    auto db = Database::OpenDatabase(path);
+    const QStringList heads{"", "LIGHTHEAD", "SHAPEHEAD", "BUOYHEAD", "SOUNDHEAD", "COLHEAD"};
+    Recordset rs = db->OpenQuery("Select * From LINKS Where TYPEONE = 3 Or TYPETWO = 3");
+    for (; !rs.Eof(); rs.MoveNext()) {
+        const long typeOne = rs.LongValue("TYPEONE"), typeTwo = rs.LongValue("TYPETWO");
+        const long recordOne = rs.LongValue("RECORDONE"), recordTwo = rs.LongValue("RECORDTWO");
+        const QString link = QString("%1:%2 -> %3:%4").arg(typeOne).arg(recordOne).arg(typeTwo).arg(recordTwo);
+        QVERIFY2(typeOne != typeTwo && typeOne >= 1 && typeOne <= 5 && typeTwo >= 1 && typeTwo <= 5, qPrintable(link));
+        QVERIFY2(CountRows(*db,
+                           "Select Count(*) As N From LINKS Where TYPEONE = ? And RECORDONE = ? And TYPETWO = ? "
+                           "And RECORDTWO = ?",
+                           {qlonglong(typeTwo), qlonglong(recordTwo), qlonglong(typeOne), qlonglong(recordOne)}) == 1,
+                 qPrintable(link + " has no way back"));
+        for (const auto &[type, record] : {std::pair{typeOne, recordOne}, std::pair{typeTwo, recordTwo}})
+            QVERIFY2(CountRows(*db, "Select Count(*) As N From " + heads[type] + " Where RECORD = ?",
+                               {qlonglong(record)}) == 1,
+                     qPrintable(link));
+    }
+    rs.Close();
+    db->Close();
 }
 
 // The database holds the file's pictures as the file writes them, and each
@@ -410,5 +528,5 @@ void TestBuoyStarter::faultyStarterFileIsRefused()
     QVERIFY2(refusal.contains("Starter buoys, " + complaint), qPrintable(refusal));
 }
 
-QTEST_GUILESS_MAIN(TestBuoyStarter)
+QTEST_MAIN(TestBuoyStarter)
 #include "tst_buoystarter.moc"
