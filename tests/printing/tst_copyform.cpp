@@ -505,6 +505,7 @@ private slots:
         QTemporaryDir dir;
         defaultPrinter.DeviceName = QStringLiteral("PDF file %1").arg(run);
         defaultPrinter.Port = dir.filePath("out.pdf");
+        defaultPrinter.PdfWriter = true;
         SetPrinters(printers, defaultPrinter);
         PrinterInUse().SetOutput({});
         DocumentForm &document = FormInstance<DocumentForm>();
