@@ -200,12 +200,12 @@ float CopyForm::CheckTruncate()
 
 void CopyForm::PrinterSetup()
 {
-    try {
+    // A failure ends the setup quietly.
+    IgnoreErrors([this] {
         UseSelectedPrinter();
         ShowPrintSetup(PrinterInUse(), this);
         Engine.RequiredWidth = CheckTruncate();
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 void CopyForm::Action_Click(int Index)
@@ -281,13 +281,15 @@ void CopyForm::PrintThis()
         IgnoreErrors([this] { Action[0]->setEnabled(true); });
     }
     // A print that fails says why and leaves the dialog open to try again.
-    try {
-        printer.EndDoc();
-    } catch (const std::exception &e) {
-        MsgBox(QStringLiteral("The Document Could Not Be Printed\r\n") + QString::fromUtf8(e.what()),
-               MsgBoxStyle::Exclamation, QStringLiteral("Help"));
+    const bool sent = Handle(
+        [](const StepError &e) {
+            MsgBox(QStringLiteral("The Document Could Not Be Printed\r\n") + e.description, MsgBoxStyle::Exclamation,
+                   QStringLiteral("Help"));
+            return false;
+        },
+        [&] { printer.EndDoc(); });
+    if (!sent)
         return;
-    }
     hide();
     if (!printer.WrittenFile().isEmpty())
         MsgBox(QStringLiteral("The Document Was Written To ") + QDir::toNativeSeparators(printer.WrittenFile()),

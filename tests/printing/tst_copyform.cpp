@@ -470,6 +470,23 @@ private slots:
         QCOMPARE(jobs[0].printer.Layout.orientation(), accepted ? QPageLayout::Landscape : QPageLayout::Portrait);
     }
 
+    // A print-setup dialog that fails ends "&Setup" with no message: the
+    // choice of "&Truncate" stands, unmeasured, and printing goes on.
+    void failingSetupIsQuiet()
+    {
+        SetPrintSetupHook([](QPageLayout &) -> bool { throw PrinterError(482, "Printer error"); });
+        DocumentForm &document = FormInstance<DocumentForm>();
+        Show(document, [&](CopyForm &copy) {
+            copy.Coption[0]->setChecked(true);
+            copy.Action[2]->click();
+            QVERIFY(copy.isVisible());
+            QVERIFY(copy.Coption[0]->isChecked());
+            copy.Action[0]->click();
+        });
+        QVERIFY(boxes.isEmpty());
+        QCOMPARE(jobs.size(), size_t(1));
+    }
+
     // Closing the dialog is cancelling it; it stays loaded.
     void closingHides()
     {
