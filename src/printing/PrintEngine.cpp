@@ -124,6 +124,7 @@ void PrintEngine::PrintGrid(GridModel &Pgrid, short Copies, const QString &Repor
     Pgrid.SetEditable(false);
     PrintStop = false;
     Stopped = false;
+    RightEdge = 0;
 
     if (p.Has(WindowFont)) {
         const QFont font = PrintFont();
@@ -297,6 +298,7 @@ void PrintEngine::PrintRow(Page &p, int R)
             if (colour != 0 && !p.monochrome)
                 printer.FilledBox(left, p.y, left + w, p.y + p.RowStep(), colour);
             if (shown > 1) {
+                RightEdge = std::max(RightEdge, x + shown);
                 if (code == GridModel::AlignCentre)
                     PrintCentre(x, p.y, shown, text, p.h);
                 else if (code == GridModel::AlignRight)

@@ -69,6 +69,9 @@ public:
     bool Stopped = false;
     // The document's print width in twips, as the print dialog measured it.
     float RequiredWidth = 0;
+    // Where the columns the last PrintGrid printed end, in millimetres from
+    // the left of the printable area.
+    float RightEdge = 0;
 
     // Whether the grid is to be scaled to the page width (the dialog's
     // choice); lets the window's events run before every row.
