@@ -192,20 +192,21 @@ private slots:
         Twips::ResetTwipsPerPixel();
     }
 
-    // The window font is the narrow face the build installs, not a stand-in
-    // the system picked because it was missing.
-    void windowFontIsInstalled_data()
+    // The window font and the print font are the faces the build installs,
+    // not stand-ins the system picked because they were missing.
+    void facesAreInstalled_data()
     {
-        QTest::addColumn<bool>("bold");
-        QTest::addRow("bold") << true;
-        QTest::addRow("regular") << false;
+        QTest::addColumn<QFont>("font");
+        QTest::addRow("window-bold") << FormFont(true);
+        QTest::addRow("window-regular") << FormFont(false);
+        QTest::addRow("print-bold") << PrintFont(true);
+        QTest::addRow("print-regular") << PrintFont(false);
     }
-    void windowFontIsInstalled()
+    void facesAreInstalled()
     {
-        QFETCH(bool, bold);
-        const QFont font = FormFont(bold);
+        QFETCH(QFont, font);
         QCOMPARE(QFontInfo(font).family(), font.family());
-        QCOMPARE(QFontInfo(font).bold(), bold);
+        QCOMPARE(QFontInfo(font).bold(), font.bold());
     }
 
     void everyWindowAtDesignSize_data()
