@@ -6,7 +6,8 @@ NORVANTA_PACKAGES=(
   # The speakers talk to the sound server (PulseAudio, or PipeWire in its place).
   libpulse-dev pkg-config
   libbenchmark-dev
-  xvfb xauth fonts-dejavu-core fonts-dejavu-extra poppler-utils
+  xvfb xauth fonts-dejavu-core poppler-utils
+  fonts-dejavu-extra # DejaVu Sans Condensed, the printed documents' face
   libqt6sql6-sqlite x11-utils
   # The font configuration is read on a thread of its own while the program starts.
   libfontconfig-dev

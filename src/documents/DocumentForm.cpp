@@ -174,7 +174,9 @@ void DocumentForm::LayOutGrid(int index, long Sflag)
     // its heading row alone: its current cell stays in row 0.
     if (index == 0)
         IgnoreErrors([&] { grid->SetRow(0); });
-    IgnoreErrors([&] { Doc.FitColumns(index, ControlWidth(*grid)); });
+    // The columns share the width beside the upright scroll bar, so none
+    // hides behind it and no sideways scroll bar is needed.
+    IgnoreErrors([&] { Doc.FitColumns(index, grid->ShareableWidth()); });
 }
 
 void DocumentForm::EditGrid(long Gindex)

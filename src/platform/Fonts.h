@@ -5,8 +5,8 @@
 // The windows' text: a plain sans serif at 8.25 points, bold unless asked.
 QFont FormFont(bool bold = true);
 
-// The printed documents' text, at the windows' size: the wide face the
-// pages are laid out for, whose text lines clear the row lines.
+// The printed documents' text, at the windows' size: a condensed face (from
+// the fonts-dejavu-extra package) whose text lines clear the row lines.
 QFont PrintFont(bool bold = true);
 
 // The font of every window's menu bar.

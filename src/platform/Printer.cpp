@@ -56,7 +56,7 @@ PrinterInfo FromSystem(const QPrinterInfo &system)
     return info;
 }
 
-PrinterInfo PdfWriter()
+PrinterInfo DefaultPdfWriter()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists())
@@ -67,6 +67,7 @@ PrinterInfo PdfWriter()
     info.Port = QDir(folder).filePath(QStringLiteral("Norvanta.pdf"));
     info.Layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                               QMarginsF(PdfMargin, PdfMargin, PdfMargin, PdfMargin), QPageLayout::Millimeter);
+    info.PdfWriter = true;
     return info;
 }
 
@@ -159,7 +160,9 @@ QFile &OpenNewPdf(QFile &file, const QString &port)
         file.setFileName(name);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return file;
-        if (!QFileInfo::exists(name))
+        // Any entry of that name is taken, a link that points nowhere too.
+        const QFileInfo taken(name);
+        if (!taken.exists() && !taken.isSymLink())
             Fail(QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(name), file.errorString()));
     }
 }
@@ -181,13 +184,16 @@ QString WritePdf(const PrintJob &job)
     return file.fileName();
 }
 
-// Sends a job to its printer, or without one to a new PDF file whose name
-// it returns.
+// Sends a job to its printer, or from a PDF writer to a new PDF file whose
+// name it returns. A printer the system no longer knows is a failure, never
+// a file.
 QString SendToDevice(const PrintJob &job)
 {
+    if (job.printer.PdfWriter)
+        return WritePdf(job);
     const QPrinterInfo system = QPrinterInfo::printerInfo(job.printer.DeviceName);
     if (system.isNull())
-        return WritePdf(job);
+        Fail(QStringLiteral("The printer %1 cannot be reached").arg(job.printer.DeviceName));
     QPrinter printer(system, QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Norvanta"));
     if (!RenderJob(job, printer))
@@ -211,7 +217,7 @@ PrinterInfo DefaultPrinter()
     if (testPrinters())
         return testPrinters()->defaultPrinter;
     const QPrinterInfo system = QPrinterInfo::defaultPrinter();
-    return system.isNull() ? PdfWriter() : FromSystem(system);
+    return system.isNull() ? DefaultPdfWriter() : FromSystem(system);
 }
 
 void SetPrinters(std::vector<PrinterInfo> printers, PrinterInfo defaultPrinter)

@@ -27,13 +27,15 @@ private:
 };
 
 // A printer the system knows: its names, the paper it takes with the area
-// it can print on, and whether it prints in colour.
+// it can print on, and whether it prints in colour. A PDF writer is no
+// printer of the system: its port names the file its pages go to.
 struct PrinterInfo {
     QString DriverName;
     QString DeviceName;
     QString Port;
     QPageLayout Layout;
     bool Colour = true;
+    bool PdfWriter = false;
 };
 
 // The system's printers in their order, and its default printer. With no

@@ -22,6 +22,8 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
+#include <algorithm>
+
 namespace {
 constexpr int ClientWidth = 5895;
 constexpr int OuterHeight = 2475;
@@ -33,6 +35,23 @@ constexpr long DocumentFlags = PrintEngine::PageHeader | PrintEngine::WindowFont
                                | PrintEngine::ColumnGaps | PrintEngine::BoldHeadings | PrintEngine::ColumnLines
                                | PrintEngine::RowLines;
 static_assert(DocumentFlags == 6191);
+// The scale line stands 25 mm in from the right edge of the printable area,
+// and never nearer the grids than a column line stands to its column.
+constexpr double ScaleLineInset = 25;
+constexpr double LineClearance = 1;
+
+// The scale line, from the frame's top to the page's foot, clear of the
+// grids: where their columns reach past its place it stands just after them,
+// and where that leaves no room inside the frame it is left out.
+void DrawScaleLine(Printer &printer, float gridsEnd)
+{
+    const double width = printer.ScaleWidth();
+    const double x = std::max(width - ScaleLineInset, gridsEnd + LineClearance);
+    if (x > width - LineClearance)
+        return;
+    printer.SetDrawWidth(2);
+    printer.Line(x, 10, x, printer.ScaleHeight(), Colours::Black);
+}
 
 } // namespace
 
@@ -200,12 +219,12 @@ float CopyForm::CheckTruncate()
 
 void CopyForm::PrinterSetup()
 {
-    try {
+    // A failure ends the setup quietly.
+    IgnoreErrors([this] {
         UseSelectedPrinter();
         ShowPrintSetup(PrinterInUse(), this);
         Engine.RequiredWidth = CheckTruncate();
-    } catch (const std::exception &) {
-    }
+    });
 }
 
 void CopyForm::Action_Click(int Index)
@@ -266,28 +285,27 @@ void CopyForm::PrintThis()
         const QString title = ReportTitle(PrintMode);
         IgnoreErrors([this] { Action[0]->setEnabled(false); });
         bool cancelled = false;
+        float gridsEnd = 0;
         for (size_t i = 0; i < documentGrids.size() && !cancelled; ++i) {
             // PrintGrid returns once the grid is printed or stopped.
             Engine.PrintGrid(*documentGrids[i], static_cast<short>(copies), title, DocumentFlags);
             cancelled = Engine.Stopped;
+            gridsEnd = std::max(gridsEnd, Engine.RightEdge);
         }
-        if (!cancelled && Coption[1]->isChecked()) {
-            IgnoreErrors([&] { printer.SetDrawWidth(2); });
-            IgnoreErrors([&] {
-                const double x = printer.ScaleWidth() - 25;
-                printer.Line(x, 10, x, printer.ScaleHeight(), Colours::Black);
-            });
-        }
+        if (!cancelled && Coption[1]->isChecked())
+            IgnoreErrors([&] { DrawScaleLine(printer, gridsEnd); });
         IgnoreErrors([this] { Action[0]->setEnabled(true); });
     }
     // A print that fails says why and leaves the dialog open to try again.
-    try {
-        printer.EndDoc();
-    } catch (const std::exception &e) {
-        MsgBox(QStringLiteral("The Document Could Not Be Printed\r\n") + QString::fromUtf8(e.what()),
-               MsgBoxStyle::Exclamation, QStringLiteral("Help"));
+    const bool sent = Handle(
+        [](const StepError &e) {
+            MsgBox(QStringLiteral("The Document Could Not Be Printed\r\n") + e.description, MsgBoxStyle::Exclamation,
+                   QStringLiteral("Help"));
+            return false;
+        },
+        [&] { printer.EndDoc(); });
+    if (!sent)
         return;
-    }
     hide();
     if (!printer.WrittenFile().isEmpty())
         MsgBox(QStringLiteral("The Document Was Written To ") + QDir::toNativeSeparators(printer.WrittenFile()),

@@ -9,12 +9,12 @@
 #include "platform/MsgBox.h"
 #include "platform/Printer.h"
 #include "platform/Rounding.h"
+#include "printing/GridPages.h"
 #include "printing/PrintFormat.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 namespace {
@@ -24,6 +24,7 @@ constexpr float TwipsPerMm = 56.7f;
 // line before it, so no line runs through a character.
 constexpr float FrameLeft = 1;
 constexpr float RowStart = FrameLeft + 1;
+// The last column printed ends a millimetre inside the page edge.
 constexpr float Clearance = 1;
 using Colours::Black;
 const QString Location = QStringLiteral("CopyForm:PrintGrid");
@@ -41,13 +42,13 @@ bool PrintFailure(const StepError &e)
         ReportError(Location, e.number, e.description);
     return false;
 }
-
-short ToShort(float value)
-{
-    const float whole = std::trunc(value);
-    return static_cast<short>(std::clamp(whole, 0.0f, static_cast<float>(std::numeric_limits<short>::max())));
-}
 } // namespace
+
+struct PrintEngine::Column {
+    int k;
+    float left;
+    float width;
+};
 
 // The working values of one PrintGrid call.
 struct PrintEngine::Page {
@@ -57,63 +58,23 @@ struct PrintEngine::Page {
     long flags = 0;
     float h = 0;  // row height; 0 when every row is one text line
     float t = 0;  // height of a text line
-    float b = 0;  // the lowest row top before a new page
+    float b = 0;  // the lowest top of a row one line high before a new page
     float y = 0;  // top of the row being printed
     float x0 = 0; // where every row begins
     float g = 0;  // gap after every column
     bool monochrome = false;
     bool headerBold = false; // the font the header takes on every page
+    std::vector<Column> columns = {};
+    std::vector<float> steps = {}; // every row's height
 
     bool Has(long flag) const { return (flags & flag) != 0; }
-    // How far a row reaches down.
+    // How far a row of one text line (or of the grid's row height) reaches.
     float RowStep() const { return h > 0 ? h : t; }
 };
 
 PrintEngine::PrintEngine(Printer &printer)
     : DoEvents([] { QCoreApplication::processEvents(); }), printer(printer)
 {
-}
-
-namespace {
-// Where a page's first ordinary row begins: under the header and the heading
-// rows, added one at a time as they are printed.
-float BodyTop(const GridPageMeasures &m, float top)
-{
-    float y = top + m.headerStep;
-    for (int F = 0; F < m.fixedRows; ++F)
-        y += m.rowStep;
-    return y;
-}
-} // namespace
-
-GridPages LayOutGridPages(const GridPageMeasures &m)
-{
-    GridPages laid;
-    float top = m.startY;
-    const float firstRow = top + m.headerStep + static_cast<float>(m.fixedRows) * m.rowStep;
-    if (top > 0 && firstRow > m.bottom) {
-        laid.newPageFirst = true;
-        top = 0;
-    }
-    laid.pages.push_back(GridPage{top, {}});
-    float y = BodyTop(m, top);
-    for (int R = m.fixedRows; R < m.rows; ++R) {
-        if (R > m.fixedRows && y > m.bottom) {
-            laid.pages.push_back(GridPage{0, {}});
-            y = BodyTop(m, 0);
-        }
-        laid.pages.back().rows.emplace_back(R, y);
-        y += m.rowStep;
-    }
-    return laid;
-}
-
-std::vector<int> ScaledColumnWidths(const std::vector<int> &widths, float ratio)
-{
-    std::vector<int> scaled;
-    for (const int width : widths)
-        scaled.push_back(static_cast<int>(RoundHalfEven(width / ratio)));
-    return scaled;
 }
 
 void PrintEngine::PrintGrid(GridModel &Pgrid, short Copies, const QString &ReportTitle, long Flags)
@@ -167,13 +128,19 @@ void PrintEngine::PrintGrid(GridModel &Pgrid, short Copies, const QString &Repor
         });
     }
 
+    p.columns = PrintedColumns(p);
+    RightEdge = p.columns.empty() ? p.x0 : p.columns.back().left + p.columns.back().width;
+    // Rows are measured in the fonts they print in before any is laid out.
+    for (int R = 0; R < Pgrid.Rows(); ++R)
+        p.steps.push_back(RowStep(p, R));
+
     GridPageMeasures measures;
     measures.startY = p.y;
     measures.headerStep = p.Has(PageHeader) ? (p.h > 0 ? p.h : 2 * p.t) : 0;
-    measures.rowStep = p.RowStep();
-    measures.bottom = p.b;
+    measures.rowSteps = p.steps;
+    // A row of one line may begin as low as b.
+    measures.foot = p.b + p.RowStep();
     measures.fixedRows = Pgrid.FixedRows();
-    measures.rows = Pgrid.Rows();
 
     for (int copy = 1;; ++copy) {
         const GridPages laid = LayOutGridPages(measures);
@@ -196,8 +163,6 @@ void PrintEngine::PrintGrid(GridModel &Pgrid, short Copies, const QString &Repor
                 }
                 const auto [R, top] = page.rows[i];
                 p.y = top;
-                if (p.Has(RowFontFromCell))
-                    RowFont(p, R);
                 PrintRow(p, R);
             }
         }
@@ -224,6 +189,46 @@ void PrintEngine::RowFont(Page &p, int R)
     });
 }
 
+void PrintEngine::UseRowFont(Page &p, int R)
+{
+    if (p.Has(RowFontFromCell))
+        RowFont(p, R);
+    else
+        Handle(PrintFailure, [&] { printer.SetFontBold(false); });
+    if (R < p.grid.FixedRows() && p.Has(BoldHeadings))
+        Handle(PrintFailure, [&] { printer.SetFontBold(true); });
+}
+
+std::vector<PrintEngine::Column> PrintEngine::PrintedColumns(const Page &p)
+{
+    float pageWidth = 0;
+    Handle(PrintFailure, [&] { pageWidth = static_cast<float>(printer.ScaleWidth()); });
+    std::vector<Column> columns;
+    float x = p.x0;
+    for (int k = 0; k < static_cast<int>(p.widths.size()); ++k) {
+        const float w = static_cast<float>(p.widths[static_cast<size_t>(k)]) / TwipsPerMm;
+        // A column the page edge would cut is left out, and every one after it.
+        if (x + w > pageWidth - Clearance)
+            break;
+        columns.push_back(Column{k, x, w});
+        x += w + p.g;
+    }
+    return columns;
+}
+
+float PrintEngine::RowStep(Page &p, int R)
+{
+    UseRowFont(p, R);
+    int lines = 1;
+    for (const Column &column : p.columns)
+        if (column.width > 1)
+            Handle(PrintFailure, [&] {
+                const QString text = PrintedText(p.grid.TextMatrix(R, column.k));
+                lines = std::max(lines, static_cast<int>(CellLines(text, column.width).size()));
+            });
+    return std::max(p.RowStep(), static_cast<float>(lines) * LineHeight());
+}
+
 void PrintEngine::StartPage(Page &p, float top)
 {
     p.y = top;
@@ -231,11 +236,8 @@ void PrintEngine::StartPage(Page &p, float top)
         PrintHeader(p);
         p.y += p.h > 0 ? p.h : 2 * p.t;
     }
-    for (int F = 0; F < p.grid.FixedRows(); ++F) {
-        if (p.Has(RowFontFromCell))
-            RowFont(p, F);
+    for (int F = 0; F < p.grid.FixedRows(); ++F)
         PrintRow(p, F);
-    }
     Handle(PrintFailure, [&] { printer.SetFontBold(false); });
 }
 
@@ -259,71 +261,42 @@ void PrintEngine::PrintHeader(Page &p)
 
 void PrintEngine::PrintRow(Page &p, int R)
 {
-    const GridModel &grid = p.grid;
-    float x = p.x0;
-    int cols = 0;
-    int fixedRows = 0;
-    int fixedCols = 0;
-    Handle(PrintFailure, [&] {
-        cols = grid.Cols();
-        fixedRows = grid.FixedRows();
-        fixedCols = grid.FixedCols();
-    });
+    UseRowFont(p, R);
     float pageWidth = 0;
     Handle(PrintFailure, [&] { pageWidth = static_cast<float>(printer.ScaleWidth()); });
-
-    for (int k = 0; k < cols; ++k) {
-        bool beyondPage = false;
-        Handle(PrintFailure, [&] {
-            const float w = static_cast<float>(p.widths[static_cast<size_t>(k)]) / TwipsPerMm;
-            // A column the page edge cuts shows only what fits inside it.
-            const float shown = std::min(w, pageWidth - Clearance - x);
-            const QString text = Truncate(grid.TextMatrix(R, k), shown, p.h);
-            int code = 0;
-            if (R < fixedRows) {
-                code = grid.FixedAlignment(k);
-                if (p.Has(BoldHeadings))
-                    printer.SetFontBold(true);
-            } else if (k < fixedCols) {
-                code = grid.FixedAlignment(k);
-            } else {
-                code = grid.ColAlignment(k);
-            }
-            long colour = 0;
-            if (p.Has(CellColours))
-                colour = grid.CellBackColor(R, k);
-            const float left = x;
-            // A colour printer shows the cell's colour behind its text.
-            if (colour != 0 && !p.monochrome)
-                printer.FilledBox(left, p.y, left + w, p.y + p.RowStep(), colour);
-            if (shown > 1) {
-                if (code == GridModel::AlignCentre)
-                    PrintCentre(x, p.y, shown, text, p.h);
-                else if (code == GridModel::AlignRight)
-                    PrintRight(p.y, x + shown, text, p.h, shown);
-                else
-                    PrintXy(p.y, x, text, p.h, shown);
-            }
-            x += w + p.g;
-            if (p.Has(ColumnLines) && k != cols - 1 && x - p.g / 2 <= pageWidth)
-                printer.Line(x - p.g / 2, p.y, x - p.g / 2, p.y + p.RowStep(), Black);
-            if (x > pageWidth) {
-                beyondPage = true;
-                return;
-            }
-            if (colour != 0 && p.monochrome) {
-                const int style = printer.FillStyle();
-                printer.SetFillStyle(GetPrintStyle(colour));
-                printer.Box(left + p.g, p.y, left + w + 2 * p.g, p.y + p.RowStep() - 1, Black);
-                printer.SetFillStyle(style);
-            }
-        });
-        if (beyondPage)
-            break;
-    }
+    for (const Column &column : p.columns)
+        PrintCell(p, R, column, pageWidth);
+    const float step = p.steps[static_cast<size_t>(R)];
     if (p.Has(RowLines))
-        Handle(PrintFailure, [&] { printer.Line(FrameLeft, p.y + p.RowStep(), pageWidth, p.y + p.RowStep(), Black); });
-    p.y += p.RowStep();
+        Handle(PrintFailure, [&] { printer.Line(FrameLeft, p.y + step, pageWidth, p.y + step, Black); });
+    p.y += step;
+}
+
+void PrintEngine::PrintCell(Page &p, int R, const Column &column, float pageWidth)
+{
+    const GridModel &grid = p.grid;
+    const int k = column.k;
+    const float left = column.left;
+    const float w = column.width;
+    const float step = p.steps[static_cast<size_t>(R)];
+    Handle(PrintFailure, [&] {
+        const int code = R < grid.FixedRows() || k < grid.FixedCols() ? grid.FixedAlignment(k) : grid.ColAlignment(k);
+        const long colour = p.Has(CellColours) ? grid.CellBackColor(R, k) : 0;
+        // A colour printer shows the cell's colour behind its text.
+        if (colour != 0 && !p.monochrome)
+            printer.FilledBox(left, p.y, left + w, p.y + step, colour);
+        if (w > 1)
+            PrintAligned(p.y, left, w, CellLines(PrintedText(grid.TextMatrix(R, k)), w), code);
+        const float line = left + w + p.g / 2;
+        if (p.Has(ColumnLines) && k != grid.Cols() - 1 && line <= pageWidth)
+            printer.Line(line, p.y, line, p.y + step, Black);
+        if (colour != 0 && p.monochrome) {
+            const int style = printer.FillStyle();
+            printer.SetFillStyle(GetPrintStyle(colour));
+            printer.Box(left + p.g, p.y, left + w + 2 * p.g, p.y + step - 1, Black);
+            printer.SetFillStyle(style);
+        }
+    });
 }
 
 void PrintEngine::PrintXy(float Down, float Across, const QString &Sentence, float Rheight, float ColWidth)
@@ -336,18 +309,7 @@ void PrintEngine::PrintXy(float Down, float Across, const QString &Sentence, flo
         IgnoreErrors([&] { printer.Print(Sentence); });
         return;
     }
-    PrintAligned(Down, Across, ColWidth, Sentence, Rheight, GridModel::AlignLeft);
-}
-
-void PrintEngine::PrintCentre(float Across, float Down, float Wide, const QString &Sentence, float Ystep)
-{
-    float width = 0;
-    IgnoreErrors([&] { width = static_cast<float>(printer.TextWidth(Sentence)); });
-    // A text wrapped over several lines centres each line in the box.
-    if (Ystep > 0 && width > Wide)
-        PrintAligned(Down, Across, Wide, Sentence, Ystep, GridModel::AlignCentre);
-    else
-        PrintXy(Down, Across + (Wide - width) / 2, Sentence, Ystep, Wide);
+    PrintAligned(Down, Across, ColWidth, LinesInRow(Sentence, ColWidth, Rheight), GridModel::AlignLeft);
 }
 
 void PrintEngine::PrintRight(float Down, float Wide, const QString &Sentence, float Ystep, float ColWidth)
@@ -357,30 +319,39 @@ void PrintEngine::PrintRight(float Down, float Wide, const QString &Sentence, fl
     // A text wrapped over several lines ends each line at the right edge,
     // within its column.
     if (Ystep > 0 && width > ColWidth)
-        PrintAligned(Down, Wide - ColWidth, ColWidth, Sentence, Ystep, GridModel::AlignRight);
+        PrintAligned(Down, Wide - ColWidth, ColWidth, LinesInRow(Sentence, ColWidth, Ystep), GridModel::AlignRight);
     else
         PrintXy(Down, Wide - width, Sentence, Ystep, Wide);
 }
 
-void PrintEngine::PrintAligned(float Down, float Left, float Wide, const QString &Sentence, float Rheight, int code)
+float PrintEngine::LineHeight()
 {
-    if (Sentence.isEmpty())
-        return;
-    const TextMeasure measure = [this](const QString &text) { return printer.TextWidth(text); };
-    short n = 0;
+    float height = 0;
+    IgnoreErrors([&] { height = static_cast<float>(printer.TextHeight(QStringLiteral("A"))); });
+    return height;
+}
+
+QStringList PrintEngine::CellLines(const QString &Sentence, float ColWidth)
+{
+    QStringList lines;
     IgnoreErrors([&] {
-        const float m = static_cast<float>(printer.TextWidth(QStringLiteral("M")));
-        n = PrintFormat(ToShort(Wide / m), Sentence, Wide, measure);
+        lines = FittedLines(Sentence, ColWidth, [this](const QString &text) { return printer.TextWidth(text); });
     });
-    float lineHeight = 0;
-    IgnoreErrors([&] { lineHeight = static_cast<float>(printer.TextHeight(QStringLiteral("A"))); });
-    int L = 1;
-    if (lineHeight > 0)
-        L = std::max(1, static_cast<int>(Rheight / lineHeight));
-    n = static_cast<short>(std::min<int>(n, L));
+    return lines;
+}
+
+QStringList PrintEngine::LinesInRow(const QString &Sentence, float ColWidth, float Rheight)
+{
+    const float lineHeight = LineHeight();
+    const int L = lineHeight > 0 ? std::max(1, static_cast<int>(Rheight / lineHeight)) : 1;
+    return CellLines(Sentence, ColWidth).mid(0, L);
+}
+
+void PrintEngine::PrintAligned(float Down, float Left, float Wide, const QStringList &lines, int code)
+{
+    const float lineHeight = LineHeight();
     float y = Down;
-    for (int i = 0; i < n; ++i) {
-        const QString line = PrintLines.value(i);
+    for (const QString &line : lines) {
         IgnoreErrors([&] {
             float x = Left;
             if (code == GridModel::AlignCentre)
@@ -395,31 +366,15 @@ void PrintEngine::PrintAligned(float Down, float Left, float Wide, const QString
     }
 }
 
-QString PrintEngine::Truncate(const QString &TextToWrap, float MaxTextWidth, float Theight)
+QString PrintEngine::PrintedText(const QString &CellText)
 {
-    IgnoreErrors([&] { printer.SetScaleMode(Printer::UnitMillimetres); });
-    float limit = MaxTextWidth;
-    if (Theight != 0)
-        IgnoreErrors([&] {
-            const float lineHeight = static_cast<float>(printer.TextHeight(QStringLiteral("A")));
-            const int lines = lineHeight > 0 ? std::max(1, static_cast<int>(Theight / lineHeight)) : 1;
-            limit = MaxTextWidth * static_cast<float>(lines);
-        });
-    QString result;
-    for (const QChar ch : TextToWrap) {
+    QString printed;
+    for (const QChar ch : CellText) {
         if (ch.unicode() == 0)
             continue;
-        const bool end = ch.unicode() == 13;
-        const QChar printed = (ch.unicode() == 10 || end) ? QChar(32) : ch;
-        bool fits = false;
-        IgnoreErrors([&] { fits = static_cast<float>(printer.TextWidth(result + printed)) <= limit; });
-        if (!fits)
-            break;
-        result += printed;
-        if (end)
-            break;
+        printed += ch.unicode() == 10 || ch.unicode() == 13 ? QChar(32) : ch;
     }
-    return result;
+    return printed;
 }
 
 void PrintEngine::SetFontSize(float FontRatio)

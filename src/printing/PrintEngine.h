@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -8,40 +9,13 @@
 class GridModel;
 class Printer;
 
-// Where the rows of a grid fall on the pages it prints on, in millimetres.
-struct GridPageMeasures {
-    float startY = 0;     // where the grid starts on the first page
-    float headerStep = 0; // the page header's height; 0 without a header
-    float rowStep = 0;    // every row's height
-    float bottom = 0;     // the lowest row top before a new page
-    int fixedRows = 0;
-    int rows = 0;
-};
-struct GridPage {
-    float top = 0;                            // where the header, then the heading rows, begin
-    std::vector<std::pair<int, float>> rows;  // the ordinary rows on it: row, top
-};
-struct GridPages {
-    // The grid's headings and first row would not fit under startY: it
-    // begins on a new page, at its top.
-    bool newPageFirst = false;
-    std::vector<GridPage> pages;
-};
-// Lays one copy of a grid out on pages: every page begins with the header and
-// the heading rows, and a page breaks before a row that has no room left, so
-// a grid never ends with its headings alone on a page.
-GridPages LayOutGridPages(const GridPageMeasures &m);
-
-// Column widths in twips narrowed by the ratio of the document's print width
-// to the page's, each to the nearest twip (halves to even).
-std::vector<int> ScaledColumnWidths(const std::vector<int> &widths, float ratio);
-
 // Prints the cells of a grid's model on the printer, page by page, in
 // millimetres: a page header, the heading rows at the top of every page, each
-// cell's text aligned as in the grid and cut to its cell, and, when scaling
-// is chosen, the columns narrowed to the page width. Grid measures are twips,
-// turned into millimetres by dividing by 56.7. The cells and columns are
-// only read.
+// cell's text whole, aligned as in the grid and wrapped within its column
+// over as many lines as it needs (its row grows to hold them), and, when
+// scaling is chosen, the columns narrowed to the page width. The page edge
+// cuts whole columns, never a text. Grid measures are twips, turned into
+// millimetres by dividing by 56.7. The cells and columns are only read.
 class PrintEngine
 {
 public:
@@ -69,6 +43,9 @@ public:
     bool Stopped = false;
     // The document's print width in twips, as the print dialog measured it.
     float RequiredWidth = 0;
+    // Where the columns the last PrintGrid printed end, in millimetres from
+    // the left of the printable area.
+    float RightEdge = 0;
 
     // Whether the grid is to be scaled to the page width (the dialog's
     // choice); lets the window's events run before every row.
@@ -82,14 +59,13 @@ public:
     // wrapped to ColWidth over as many lines as the row holds, else on one
     // line.
     void PrintXy(float Down, float Across, const QString &Sentence, float Rheight, float ColWidth);
-    // The text centred in the box from Across, Wide wide.
-    void PrintCentre(float Across, float Down, float Wide, const QString &Sentence, float Ystep);
     // The text ending at the right edge Wide of a column ColWidth wide.
     void PrintRight(float Down, float Wide, const QString &Sentence, float Ystep, float ColWidth);
-    // The longest beginning of the text that fits the cell on one line (or on
-    // as many lines as a row of Theight holds), a line feed printed as a
-    // blank and a carriage return ending it.
-    QString Truncate(const QString &TextToWrap, float MaxTextWidth, float Theight);
+    // A cell's text as it prints: a character 0 is dropped, a line feed or a
+    // carriage return prints as a blank.
+    static QString PrintedText(const QString &CellText);
+    // The lines of a text within a column's width in the printer's font.
+    QStringList CellLines(const QString &Sentence, float ColWidth);
     // Shrinks the printer's font until a text is FontRatio times narrower.
     void SetFontSize(float FontRatio);
     // The hatch a monochrome printer shows for a cell colour; 0 solid for a
@@ -98,13 +74,27 @@ public:
 
 private:
     struct Page;
+    struct Column;
+    // The columns that print whole inside the page, where each begins.
+    std::vector<Column> PrintedColumns(const Page &p);
+    // A row's height: one text line (or the grid's row height), or as many
+    // lines as its longest text needs.
+    float RowStep(Page &p, int R);
     // The header and the heading rows of a page, from its top.
     void StartPage(Page &p, float top);
     void PrintHeader(Page &p);
     void PrintRow(Page &p, int R);
+    void PrintCell(Page &p, int R, const Column &column, float pageWidth);
+    // The font a row prints in: its first cell's with flag 64, else plain;
+    // bold for a heading row with flag 32.
+    void UseRowFont(Page &p, int R);
     void RowFont(Page &p, int R);
-    // Prints the wrapped lines of a text each aligned in its cell.
-    void PrintAligned(float Down, float Left, float Wide, const QString &Sentence, float Rheight, int code);
+    // As many of the lines as a row of Rheight holds.
+    QStringList LinesInRow(const QString &Sentence, float ColWidth, float Rheight);
+    // Prints lines one under the other, each aligned within Left to Left + Wide.
+    void PrintAligned(float Down, float Left, float Wide, const QStringList &lines, int code);
+    // The height of a printed line in the printer's font.
+    float LineHeight();
 
     Printer &printer;
     // The page that carries its header: a grid that starts on it stays

@@ -95,3 +95,19 @@ short PrintFormat(short MaxChars, const QString &WrapText, float MaxWidth)
     return PrintFormat(MaxChars, WrapText, MaxWidth,
                        [](const QString &text) { return PrinterInUse().TextWidth(text); });
 }
+
+QStringList FittedLines(const QString &text, float width, const TextMeasure &measure)
+{
+    if (text.isEmpty())
+        return {};
+    const QStringList lines = PrintLines.mid(0, PrintFormat(1, text, width, measure));
+    // The first line takes only what fits.
+    QStringList fitted{lines.value(0)};
+    for (int i = 1; i < lines.size(); ++i) {
+        if (measure(lines[i]) < width)
+            fitted << lines[i];
+        else
+            fitted << FittedLines(lines[i], width, measure);
+    }
+    return fitted;
+}

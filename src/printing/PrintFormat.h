@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -17,3 +18,9 @@ using TextMeasure = std::function<double(const QString &text)>;
 short PrintFormat(short MaxChars, const QString &WrapText, float MaxWidth, const TextMeasure &measure);
 // Measured by the printer in use.
 short PrintFormat(short MaxChars, const QString &WrapText, float MaxWidth);
+
+// The lines of a text within a width, none of them wider: PrintFormat's
+// lines from a count of one, and a line that still comes out wider (the
+// count a line takes never falls, so wide letters after narrow ones overrun)
+// wrapped again on its own. A character wider than the width stands alone.
+QStringList FittedLines(const QString &text, float width, const TextMeasure &measure);

@@ -146,9 +146,13 @@ private slots:
         QCOMPARE(form.TopTwips(), Twips::FromPixelsY(Twips::ToPixelsY((14400 - form.HeightTwips()) / 2.0)));
     }
 
-    // Shapes and column widths: the grid's width over its columns, rounded
-    // half to even (9390 / 11 = 853.6, 4575 / 2 = 2287.5 gives 2288); the
-    // log's notes grid in ninths (1043.3 and 8346.7).
+    // Shapes and column widths: the width beside the upright scroll bar
+    // over the columns, rounded half to even. A grid 9390 twips wide is 624
+    // pixels inside its frame; a grid whose rows need the 14-pixel scroll
+    // bar leaves it out, and each column gives up a pixel for its rounding:
+    // 624 - 14 - 11 = 599 pixels, 8985 twips, 816.8 a column. The log's
+    // notes grid in ninths (1013.3 and 8106.7); the navigation sheet's
+    // halved grids are 4575 twips, 303 pixels inside.
     void gridShapes_data()
     {
         QTest::addColumn<int>("item");
@@ -157,20 +161,21 @@ private slots:
         QTest::addColumn<int>("fixedRows");
         QTest::addColumn<int>("alignment");
         QTest::addColumn<QList<int>>("widths");
-        const QList<int> eleven(11, 854);
-        QTest::addRow("planning-0") << 0 << 0 << 15 << 2 << 7 << eleven;
-        QTest::addRow("planning-1") << 0 << 1 << 15 << 1 << 4 << QList<int>(9, 1043);
-        QTest::addRow("planning-2") << 0 << 2 << 15 << 1 << 4 << QList<int>(4, 2348);
-        QTest::addRow("planning-3") << 0 << 3 << 10 << 2 << 4 << QList<int>(5, 1878);
-        QTest::addRow("planning-4") << 0 << 4 << 10 << 1 << 4 << QList<int>(4, 2348);
-        QTest::addRow("log-0") << 1 << 0 << 25 << 1 << 1 << QList<int>(10, 939);
-        QTest::addRow("log-1-ninths") << 1 << 1 << 25 << 1 << 1 << QList<int>{1043, 8347};
-        QTest::addRow("log-2") << 1 << 2 << 3 << 1 << 7 << QList<int>(8, 1174);
-        QTest::addRow("sheet-0") << 2 << 0 << 4 << 1 << 4 << QList<int>(4, 2348);
-        QTest::addRow("sheet-1") << 2 << 1 << 5 << 1 << 4 << QList<int>(4, 2348);
-        QTest::addRow("sheet-2") << 2 << 2 << 6 << 1 << 4 << QList<int>(3, 1525);
-        QTest::addRow("sheet-3") << 2 << 3 << 14 << 1 << 4 << QList<int>(2, 2288);
-        QTest::addRow("sheet-4") << 2 << 4 << 20 << 1 << 4 << QList<int>(2, 2288);
+        QTest::addRow("planning-0") << 0 << 0 << 15 << 2 << 7 << QList<int>(11, 817);
+        QTest::addRow("planning-1") << 0 << 1 << 15 << 1 << 4 << QList<int>(9, 1002);
+        // 2272.5 to the even neighbour.
+        QTest::addRow("planning-2") << 0 << 2 << 15 << 1 << 4 << QList<int>(4, 2272);
+        QTest::addRow("planning-3") << 0 << 3 << 10 << 2 << 4 << QList<int>(5, 1815);
+        QTest::addRow("planning-4") << 0 << 4 << 10 << 1 << 4 << QList<int>(4, 2272);
+        QTest::addRow("log-0") << 1 << 0 << 25 << 1 << 1 << QList<int>(10, 900);
+        QTest::addRow("log-1-ninths") << 1 << 1 << 25 << 1 << 1 << QList<int>{1013, 8107};
+        // Three rows need no scroll bar: 624 - 8 pixels.
+        QTest::addRow("log-2") << 1 << 2 << 3 << 1 << 7 << QList<int>(8, 1155);
+        QTest::addRow("sheet-0") << 2 << 0 << 4 << 1 << 4 << QList<int>(4, 2325);
+        QTest::addRow("sheet-1") << 2 << 1 << 5 << 1 << 4 << QList<int>(4, 2325);
+        QTest::addRow("sheet-2") << 2 << 2 << 6 << 1 << 4 << QList<int>(3, 1430);
+        QTest::addRow("sheet-3") << 2 << 3 << 14 << 1 << 4 << QList<int>(2, 2152);
+        QTest::addRow("sheet-4") << 2 << 4 << 20 << 1 << 4 << QList<int>(2, 2152);
     }
     void gridShapes()
     {

@@ -4,6 +4,9 @@
 // with the font metrics of each control's own font and the style's own
 // content rectangles.
 
+#include "platform/Grid.h"
+#include "platform/Twips.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontInfo>
@@ -15,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTextDocument>
@@ -140,6 +144,52 @@ inline QStringList CutEntries(const QListWidget &list)
     return cut;
 }
 
+// The rows (columns) of a grid from the top (left) of its viewport: the
+// heading ones, then the scrolled ones from the first on show.
+inline std::vector<int> ShownInOrder(int count, int fixed, int first)
+{
+    std::vector<int> shown;
+    for (int i = 0; i < count; ++i)
+        if (i < fixed || i >= first)
+            shown.push_back(i);
+    return shown;
+}
+
+// Every cell text, placed in its cell's text area (2 pixels in from either
+// side) as its alignment puts it, must lie in the part the grid shows: a
+// right-aligned or centred text in a column under the upright scroll bar is
+// cut. Rows below the foot scroll into view.
+inline QStringList CutCells(const Grid &grid)
+{
+    QStringList cut;
+    const QRect view = grid.viewport()->rect();
+    const int topRow = grid.FixedRows() + grid.verticalScrollBar()->value();
+    int y = 0;
+    for (const int r : ShownInOrder(grid.Rows(), grid.FixedRows(), topRow)) {
+        const int height = Twips::ToPixelsY(grid.RowHeight(r));
+        if (y + height > view.height())
+            break;
+        int x = 0;
+        for (const int c : ShownInOrder(grid.Cols(), grid.FixedCols(), grid.LeftCol())) {
+            const int width = Twips::ToPixelsX(grid.ColWidth(c));
+            const QString text = grid.TextMatrix(r, c);
+            const QRect area = QRect(x, y, width, height).adjusted(2, 0, -3, -1);
+            x += width;
+            if (text.isEmpty())
+                continue;
+            const QModelIndex cell = grid.Model().index(r, c);
+            const QFontMetrics fm(cell.data(Qt::FontRole).value<QFont>());
+            const int flags = cell.data(Qt::TextAlignmentRole).toInt() | (grid.WordWrap() ? Qt::TextWordWrap : 0);
+            const QRect drawn = fm.boundingRect(area, flags, text);
+            const QRect room = area.intersected(view);
+            if (!room.contains(drawn))
+                cut << Describe(grid, text, drawn.size(), room.size());
+        }
+        y += height;
+    }
+    return cut;
+}
+
 // A menu bar holds its menus on one row; a separator is a line without text.
 inline QStringList CutMenus(const QMenuBar &bar)
 {
@@ -179,6 +229,8 @@ inline QStringList CutTexts(const QWidget &window)
             cut << CutEntries(*list);
         else if (const auto *bar = qobject_cast<const QMenuBar *>(control))
             cut << CutMenus(*bar);
+        else if (const auto *grid = qobject_cast<const Grid *>(control))
+            cut << CutCells(*grid);
         if (!one.isEmpty())
             cut << one;
     }

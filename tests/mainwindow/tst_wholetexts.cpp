@@ -110,6 +110,27 @@ long PictureCount(int topic)
     return count;
 }
 
+QWidget *OpenDocument(int document)
+{
+    auto *form = static_cast<DocumentForm *>(Open<DocumentForm>());
+    form->Dmenu[document]->trigger();
+    return form;
+}
+
+// The columns share the grid's width beside its upright scroll bar: no
+// sideways scroll bar, and none of them hides at the right.
+QString ColumnsPastTheView(const Grid &grid)
+{
+    if (grid.horizontalScrollBar()->isVisible())
+        return QStringLiteral("a sideways scroll bar");
+    int columns = 0;
+    for (int c = 0; c < grid.Cols(); ++c)
+        columns += Twips::ToPixelsX(grid.ColWidth(c));
+    if (columns > grid.viewport()->width())
+        return QStringLiteral("columns %1 wide in a view %2 wide").arg(columns).arg(grid.viewport()->width());
+    return {};
+}
+
 QuizForm &ShowQuiz(int topic)
 {
     QuizForm &form = Quizzes().at(topic).open();
@@ -171,20 +192,21 @@ private slots:
         Twips::ResetTwipsPerPixel();
     }
 
-    // The window font is the narrow face the build installs, not a stand-in
-    // the system picked because it was missing.
-    void windowFontIsInstalled_data()
+    // The window font and the print font are the faces the build installs,
+    // not stand-ins the system picked because they were missing.
+    void facesAreInstalled_data()
     {
-        QTest::addColumn<bool>("bold");
-        QTest::addRow("bold") << true;
-        QTest::addRow("regular") << false;
+        QTest::addColumn<QFont>("font");
+        QTest::addRow("window-bold") << FormFont(true);
+        QTest::addRow("window-regular") << FormFont(false);
+        QTest::addRow("print-bold") << PrintFont(true);
+        QTest::addRow("print-regular") << PrintFont(false);
     }
-    void windowFontIsInstalled()
+    void facesAreInstalled()
     {
-        QFETCH(bool, bold);
-        const QFont font = FormFont(bold);
+        QFETCH(QFont, font);
         QCOMPARE(QFontInfo(font).family(), font.family());
-        QCOMPARE(QFontInfo(font).bold(), bold);
+        QCOMPARE(QFontInfo(font).bold(), font.bold());
     }
 
     void everyWindowAtDesignSize_data()
@@ -194,9 +216,12 @@ private slots:
                                   "statistics",  "lights",       "shapes",       "buoys",       "sounds",
                                   "collisions",  "lights-editor", "shapes-editor", "buoys-editor",
                                   "sounds-editor", "collisions-editor", "wind-chill", "symbols", "parts-of-yacht",
-                                  "sails",       "documents",    "print"};
+                                  "sails",       "print"};
         for (const QString &w : windows)
             QTest::newRow(qPrintable(w)) << w;
+        const char *documents[] = {"planning", "log", "sheet"};
+        for (int document = 0; document < 3; ++document)
+            QTest::addRow("documents-%s", documents[document]) << QStringLiteral("documents-%1").arg(document);
         for (int topic = 0; topic < 5; ++topic)
             QTest::addRow("item-list-%d", topic + 1) << QStringLiteral("item-list-%1").arg(topic);
         QTest::newRow("meteorology") << QStringLiteral("meteorology-0");
@@ -225,7 +250,6 @@ private slots:
             {"symbols", Open<SymbolForm>},
             {"parts-of-yacht", Open<YachtForm>},
             {"sails", Open<SailForm>},
-            {"documents", Open<DocumentForm>},
             {"print", Open<CopyForm>},
         };
         QWidget *form = nullptr;
@@ -233,6 +257,8 @@ private slots:
             form = OpenList(window.back().digitValue());
         else if (window.startsWith("meteorology-"))
             form = OpenMeteorology(window.back().digitValue());
+        else if (window.startsWith("documents-"))
+            form = OpenDocument(window.back().digitValue());
         else
             form = openers.at(window)();
         QVERIFY(form);
@@ -256,13 +282,29 @@ private slots:
         QFETCH(int, table);
         auto *form = static_cast<BeaufortForm *>(OpenMeteorology(table));
         QVERIFY(QTest::qWaitForWindowExposed(form));
-        const Grid &grid = *form->Bgrid;
-        QVERIFY(!grid.horizontalScrollBar()->isVisible());
-        int columns = 0;
-        for (int c = 0; c < grid.Cols(); ++c)
-            columns += Twips::ToPixelsX(grid.ColWidth(c));
-        QVERIFY2(columns <= grid.viewport()->width(),
-                 qPrintable(QStringLiteral("%1 > %2").arg(columns).arg(grid.viewport()->width())));
+        const QString past = ColumnsPastTheView(*form->Bgrid);
+        QVERIFY2(past.isEmpty(), qPrintable(past));
+    }
+
+    // Every grid of every document, through the document menu, likewise.
+    void documentColumnsSideBySide_data()
+    {
+        QTest::addColumn<int>("document");
+        QTest::addColumn<int>("grid");
+        const char *documents[] = {"planning", "log", "sheet"};
+        const int grids[] = {5, 3, 5};
+        for (int document = 0; document < 3; ++document)
+            for (int grid = 0; grid < grids[document]; ++grid)
+                QTest::addRow("%s-%d", documents[document], grid) << document << grid;
+    }
+    void documentColumnsSideBySide()
+    {
+        QFETCH(int, document);
+        QFETCH(int, grid);
+        auto *form = static_cast<DocumentForm *>(OpenDocument(document));
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        const QString past = ColumnsPastTheView(*form->Dgrid[grid]);
+        QVERIFY2(past.isEmpty(), qPrintable(past));
     }
 
     // Each starter picture in turn, as the Next button brings it: the text

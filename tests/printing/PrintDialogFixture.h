@@ -37,10 +37,10 @@ inline QPageLayout PdfPaper(QPageSize::PageSizeId size, QPageLayout::Orientation
                        QPageLayout::Millimeter);
 }
 
-// A PDF writer: no system printer has its name, so its pages go to the file.
+// A PDF writer: its pages go to the file.
 inline PrinterInfo PdfPrinter(const QString &name, const QString &file, const QPageLayout &paper)
 {
-    return PrinterInfo{QStringLiteral("PDF"), name, file, paper, true};
+    return PrinterInfo{QStringLiteral("PDF"), name, file, paper, true, true};
 }
 
 class PrintDialogFixture

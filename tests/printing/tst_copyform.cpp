@@ -56,15 +56,21 @@ int Count(const PrintJob &job, const QString &text)
     return n;
 }
 
-// Vertical lines the whole height of the page frame's right part.
-int MarginLines(const PrintJob &job, double x)
+// Where the vertical lines the whole height of the page frame stand.
+std::vector<double> ScaleLines(const PrintJob &job)
 {
-    int n = 0;
+    std::vector<double> lines;
     for (const auto &page : job.pages)
         for (const PrintItem &item : page)
-            if (item.kind == PrintItem::Line && item.from.x() == x && item.to.x() == x && item.from.y() == 10)
-                ++n;
-    return n;
+            if (item.kind == PrintItem::Line && item.from.x() == item.to.x() && item.from.y() == 10)
+                lines.push_back(item.from.x());
+    return lines;
+}
+
+bool OneLineAt(const PrintJob &job, double x)
+{
+    const std::vector<double> lines = ScaleLines(job);
+    return lines.size() == 1 && qAbs(lines[0] - x) < 1e-3;
 }
 } // namespace
 
@@ -187,19 +193,20 @@ private slots:
     }
 
     // Grid 0 measured: (column width + 128.4) a column, times 1.15, against
-    // the paper's width (A4 11906 twips across, 16838 on its side): 11
-    // columns of 854, 10 of 939, 4 of 2348.
+    // the paper's width (A4 11906 twips across, 16838 on its side, A5 8391):
+    // 11 columns of 817, 10 of 900, 4 of 2325.
     void widthCheck_data()
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("entry");
         QTest::addColumn<float>("required");
         QTest::addColumn<bool>("tooWide");
-        QTest::addRow("planning-a4") << 2 << 0 << 12427.36f << true;
-        QTest::addRow("log-a4") << 3 << 0 << 12275.1f << true;
-        QTest::addRow("sheet-a4") << 4 << 0 << 11391.44f << false;
-        QTest::addRow("planning-a4-on-its-side") << 2 << 1 << 12427.36f << false;
-        QTest::addRow("sheet-a5") << 4 << 2 << 11391.44f << true;
+        QTest::addRow("planning-a4") << 2 << 0 << 11959.31f << true;
+        QTest::addRow("log-a4") << 3 << 0 << 11826.6f << false;
+        QTest::addRow("log-a5") << 3 << 2 << 11826.6f << true;
+        QTest::addRow("sheet-a4") << 4 << 0 << 11285.64f << false;
+        QTest::addRow("planning-a4-on-its-side") << 2 << 1 << 11959.31f << false;
+        QTest::addRow("sheet-a5") << 4 << 2 << 11285.64f << true;
     }
     void widthCheck()
     {
@@ -274,7 +281,7 @@ private slots:
 
     // The whole navigation sheet on one page of A4: the frame from (1, 10),
     // the title and page number, every grid under the one before, and the
-    // line 25 mm from the right edge ("&Scale" is selected).
+    // scale line ("&Scale" is selected) clear of the grids.
     void printsTheWholeDocument()
     {
         DocumentForm &document = FormInstance<DocumentForm>();
@@ -316,7 +323,10 @@ private slots:
             QVERIFY2(y > last, qPrintable(heading));
             last = y;
         }
-        QCOMPARE(MarginLines(job, width - 25), 1);
+        // The sheet's widest grids, four columns of 2325 twips with 2 mm
+        // gaps from 2 mm, end at 172.0 mm, past the line's place at 172.3
+        // less the millimetre it keeps from them.
+        QVERIFY(OneLineAt(job, 2 + 4 * (2325 / 56.7) + 3 * 2 + 1));
     }
 
     // "&Scale" for a document wider than the paper: the columns narrowed by
@@ -332,25 +342,26 @@ private slots:
         });
         QCOMPARE(jobs.size(), size_t(1));
         const double width = 210 - 2 * Margin;
-        const double r = (12427.36 / 56.7) / width;
-        const double column = qRound(854 / r) / 56.7 + 2;
+        const double r = (11959.31 / 56.7) / width;
+        const double column = qRound(817 / r) / 56.7 + 2;
         const std::vector<Text> texts = Texts(jobs[0]);
         const Text *last = nullptr;
         for (const Text &t : texts)
             if (t.text == "last")
                 last = &t;
         QVERIFY(last);
-        const double right = 10 * column + qRound(854 / r) / 56.7;
+        const double right = 10 * column + qRound(817 / r) / 56.7;
         QVERIFY(last->x < right && last->x > right - 10);
         QVERIFY(last->size < 8.25);
-        QCOMPARE(MarginLines(jobs[0], width - 25), 1);
+        // The scaled planning sheet ends well before the line's place.
+        QVERIFY(OneLineAt(jobs[0], width - 25));
         // The document's columns are as they were.
         for (int c = 0; c < 11; ++c)
-            QCOMPARE(document.Dgrid[0]->ColWidth(c), 854);
+            QCOMPARE(document.Dgrid[0]->ColWidth(c), 817);
     }
 
-    // "&Truncate" on A5: the columns that begin beyond the printable width
-    // are left out, and no line is drawn 25 mm from the edge.
+    // "&Truncate" on A5: the columns the page edge would cut are left out
+    // whole, and no scale line is drawn.
     void truncatedAtThePageEdge()
     {
         DocumentForm &document = FormInstance<DocumentForm>();
@@ -364,13 +375,52 @@ private slots:
         });
         QCOMPARE(jobs.size(), size_t(1));
         QCOMPARE(jobs[0].printer.DeviceName, printers[1].DeviceName);
-        // 854 twips and a 2 mm gap a column: column 8 would begin at 136.5,
-        // beyond the 135.3 mm A5 prints on.
+        // 817 twips (14.4 mm) and a 2 mm gap a column from 2 mm: column 7
+        // ends at 131.3 mm, inside the 135.3 mm A5 prints on; column 8 would
+        // run from 133.3 to 147.7 mm.
         for (int c = 0; c < 11; ++c)
             QCOMPARE(Count(jobs[0], QStringLiteral("col%1").arg(c)), c < 8 ? 1 : 0);
-        QCOMPARE(MarginLines(jobs[0], 148 - 2 * Margin - 25), 0);
+        QVERIFY(ScaleLines(jobs[0]).empty());
         for (const Text &t : Texts(jobs[0]))
             QCOMPARE(t.size, 8.25);
+    }
+
+    // The navigation sheet fits A4 across, so it prints unscaled with the
+    // scale line, which keeps its place 25 mm in from the edge where the
+    // grids end before it, stands a millimetre after them where they reach
+    // past it, and is left out where that is not inside the frame. The
+    // sheet's widest grids end at 172.0 mm (four columns of 2325 twips);
+    // margins of 39.75 mm leave 130.5 mm, where the fourth column is left
+    // out and the third ends at 129.0 mm.
+    void scaleLineClearOfTheGrids_data()
+    {
+        QTest::addColumn<QPageLayout::Orientation>("orientation");
+        QTest::addColumn<double>("margin");
+        QTest::addColumn<double>("line");
+        const double sheetEnd = 2 + 4 * (2325 / 56.7) + 3 * 2;
+        QTest::addRow("on-its-side-keeps-its-place") << QPageLayout::Landscape << Margin << 297 - 2 * Margin - 25;
+        QTest::addRow("just-after-the-grids") << QPageLayout::Portrait << Margin << sheetEnd + 1;
+        QTest::addRow("no-room-left-out") << QPageLayout::Portrait << 39.75 << -1.0;
+    }
+    void scaleLineClearOfTheGrids()
+    {
+        QFETCH(QPageLayout::Orientation, orientation);
+        QFETCH(double, margin);
+        QFETCH(double, line);
+        defaultPrinter.Layout = QPageLayout(QPageSize(QPageSize::A4), orientation,
+                                            QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+        SetPrinters(printers, defaultPrinter);
+        DocumentForm &document = FormInstance<DocumentForm>();
+        document.Dmenu_Click(2);
+        Show(document, [&](CopyForm &copy) {
+            QVERIFY(!copy.Coption[0]->isEnabled());
+            copy.Action[0]->click();
+        });
+        QCOMPARE(jobs.size(), size_t(1));
+        if (line < 0)
+            QVERIFY(ScaleLines(jobs[0]).empty());
+        else
+            QVERIFY(OneLineAt(jobs[0], line));
     }
 
     // "&Cancel" while a grid prints: the job is discarded, no further grid
@@ -415,7 +465,7 @@ private slots:
             QCOMPARE(copy.Plist->count(), 3);
             QCOMPARE(copy.Plist->currentRow(), 1);
             QCOMPARE(copy.PrintMode, 4L);
-            QVERIFY(qAbs(copy.Engine.RequiredWidth - 11391.44f) < 0.05f);
+            QVERIFY(qAbs(copy.Engine.RequiredWidth - 11285.64f) < 0.05f);
             // The printer of entry 1 is gone: the one in use stays.
             copy.Action[0]->click();
         });
@@ -470,6 +520,23 @@ private slots:
         QCOMPARE(jobs[0].printer.Layout.orientation(), accepted ? QPageLayout::Landscape : QPageLayout::Portrait);
     }
 
+    // A print-setup dialog that fails ends "&Setup" with no message: the
+    // choice of "&Truncate" stands, unmeasured, and printing goes on.
+    void failingSetupIsQuiet()
+    {
+        SetPrintSetupHook([](QPageLayout &) -> bool { throw PrinterError(482, "Printer error"); });
+        DocumentForm &document = FormInstance<DocumentForm>();
+        Show(document, [&](CopyForm &copy) {
+            copy.Coption[0]->setChecked(true);
+            copy.Action[2]->click();
+            QVERIFY(copy.isVisible());
+            QVERIFY(copy.Coption[0]->isChecked());
+            copy.Action[0]->click();
+        });
+        QVERIFY(boxes.isEmpty());
+        QCOMPARE(jobs.size(), size_t(1));
+    }
+
     // Closing the dialog is cancelling it; it stays loaded.
     void closingHides()
     {
@@ -505,6 +572,7 @@ private slots:
         QTemporaryDir dir;
         defaultPrinter.DeviceName = QStringLiteral("PDF file %1").arg(run);
         defaultPrinter.Port = dir.filePath("out.pdf");
+        defaultPrinter.PdfWriter = true;
         SetPrinters(printers, defaultPrinter);
         PrinterInUse().SetOutput({});
         DocumentForm &document = FormInstance<DocumentForm>();

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <unistd.h>
@@ -38,28 +39,44 @@ private slots:
     void cleanup() { fixture.reset(); }
 
     // The first free name of Norvanta.pdf, Norvanta-2.pdf, ... is written;
-    // the files already there keep their contents.
+    // the files already there keep their contents. A link takes its name
+    // whether or not what it points to is there, and is left as it was.
     void neverWritesOverAFile_data()
     {
         QTest::addColumn<QStringList>("earlier");
+        QTest::addColumn<QStringList>("links");
         QTest::addColumn<QString>("written");
-        QTest::addRow("first-print") << QStringList{} << "Norvanta.pdf";
-        QTest::addRow("earlier-print-kept") << QStringList{"Norvanta.pdf"} << "Norvanta-2.pdf";
-        QTest::addRow("next-number") << QStringList{"Norvanta.pdf", "Norvanta-2.pdf"} << "Norvanta-3.pdf";
-        QTest::addRow("a-gap-is-filled") << QStringList{"Norvanta.pdf", "Norvanta-3.pdf"} << "Norvanta-2.pdf";
+        QTest::addRow("first-print") << QStringList{} << QStringList{} << "Norvanta.pdf";
+        QTest::addRow("earlier-print-kept") << QStringList{"Norvanta.pdf"} << QStringList{} << "Norvanta-2.pdf";
+        QTest::addRow("next-number") << QStringList{"Norvanta.pdf", "Norvanta-2.pdf"} << QStringList{}
+                                     << "Norvanta-3.pdf";
+        QTest::addRow("a-gap-is-filled") << QStringList{"Norvanta.pdf", "Norvanta-3.pdf"} << QStringList{}
+                                         << "Norvanta-2.pdf";
+        QTest::addRow("dangling-link-passed-over") << QStringList{"Norvanta.pdf"} << QStringList{"Norvanta-2.pdf"}
+                                                   << "Norvanta-3.pdf";
+        QTest::addRow("dangling-link-first") << QStringList{} << QStringList{"Norvanta.pdf"} << "Norvanta-2.pdf";
     }
     void neverWritesOverAFile()
     {
         QFETCH(QStringList, earlier);
+        QFETCH(QStringList, links);
         QFETCH(QString, written);
         for (const QString &name : earlier) {
             QFile file(dir->filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("the user's own " + name.toUtf8());
         }
-        QVERIFY(fixture->Print([](CopyForm &copy) { PrintDialogFixture::Click(copy.Action[0]); }));
+        const QString nowhere = dir->filePath("gone/elsewhere.pdf");
+        for (const QString &name : links)
+            QVERIFY(QFile::link(nowhere, dir->filePath(name)));
+        const bool closed = fixture->Print([](CopyForm &copy) { PrintDialogFixture::Click(copy.Action[0]); });
+        QVERIFY2(closed, qPrintable(Prompts()));
         for (const QString &name : earlier)
             QCOMPARE(Contents(dir->filePath(name)), "the user's own " + name.toUtf8());
+        for (const QString &name : links) {
+            QCOMPARE(QFileInfo(dir->filePath(name)).symLinkTarget(), nowhere);
+            QVERIFY(!QFile::exists(nowhere));
+        }
         QVERIFY(IsPdf(dir->filePath(written)));
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), earlier.size() + 1);
         QCOMPARE(fixture->boxes.size(), size_t(1));
@@ -124,7 +141,56 @@ private slots:
         QVERIFY(!PrinterInUse().JobOpen());
     }
 
+    // A printer the system no longer knows (its print server stopped, or the
+    // printer taken away) whether chosen in the list or the default one:
+    // one message that it cannot be reached, the dialog open with "&Print"
+    // ready for another try, and no file written, not even one named after
+    // the printer's location in the program's folder.
+    void unreachablePrinterIsReported_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addRow("chosen-in-the-list") << 1;
+        QTest::addRow("the-default-printer") << 0;
+    }
+    void unreachablePrinterIsReported()
+    {
+        QFETCH(int, entry);
+        const QString name = QStringLiteral("Norvanta chart table %1").arg(run);
+        const PrinterInfo gone{QStringLiteral("Laser"), name, QStringLiteral("Chart table"),
+                               PdfPaper(QPageSize::A4, QPageLayout::Portrait)};
+        const PrinterInfo pdf = PdfPrinter(QStringLiteral("PDF file %1").arg(run), dir->filePath("Norvanta.pdf"),
+                                           PdfPaper(QPageSize::A4, QPageLayout::Portrait));
+        SetPrinters({gone}, entry == 0 ? gone : pdf);
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir->path()));
+        bool printEnabled = false;
+        const bool closed = fixture->Print([&](CopyForm &copy) {
+            PrintDialogFixture::ChoosePrinter(copy, entry);
+            PrintDialogFixture::Click(copy.Action[0]);
+            printEnabled = copy.Action[0]->isEnabled();
+        });
+        QDir::setCurrent(before);
+        QVERIFY2(!closed, qPrintable(Prompts()));
+        QVERIFY(printEnabled);
+        QCOMPARE(fixture->boxes.size(), size_t(1));
+        const MsgBoxCall &box = fixture->boxes[0];
+        QCOMPARE(box.prompt, "The Document Could Not Be Printed\r\nThe printer " + name + " cannot be reached");
+        QCOMPARE(box.style, MsgBoxStyle::Exclamation);
+        QCOMPARE(box.title, QString("Help"));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{});
+        QVERIFY(!PrinterInUse().JobOpen());
+    }
+
 private:
+    QString Prompts() const
+    {
+        QStringList prompts;
+        for (const MsgBoxCall &box : fixture->boxes)
+            prompts << box.prompt;
+        return prompts.join(QLatin1Char('\n'));
+    }
+
     void UsePdfFolder(const QString &folder)
     {
         SetPrinters({}, PdfPrinter(QStringLiteral("PDF file %1 %2").arg(run).arg(folder),

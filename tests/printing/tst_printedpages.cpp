@@ -1,10 +1,8 @@
+#include "PdfPages.h"
 #include "PrintDialogFixture.h"
 
 #include "platform/Grid.h"
 
-#include <QImage>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -13,72 +11,6 @@
 // print dialog to PDF files, then read back as text (pdftotext) and as
 // pixels (pdftoppm).
 namespace {
-constexpr double PointsPerMm = 72 / 25.4;
-constexpr int Dpi = 200;
-constexpr double PixelsPerPoint = Dpi / 72.0;
-
-QByteArray Run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return {};
-    return process.readAllStandardOutput();
-}
-
-// One page's text as laid out on the page.
-QStringList PageTexts(const QString &pdf)
-{
-    QStringList pages = QString::fromUtf8(Run("pdftotext", {"-layout", pdf, "-"})).split(QChar('\f'));
-    if (!pages.isEmpty() && pages.back().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
-}
-
-struct Word {
-    QString text;
-    QRectF box; // points from the paper's top-left corner
-};
-
-// The words of every page with the boxes their glyphs stand in.
-std::vector<std::vector<Word>> PageWords(const QString &pdf)
-{
-    const QString html = QString::fromUtf8(Run("pdftotext", {"-bbox", pdf, "-"}));
-    static const QRegularExpression page("<page [^>]*>(.*?)</page>", QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression word(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    std::vector<std::vector<Word>> pages;
-    for (auto p = page.globalMatch(html); p.hasNext();) {
-        std::vector<Word> words;
-        const QString body = p.next().captured(1);
-        for (auto w = word.globalMatch(body); w.hasNext();) {
-            const QRegularExpressionMatch m = w.next();
-            words.push_back({m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                                                   QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
-        }
-        pages.push_back(words);
-    }
-    return pages;
-}
-
-// Every page as grey pixels, in page order.
-std::vector<QImage> PageImages(const QString &pdf, const QString &folder)
-{
-    const QDir pages(QDir(folder).filePath("pages"));
-    pages.mkpath(".");
-    Run("pdftoppm", {"-r", QString::number(Dpi), "-gray", pdf, pages.filePath("page")});
-    // Page numbers are padded to one width, so names sort in page order.
-    std::vector<QImage> images;
-    for (const QString &name : pages.entryList({"page-*.pgm"}, QDir::Files, QDir::Name))
-        images.push_back(QImage(pages.filePath(name)).convertToFormat(QImage::Format_Grayscale8));
-    return images;
-}
-
-bool Dark(const QImage &image, int x, int y)
-{
-    return image.rect().contains(x, y) && image.constScanLine(y)[x] < 128;
-}
-
 // A frame, column or row line runs on well past a word's box; a glyph stays
 // inside it. Names the first line that passes through the word's ink, or
 // gives an empty text.
@@ -167,9 +99,9 @@ private slots:
         QTest::addColumn<bool>("truncate");
         const char *documents[] = {"planning", "log", "sheet"};
         const char *papers[] = {"a4", "a4-on-its-side", "a5"};
-        // Wider than the paper: the planning sheet and the log on upright A4,
-        // every document on A5.
-        const bool tooWide[3][3] = {{true, false, true}, {true, false, true}, {false, false, true}};
+        // Wider than the paper: the planning sheet on upright A4, every
+        // document on A5.
+        const bool tooWide[3][3] = {{true, false, true}, {false, false, true}, {false, false, true}};
         for (int copies : {1, 3})
             for (int d = 0; d < 3; ++d)
                 for (int p = 0; p < 3; ++p) {

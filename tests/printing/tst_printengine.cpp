@@ -4,6 +4,7 @@
 #include "platform/MsgBox.h"
 #include "platform/Printer.h"
 #include "platform/Twips.h"
+#include "printing/GridPages.h"
 #include "printing/PrintEngine.h"
 
 #include <QTest>
@@ -118,72 +119,94 @@ private slots:
         QCOMPARE(printer->ScaleHeight(), 100.0);
     }
 
-    // The longest beginning that fits the limit (the cell width, times the
-    // lines a row of Theight holds); a line feed prints as a blank, a
-    // carriage return as a blank that ends the text. Limits are the printed
-    // widths of the texts named, so the cases hold for any font.
-    void truncate_data()
+    // A cell's text as it prints: nothing cut, a character 0 dropped, a
+    // line feed or a carriage return a blank.
+    void printedText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("as-typed") << "Fuel 40 l" << "Fuel 40 l";
+        QTest::addRow("line-feed-is-blank") << "ab\ncd" << "ab cd";
+        QTest::addRow("carriage-return-is-blank") << "ab\rcd" << "ab cd";
+        QTest::addRow("nul-dropped") << QString("a") + QChar(0) + "b" << "ab";
+        QTest::addRow("empty") << "" << "";
+    }
+    void printedText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(PrintEngine::PrintedText(text), expected);
+    }
+
+    // A cell's lines in the printer's font: the whole text, broken at blanks
+    // (or within a word longer than the column), every line narrower than
+    // the column. Widths are the printed widths of the texts named, so the
+    // cases hold for any font.
+    void cellLines_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("fitting");
-        QTest::addColumn<int>("lines");
-        QTest::addColumn<QString>("expected");
-        QTest::addRow("fits-whole") << "abc" << "abcdefgh" << 0 << "abc";
-        QTest::addRow("cut-to-cell") << "abcdefgh" << "abcde" << 0 << "abcde";
-        QTest::addRow("line-feed-is-blank") << "ab\ncd" << "ab cd" << 0 << "ab cd";
-        QTest::addRow("carriage-return-ends") << "ab\rcd" << "abcdefgh" << 0 << "ab ";
-        QTest::addRow("nul-dropped") << QString("a") + QChar(0) + "b" << "abcdefgh" << 0 << "ab";
-        QTest::addRow("empty") << "" << "abc" << 0 << "";
-        QTest::addRow("nothing-fits") << "WWW" << "" << 0 << "";
-        // A row of three lines takes three cells' widths of text.
-        QTest::addRow("three-line-row") << "abcdabcdabcdabcd" << "abcd" << 3 << "abcdabcdabcd";
-        QTest::addRow("short-row-one-line") << "abcdefgh" << "abcde" << 1 << "abcde";
+        QTest::addColumn<QStringList>("lines");
+        QTest::addRow("fits-whole") << "abc" << "abcdefgh" << QStringList{"abc"};
+        QTest::addRow("wraps-at-blanks") << "aa bb cc" << "aa bb" << QStringList{"aa bb", "cc"};
+        QTest::addRow("long-word-broken") << "abcdabcdabcd" << "abcd" << QStringList{"abcd", "abcd", "abcd"};
+        QTest::addRow("empty") << "" << "abc" << QStringList{};
     }
-    void truncate()
+    void cellLines()
     {
         QFETCH(QString, text);
         QFETCH(QString, fitting);
-        QFETCH(int, lines);
-        QFETCH(QString, expected);
+        QFETCH(QStringList, lines);
         printer->SetScaleMode(Printer::UnitMillimetres);
         const float width = static_cast<float>(printer->TextWidth(fitting)) + 0.001f;
-        const float height = lines == 0 ? 0 : lines * static_cast<float>(printer->TextHeight("A")) + 0.01f;
-        QCOMPARE(engine->Truncate(text, width, height), expected);
+        const QStringList printed = engine->CellLines(text, width);
+        QCOMPARE(printed, lines);
+        for (const QString &line : printed)
+            QVERIFY2(printer->TextWidth(line) < width, qPrintable(line));
     }
 
     // Where the rows of one copy fall: "page:row@top" for every ordinary
-    // row, "new page" first when the grid cannot start where it was asked to.
+    // row, "new page" first when the grid cannot start where it was asked
+    // to. A row goes on a page while it ends no lower than the foot.
     void layOutGridPages_data()
     {
         QTest::addColumn<float>("startY");
         QTest::addColumn<float>("header");
-        QTest::addColumn<float>("step");
+        QTest::addColumn<QList<float>>("steps");
         QTest::addColumn<int>("fixedRows");
-        QTest::addColumn<int>("rows");
+        QTest::addColumn<float>("foot");
         QTest::addColumn<QString>("expected");
-        // The bottom is 25 in every row.
-        QTest::addRow("fits-one-page") << 2.f << 3.f << 4.f << 1 << 4 << "1:1@9 1:2@13 1:3@17";
-        QTest::addRow("breaks-past-bottom") << 0.f << 0.f << 10.f << 1 << 6 << "1:1@10 1:2@20 2:3@10 2:4@20 3:5@10";
-        QTest::addRow("header-on-every-page") << 0.f << 5.f << 10.f << 1 << 5 << "1:1@15 1:2@25 2:3@15 2:4@25";
-        QTest::addRow("headings-would-stand-alone") << 20.f << 3.f << 4.f << 2 << 3 << "new page 1:2@11";
-        QTest::addRow("top-of-page-never-moves") << 0.f << 20.f << 10.f << 1 << 3 << "1:1@30 2:2@30";
-        QTest::addRow("headings-only") << 2.f << 3.f << 4.f << 2 << 2 << "";
+        const QList<float> ten(6, 10.f);
+        QTest::addRow("fits-one-page") << 2.f << 3.f << QList<float>(4, 4.f) << 1 << 29.f << "1:1@9 1:2@13 1:3@17";
+        QTest::addRow("breaks-past-foot") << 0.f << 0.f << ten << 1 << 35.f << "1:1@10 1:2@20 2:3@10 2:4@20 3:5@10";
+        QTest::addRow("header-on-every-page") << 0.f << 5.f << ten.mid(0, 5) << 1 << 35.f
+                                              << "1:1@15 1:2@25 2:3@15 2:4@25";
+        QTest::addRow("headings-would-stand-alone") << 20.f << 3.f << QList<float>(3, 4.f) << 2 << 29.f
+                                                    << "new page 1:2@11";
+        QTest::addRow("top-of-page-never-moves") << 0.f << 20.f << ten.mid(0, 3) << 1 << 35.f << "1:1@30 2:2@30";
+        QTest::addRow("headings-only") << 2.f << 3.f << QList<float>(2, 4.f) << 2 << 29.f << "";
+        // Row 3 would fit one line high; two lines high it moves on whole.
+        QTest::addRow("tall-row-moves-whole") << 0.f << 0.f << QList<float>{10, 10, 10, 12} << 1 << 40.f
+                                              << "1:1@10 1:2@20 2:3@10";
+        QTest::addRow("taller-than-a-page-alone") << 0.f << 0.f << QList<float>{10, 10, 50, 10} << 1 << 35.f
+                                                  << "1:1@10 2:2@10 3:3@10";
+        QTest::addRow("tall-first-row-starts-a-new-page") << 10.f << 3.f << QList<float>{4, 20} << 1 << 29.f
+                                                          << "new page 1:1@7";
     }
     void layOutGridPages()
     {
         QFETCH(float, startY);
         QFETCH(float, header);
-        QFETCH(float, step);
+        QFETCH(QList<float>, steps);
         QFETCH(int, fixedRows);
-        QFETCH(int, rows);
+        QFETCH(float, foot);
         QFETCH(QString, expected);
         GridPageMeasures m;
         m.startY = startY;
         m.headerStep = header;
-        m.rowStep = step;
-        m.bottom = 25;
+        m.rowSteps = std::vector<float>(steps.begin(), steps.end());
+        m.foot = foot;
         m.fixedRows = fixedRows;
-        m.rows = rows;
         const GridPages laid = LayOutGridPages(m);
         QStringList placed;
         if (laid.newPageFirst)
@@ -484,21 +507,26 @@ private slots:
         QVERIFY(qAbs(Find(Texts(EndJob()), "v2")->x - (RowStart + 2 * 2268 / 56.7 + 4)) < 1e-3);
     }
 
-    // 30 mm columns on a 110 mm page: the column that begins at 100.9 mm
-    // is printed, cut 1 mm inside the page edge, the one after it not; a
-    // column of 1 mm or less prints no text but takes its width and gap.
+    // 30 mm columns from 2 mm with 2 mm gaps, column 1 only 50 twips: the
+    // column from 100.9 to 130.9 mm is left out whole on a page 110 mm wide,
+    // whatever its text, with every column after it; on a page 132 mm wide
+    // it ends a millimetre inside the edge and prints whole. A column of
+    // 1 mm or less prints no text but takes its width and gap.
     void columnsAtThePageEdge_data()
     {
+        QTest::addColumn<double>("pageWidth");
         QTest::addColumn<QString>("last");
-        QTest::addColumn<bool>("whole");
-        QTest::addRow("fits") << "v4" << true;
-        QTest::addRow("cut-at-the-edge") << "v4 runs past the page edge" << false;
+        QTest::addColumn<bool>("printed");
+        QTest::addRow("cut-column-left-out") << 110.0 << "v4 runs past the page edge" << false;
+        QTest::addRow("short-text-left-out-too") << 110.0 << "v4" << false;
+        QTest::addRow("column-inside-the-edge") << 132.0 << "v4 is whole" << true;
     }
     void columnsAtThePageEdge()
     {
+        QFETCH(double, pageWidth);
         QFETCH(QString, last);
-        QFETCH(bool, whole);
-        printer->Use(TestPrinter(true, 110, 100));
+        QFETCH(bool, printed);
+        printer->Use(TestPrinter(true, pageWidth, 100));
         MakeGrid(4, 6, 30);
         grid->SetColWidth(1, 50);
         for (int c = 0; c < 6; ++c)
@@ -508,21 +536,23 @@ private slots:
         QVERIFY(!Find(texts, "v1"));
         const double narrow = 50 / 56.7;
         QVERIFY(qAbs(Find(texts, "v2")->x - (RowStart + 32 + narrow + 2)) < 1e-3);
-        const Text *cut = nullptr;
+        QVERIFY(qAbs(Find(texts, "v3")->x - (RowStart + 64 + narrow + 2)) < 1e-3);
+        int pieces = 0;
         for (const Text &text : texts)
-            if (text.text.startsWith("v4"))
-                cut = &text;
-        QVERIFY(cut);
-        QVERIFY(qAbs(cut->x - (RowStart + 32 * 3 + narrow + 2)) < 1e-3);
-        QVERIFY(last.startsWith(cut->text));
-        QCOMPARE(cut->text == last, whole);
-        QVERIFY(cut->x + printer->TextWidth(cut->text) <= 109 + 1e-3);
+            pieces += last.contains(text.text) && text.text.startsWith("v4") ? 1 : 0;
+        QCOMPARE(pieces, printed ? 1 : 0);
+        if (printed) {
+            const Text *whole = Find(texts, last);
+            QVERIFY(whole);
+            QVERIFY(qAbs(whole->x - (RowStart + 32 * 3 + narrow + 2)) < 1e-3);
+            QVERIFY(whole->x + printer->TextWidth(whole->text) <= pageWidth - 1 + 1e-3);
+        }
         QVERIFY(!Find(texts, "v5"));
     }
 
     // Rows three text lines high wrap their texts: one of exactly three
-    // lines prints all three, one of four its first three. Centred and
-    // right-aligned lines each stay inside their cell.
+    // lines prints all three, and one of four all four, its row grown to
+    // hold them. Centred and right-aligned lines each stay inside their cell.
     void wrappedRows_data()
     {
         QTest::addColumn<int>("code");
@@ -564,7 +594,52 @@ private slots:
             if (code == 7)
                 QVERIFY(qAbs(text.x + printer->TextWidth(text.text) - right) < 1e-3);
         }
-        QCOMPARE(printed, (QStringList{"aa bb cc", "wwwwww", "xxxxxx", "wwwwww", "wwwwww", "xxxxxx", "wwwwww"}));
+        QCOMPARE(printed,
+                 (QStringList{"aa bb cc", "wwwwww", "xxxxxx", "wwwwww", "wwwwww", "xxxxxx", "wwwwww", "xxxxxx"}));
+    }
+
+    // Rows one text line high, as the documents print: a heading or a
+    // text longer than its column wraps within it over as many lines as it
+    // needs, every word whole and inside the column, and its row grows to
+    // hold them: the line under the row and the next row come after its
+    // last line.
+    void longTextGrowsItsRow_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addRow("heading") << 0;
+        QTest::addRow("typed-text") << 1;
+    }
+    void longTextGrowsItsRow()
+    {
+        QFETCH(int, row);
+        MakeGrid(4, 2, 30);
+        const QString sentence = QStringLiteral("Wind backing south west force five, sea moderate, reefed early");
+        grid->SetTextMatrix(row, 1, sentence);
+        grid->SetTextMatrix(row + 1, 1, QStringLiteral("next"));
+        engine->PrintGrid(grid->Model(), 1, QStringLiteral("Log"), DialogFlags & ~4L);
+        const PrintJob job = EndJob();
+        const std::vector<Text> texts = Texts(job);
+        const Text *next = Find(texts, "next");
+        QVERIFY(next);
+        const double left = RowStart + 32;
+        QStringList lines;
+        double lastTop = 0;
+        for (const Text &text : texts) {
+            if (text.y == 0 || text.x < left - 1e-3 || text.text == "next")
+                continue;
+            lines << text.text;
+            lastTop = text.y;
+            QCOMPARE(text.bold, row == 0);
+            QVERIFY2(text.x + Width(text.text, row == 0) <= left + 30 + 1e-3, qPrintable(text.text));
+        }
+        QVERIFY(lines.size() > 2);
+        QCOMPARE(lines.join(' '), sentence);
+        const double lineHeight = printer->TextHeight("A");
+        QVERIFY(next->y >= lastTop + lineHeight - 1e-3);
+        bool lineUnderTheRow = false;
+        for (const PrintItem &line : Items(job, PrintItem::Line))
+            lineUnderTheRow |= line.from.y() == line.to.y() && qAbs(line.from.y() - next->y) < 1e-3;
+        QVERIFY(lineUnderTheRow);
     }
 
     // A grid of two rows has no row height to read: one text line a row,

@@ -149,6 +149,33 @@ private slots:
         QCOMPARE(PrintLines.mid(0, n), lines);
     }
 
+    // Lines within a width, none wider: where PrintFormat keeps a count that
+    // overruns on wide letters, that line is wrapped again on its own.
+    void fittedLines_data()
+    {
+        QTest::addColumn<float>("width");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addRow("fits-whole") << 5.0f << "abc" << QStringList{"abc"};
+        QTest::addRow("breaks-at-blanks") << 6.0f << "abc def ghi" << QStringList{"abc", "def", "ghi"};
+        // PrintFormat gives "iiii iiii" and "WW WW", 9 wide.
+        QTest::addRow("wide-words-after-narrow") << 5.5f << "iiii iiii WW WW"
+                                                 << QStringList{"iiii iiii", "WW", "WW"};
+        // PrintFormat gives "iiiiii" and "WWWWWW", 12 wide.
+        QTest::addRow("wide-letters-after-narrow") << 4.0f << "iiiiiiWWWWWW"
+                                                   << QStringList{"iiiiii", "W", "W", "W", "W", "W", "W"};
+        QTest::addRow("word-longer-than-a-line") << 4.5f << "abcdefgh" << QStringList{"abcd", "efgh"};
+        QTest::addRow("letter-wider-than-the-width") << 1.0f << "W" << QStringList{"W"};
+        QTest::addRow("empty") << 5.0f << "" << QStringList{};
+    }
+    void fittedLines()
+    {
+        QFETCH(float, width);
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        QCOMPARE(FittedLines(text, width, Units), lines);
+    }
+
     // A failing measure is reported once a pass and the line takes the
     // count it has.
     void measureFailureReported()
