@@ -122,8 +122,9 @@ Rhythm rhythmOfCharacter(const LightCharacter &c)
         r.form = std::abs(light - dark) <= 2 ? "Iso" : light > dark ? "Oc" : "Fl";
         return r;
     }
-    const int spacing = c.onSteps[1] - c.onSteps[0];
-    r.form = spacing == 4 ? "VQ" : spacing == 8 ? "Q" : "Fl";
+    // Flashes a minute within the group: 80 to 159 very quick, 50 to 79 quick.
+    const int perMinute = 600 / (c.onSteps[1] - c.onSteps[0]);
+    r.form = perMinute >= 80 && perMinute < 160 ? "VQ" : perMinute >= 50 && perMinute < 80 ? "Q" : "Fl";
     const int last = c.offSteps.back() - c.onSteps.back();
     if (r.form != "Fl" && last >= 20)
         r.form += "+LFl";
