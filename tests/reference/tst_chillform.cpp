@@ -208,14 +208,7 @@ private slots:
         QTest::keyClicks(form.Ctext[0], temperature);
         QTest::keyClick(form.Ctext[0], Qt::Key_Tab);
         QTest::keyClicks(form.Ctext[1], wind);
-        if (way == "enter") {
-            QTest::keyClick(form.Ctext[1], Qt::Key_Return);
-        } else if (way == "tab") {
-            QTest::keyClick(form.Ctext[1], Qt::Key_Tab);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        } else {
-            QTest::mouseClick(form.Action[0], Qt::LeftButton);
-        }
+        Calculate(form, 1, way);
         QCOMPARE(form.Ctext[2]->text(), result);
         QVERIFY(boxes.isEmpty());
     }
@@ -295,14 +288,7 @@ private slots:
         form.Ctext[2]->setText("1.0");
         form.Ctext[box]->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(form.Ctext[box], typed);
-        if (way == "enter") {
-            QTest::keyClick(form.Ctext[box], Qt::Key_Return);
-        } else if (way == "tab") {
-            QTest::keyClick(form.Ctext[box], Qt::Key_Tab);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        } else {
-            QTest::mouseClick(form.Action[0], Qt::LeftButton);
-        }
+        Calculate(form, box, way);
         QCOMPARE(form.Ctext[box]->text(), typed);
         QVERIFY(form.IsLoaded());
         if (message.isEmpty()) {
@@ -354,6 +340,19 @@ private:
         form.activateWindow();
         [&] { QVERIFY(QTest::qWaitForWindowActive(&form)); }();
         return form;
+    }
+    // From the box just typed in: "enter" there, "tab" out of it and Enter,
+    // or a "click" on "&Calculate".
+    static void Calculate(ChillForm &form, int box, const QString &way)
+    {
+        if (way == "enter") {
+            QTest::keyClick(form.Ctext[box], Qt::Key_Return);
+        } else if (way == "tab") {
+            QTest::keyClick(form.Ctext[box], Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        } else {
+            QTest::mouseClick(form.Action[0], Qt::LeftButton);
+        }
     }
 
     QList<MsgBoxCall> boxes;
