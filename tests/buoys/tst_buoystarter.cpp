@@ -198,6 +198,7 @@ private slots:
     void loneMarkAgreesWithTheRules();
     void scenesNameEveryLightDrawn();
     void everyBuoyShowsWholeInTheQuiz();
+    void cardinalsStandRoundTheRock();
     void alternativesAreOtherPictures();
     void loadedAsTheFileWritesIt();
     void buildToolLoadsTheStarterFolder();
@@ -321,6 +322,35 @@ void TestBuoyStarter::everyBuoyShowsWholeInTheQuiz()
             QVERIFY2(b.y - 6.2 * b.size >= 0 && b.y + 3.1 * b.size <= 1500, qPrintable(where));
         }
     }
+}
+
+// The scene of the four cardinal marks round a rock: the north mark above
+// the others, the south one below them, the west one left of them and the
+// east one right of them, no two where the other is drawn (3.2 units either
+// side of its centre, 6.2 above and 3.1 below).
+void TestBuoyStarter::cardinalsStandRoundTheRock()
+{
+    const auto scene = std::find_if(loaded.begin(), loaded.end(), [](const StarterBuoyPicture &p) {
+        return p.text.startsWith("Each cardinal stands on its named side of the rock");
+    });
+    QVERIFY(scene != loaded.end());
+    std::map<long, const StarterBuoy *> marks;
+    QRectF drawn[4];
+    for (const StarterBuoy &b : scene->buoys) {
+        QVERIFY(b.kind == 0 || b.kind == 2 || b.kind == 4 || b.kind == 6);
+        marks[b.kind] = &b;
+        drawn[b.kind / 2] = QRectF(QPointF(b.x - 3.2 * b.size, b.y - 6.2 * b.size),
+                                   QPointF(b.x + 3.2 * b.size, b.y + 3.1 * b.size));
+    }
+    QCOMPARE(marks.size(), size_t(4));
+    const StarterBuoy &north = *marks[0], &east = *marks[2], &south = *marks[4], &west = *marks[6];
+    QVERIFY(north.y < east.y && north.y < west.y && north.y < south.y);
+    QVERIFY(south.y > east.y && south.y > west.y);
+    QVERIFY(west.x < north.x && west.x < south.x && west.x < east.x);
+    QVERIFY(east.x > north.x && east.x > south.x);
+    for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j)
+            QVERIFY2(!drawn[i].intersects(drawn[j]), qPrintable(QString("kinds %1 and %2").arg(2 * i).arg(2 * j)));
 }
 
 void TestBuoyStarter::alternativesAreOtherPictures()
