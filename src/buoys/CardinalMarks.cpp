@@ -7,14 +7,14 @@ using namespace Colours;
 
 namespace {
 // One black cone of the topmark, 2 units wide and 1 tall: its base line, its
-// right side and its left side to the apex, filled from its middle height.
+// right side and its left side to the apex.
 void cone(BuoySteps &steps, double base, double apex)
 {
+    steps.FillColour(Black);
+    steps.Paint(steps.Polygon({{-1, base}, {1, base}, {0, apex}}));
     steps.Line(-1, base, 1, base);
     steps.Line(1, base, 0, apex);
     steps.Line(-1, base, 0, apex);
-    steps.FillColour(Black);
-    steps.Fill(0, (base + apex) / 2);
 }
 
 // Both cones point up.
@@ -49,28 +49,29 @@ void westTopmark(BuoySteps &steps)
 // tall (-2 to 0); the base plate takes the lower band's colour.
 void twoBandPillar(BuoySteps &steps, long lower, long upper)
 {
+    const QPainterPath body = BuoyBody::PillarShape(steps, -2);
     steps.Width(2);
+    steps.FillColour(upper);
+    steps.Paint(body);
     steps.FillColour(lower);
+    steps.Paint(body.intersected(steps.Band(0, 1)));
     BuoyBody::Pillar(steps, -2);
     BuoyBody::PillarBandLine(steps, -2, 0, 1.6);
-    steps.Fill(0, 0.5);
-    steps.FillColour(upper);
-    steps.Fill(0, -1);
 }
 
 // Pillar of three bands, the outer two in one colour and the base plate with
-// them; the middle band (-1 to 0) is painted last.
+// them, the middle band from -1 to 0.
 void threeBandPillar(BuoySteps &steps, long outer, long middle)
 {
+    const QPainterPath body = BuoyBody::PillarShape(steps, -2);
     steps.Width(2);
+    steps.FillColour(middle);
+    steps.Paint(body.intersected(steps.Band(-1, 0)));
     steps.FillColour(outer);
+    steps.Paint(body.subtracted(steps.Band(-1, 0)));
     BuoyBody::Pillar(steps, -2);
     BuoyBody::PillarBandLine(steps, -2, 0, 1.6);
     BuoyBody::PillarBandLine(steps, -2, -1, 1.4);
-    steps.Fill(0, 0.5);
-    steps.Fill(0, -1.5);
-    steps.FillColour(middle);
-    steps.Fill(0, -0.5);
 }
 
 // Stick of two boxes 0.8 wide, 2 units each, meeting at the centre.

@@ -18,16 +18,16 @@ void balls(BuoySteps &steps, double v)
 void DrawIsolatedDangerBuoy(PictureBox &Pic, long x, long y, double s, long topmark, BuoyDrawingFor form)
 {
     BuoySteps steps(Pic, x, y, s);
+    // A tall pillar, its top at -3, black with a red band from -1.6 to 0.
+    const QPainterPath body = BuoyBody::PillarShape(steps, -3);
     steps.Width(2);
+    steps.FillColour(Red);
+    steps.Paint(body.intersected(steps.Band(-1.6, 0)));
     steps.FillColour(Black);
-    // A tall pillar, its top at -3.
+    steps.Paint(body.subtracted(steps.Band(-1.6, 0)));
     BuoyBody::Pillar(steps, -3);
     BuoyBody::PillarBandLine(steps, -3, 0, form == BuoyDrawingFor::Quiz ? 1.7 : 1.6);
     BuoyBody::PillarBandLine(steps, -3, -1.6, 1.4);
-    steps.Fill(0, 0.5);
-    steps.Fill(0, -2.5);
-    steps.FillColour(Red);
-    steps.Fill(0, -1);
     if (topmark != 0)
         balls(steps, -4);
 }

@@ -9,9 +9,9 @@ void DrawPortHandCan(PictureBox &Pic, long x, long y, double s, long topmark, Bu
 {
     BuoySteps steps(Pic, x, y, s);
     steps.Width(2);
-    BuoyBody::Can(steps);
     steps.FillColour(Red);
-    steps.Fill(0, 0);
+    steps.Paint(BuoyBody::CanShape(steps));
+    BuoyBody::Can(steps);
     if (topmark != 0)
         BuoyBody::CanTopmark(steps, -3);
 }
@@ -30,9 +30,9 @@ void DrawStarboardCone(PictureBox &Pic, long x, long y, double s, long topmark, 
     const bool quiz = form == BuoyDrawingFor::Quiz;
     BuoySteps steps(Pic, x, y, s);
     steps.Width(2);
-    BuoyBody::Cone(steps, quiz ? 1.05f : 1.f, quiz ? 3.12f : 3.1f);
     steps.FillColour(Green);
-    steps.Fill(0, 0);
+    steps.Paint(BuoyBody::ConeShape(steps));
+    BuoyBody::Cone(steps, quiz ? 1.05f : 1.f, quiz ? 3.12f : 3.1f);
     if (topmark != 0)
         BuoyBody::ConeTopmark(steps, -3);
 }

@@ -8,26 +8,51 @@
 using namespace Colours;
 
 namespace {
-// Very quick (VQ) and quick (Q) flashes; long flashes of two seconds.
+// Each character repeats in exactly the period its chart name gives. Very
+// quick flashes come 120 a minute (a tenth lit in every half second), quick
+// ones 60 (two tenths in every second). A flash of a flashing light lasts
+// half a second, shorter than the dark on either side of it, and the dark
+// that closes a group is the longest; only a long flash (LFl) lasts two
+// seconds.
+
+// VQ
 const LightCharacter NorthVeryQuick{White, {4}, {5}, 5};
+// Q
 const LightCharacter NorthQuick{White, {8}, {10}, 10};
-const LightCharacter EastVeryQuick{White, {1, 5, 9}, {2, 6, 10}, 49};
-const LightCharacter EastQuick{White, {2, 10, 18}, {4, 12, 20}, 99};
-const LightCharacter SouthVeryQuick{White, {1, 5, 9, 13, 17, 21, 25}, {2, 6, 10, 14, 18, 22, 45}, 99};
-const LightCharacter SouthQuick{White, {2, 10, 18, 26, 34, 42, 50}, {4, 12, 20, 28, 36, 44, 70}, 149};
-const LightCharacter WestVeryQuick{White, {1, 5, 9, 13, 17, 21, 25, 29, 33}, {2, 6, 10, 14, 18, 22, 26, 30, 34}, 99};
-const LightCharacter WestQuick{White, {2, 10, 18, 26, 34, 42, 50, 58, 66}, {4, 12, 20, 28, 36, 44, 52, 60, 68}, 149};
-const LightCharacter IsolatedDanger{White, {1, 30}, {21, 51}, 99};
-const LightCharacter SafeWaterIsophase{White, {1}, {21}, 42};
+// VQ(3) 5s
+const LightCharacter EastVeryQuick{White, {1, 6, 11}, {2, 7, 12}, 50};
+// Q(3) 10s
+const LightCharacter EastQuick{White, {2, 12, 22}, {4, 14, 24}, 100};
+// VQ(6)+LFl 10s
+const LightCharacter SouthVeryQuick{White, {1, 6, 11, 16, 21, 26, 31}, {2, 7, 12, 17, 22, 27, 51}, 100};
+// Q(6)+LFl 15s
+const LightCharacter SouthQuick{White, {2, 12, 22, 32, 42, 52, 62}, {4, 14, 24, 34, 44, 54, 82}, 150};
+// VQ(9) 10s
+const LightCharacter WestVeryQuick{White, {1, 6, 11, 16, 21, 26, 31, 36, 41}, {2, 7, 12, 17, 22, 27, 32, 37, 42}, 100};
+// Q(9) 15s
+const LightCharacter WestQuick{White, {2, 12, 22, 32, 42, 52, 62, 72, 82}, {4, 14, 24, 34, 44, 54, 64, 74, 84}, 150};
+// Fl(2) 10s
+const LightCharacter IsolatedDanger{White, {1, 16}, {6, 21}, 100};
+// Iso 4s
+const LightCharacter SafeWaterIsophase{White, {1}, {21}, 40};
+// Oc 5s
 const LightCharacter SafeWaterOcculting{White, {1}, {41}, 50};
-const LightCharacter SafeWaterLong{White, {1}, {21}, 99};
-const LightCharacter Special{Yellow, {1}, {21}, 49};
-const LightCharacter RedFlash{Red, {1}, {21}, 79};
-const LightCharacter RedTwo{Red, {1, 30}, {21, 51}, 99};
-const LightCharacter RedFour{Red, {1, 30, 60, 90}, {21, 51, 81, 111}, 149};
-const LightCharacter GreenFour{Green, {1, 30, 60, 90}, {21, 51, 81, 111}, 149};
-const LightCharacter GreenFlash{Green, {1}, {21}, 79};
-const LightCharacter GreenTwo{Green, {1, 30}, {21, 51}, 99};
+// LFl 10s
+const LightCharacter SafeWaterLong{White, {1}, {21}, 100};
+// Fl Y 5s
+const LightCharacter Special{Yellow, {1}, {6}, 50};
+// Fl R 8s
+const LightCharacter RedFlash{Red, {1}, {6}, 80};
+// Fl(2) R 10s
+const LightCharacter RedTwo{Red, {1, 16}, {6, 21}, 100};
+// Fl(4) R 15s
+const LightCharacter RedFour{Red, {1, 16, 31, 46}, {6, 21, 36, 51}, 150};
+// Fl(4) G 15s
+const LightCharacter GreenFour{Green, {1, 16, 31, 46}, {6, 21, 36, 51}, 150};
+// Fl G 8s
+const LightCharacter GreenFlash{Green, {1}, {6}, 80};
+// Fl(2) G 10s
+const LightCharacter GreenTwo{Green, {1, 16}, {6, 21}, 100};
 // Fl(2+1) every 10 s: a pair 0.6 s apart, the single flash 2.4 s later, then
 // 6.4 s dark, so the single flash never runs into the next pair.
 const LightCharacter RedComposite{Red, {2, 10, 36}, {4, 12, 38}, 100};
@@ -124,4 +149,7 @@ long NextLightMode(long firstLightCode, long lightMode)
     }
 }
 
-QString LightModeCaption(long lightMode) { return QStringLiteral("&Light Mode ") + QString::number(lightMode + 1); }
+QString LightModeCaption(long lightMode)
+{
+    return QStringLiteral("&Light Mode ") + QString::number(lightMode + 1);
+}

@@ -28,10 +28,10 @@ void DrawSpecialMarkRound(PictureBox &Pic, long x, long y, double s, long topmar
 {
     BuoySteps steps(Pic, x, y, s);
     steps.Width(2);
+    steps.FillColour(Yellow);
+    steps.Paint(BuoyBody::RoundShape(steps));
     BuoyBody::RoundArcs(steps);
     BuoyBody::RoundBase(steps);
-    steps.FillColour(Yellow);
-    steps.Fill(0, 0);
     if (topmark != 0)
         cross(steps);
 }
@@ -40,9 +40,9 @@ void DrawSpecialMarkCan(PictureBox &Pic, long x, long y, double s, long topmark,
 {
     BuoySteps steps(Pic, x, y, s);
     steps.Width(2);
-    BuoyBody::Can(steps);
     steps.FillColour(Yellow);
-    steps.Fill(0, 0);
+    steps.Paint(BuoyBody::CanShape(steps));
+    BuoyBody::Can(steps);
     if (topmark != 0)
         cross(steps);
 }
@@ -52,9 +52,9 @@ void DrawSpecialMarkCone(PictureBox &Pic, long x, long y, double s, long topmark
     const bool quiz = form == BuoyDrawingFor::Quiz;
     BuoySteps steps(Pic, x, y, s);
     steps.Width(2);
-    BuoyBody::Cone(steps, quiz ? 1.05f : 1.f, quiz ? 3.15f : 3.1f);
     steps.FillColour(Yellow);
-    steps.Fill(0, 0);
+    steps.Paint(BuoyBody::ConeShape(steps));
+    BuoyBody::Cone(steps, quiz ? 1.05f : 1.f, quiz ? 3.15f : 3.1f);
     if (topmark != 0)
         cross(steps);
 }
@@ -64,8 +64,8 @@ void DrawSpecialMarkBuoy(PictureBox &Pic, long x, long y, double s, long topmark
     BuoySteps steps(Pic, x, y, s);
     steps.Width(2);
     steps.FillColour(Yellow);
+    steps.Paint(BuoyBody::PillarShape(steps, -2));
     BuoyBody::Pillar(steps, -2);
-    steps.Fill(0, 0.5);
     if (topmark != 0)
         cross(steps);
 }

@@ -75,13 +75,20 @@ private:
 
 // The banks follow the picture's own size, not the scene's scale: the water
 // is wide at the bottom and narrows to the middle three-fifths of the top.
+// A picture wider than the scene keeps the scene at its left, so there each
+// bank's top reaches in a fifth of the scene's width, not the picture's, or
+// the left bank would run over the scene's far marks.
 void DrawBanks(PictureBox &cover)
 {
+    const double width = ControlWidth(cover);
+    const float widthScale = static_cast<float>(ControlWidth(cover)) / SceneUnitsWide;
+    const float scale = CoverSceneScale(cover);
+    const double inset = 0.2 * (scale < widthScale ? SceneUnitsWide * double(scale) : width);
     cover.SetFillColor(Grey);
     cover.SetDrawWidth(2);
-    cover.Line(1, ControlHeight(cover), 0.2 * ControlWidth(cover), 1, Black);
+    cover.Line(1, ControlHeight(cover), inset, 1, Black);
     Fill(cover, 10, 10);
-    cover.Line(ControlWidth(cover), ControlHeight(cover), 0.8 * ControlWidth(cover), 1, Black);
+    cover.Line(width, ControlHeight(cover), width - inset, 1, Black);
     Fill(cover, static_cast<int>(RoundHalfEven(double(ControlWidth(cover)) / Twips::PerPixelX() - 10)),
          10);
 }

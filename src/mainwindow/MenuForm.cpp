@@ -29,13 +29,16 @@
 #include "sounds/SoundForm.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 #include <QSvgRenderer>
+#include <QtMath>
 
 #include <algorithm>
 #include <future>
@@ -96,25 +99,36 @@ constexpr int WindowWidth = 8200;
 constexpr int SceneLeft = 120;
 constexpr int SceneTop = 840;
 
-// Drawn on an image, so that any thread may draw it.
-QImage IconImage(const char *name, int pixels)
+// Drawn on an image, so that any thread may draw it, at the screen's pixel
+// ratio: on a dense screen an icon drawn at its size in pixels would be
+// enlarged and blurred.
+QImage IconImage(const char *name, int pixels, qreal ratio = 1)
 {
-    QImage picture(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    const int side = qCeil(pixels * ratio);
+    QImage picture(side, side, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
     QSvgRenderer renderer(QStringLiteral(":/mainwindow/icons/%1.svg").arg(QLatin1String(name)));
     QPainter p(&picture);
-    renderer.render(&p);
+    renderer.render(&p, QRectF(0, 0, pixels, pixels));
     return picture;
 }
 
 using IconImages = std::array<QImage, MenuForm::IconCount>;
 
-IconImages DrawIcons()
+IconImages DrawIcons(qreal ratio)
 {
     IconImages images;
     for (int i = 0; i < MenuForm::IconCount; ++i)
-        images[i] = IconImage(Icons[i].file, IconPixels);
+        images[i] = IconImage(Icons[i].file, IconPixels, ratio);
     return images;
+}
+
+// The pixel ratio of the screen a new window opens on.
+qreal ScreenRatio()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1;
 }
 
 // The icons drawn ahead for the first main window.
@@ -163,7 +177,7 @@ QIcon ProgramIcon()
 void DrawMenuIconsAhead()
 {
     ProgramIcon(); // makes the pictures available
-    iconsAhead() = std::async(std::launch::async, DrawIcons);
+    iconsAhead() = std::async(std::launch::async, DrawIcons, ScreenRatio());
 }
 
 MenuForm::MenuForm()
@@ -194,7 +208,10 @@ void MenuForm::CreateControls()
     Surface->installEventFilter(this);
     setCentralWidget(Surface);
 
-    const IconImages pictures = iconsAhead().valid() ? iconsAhead().get() : DrawIcons();
+    IconImages pictures = iconsAhead().valid() ? iconsAhead().get() : IconImages{};
+    const qreal ratio = devicePixelRatioF();
+    if (pictures.front().isNull() || pictures.front().devicePixelRatio() != ratio)
+        pictures = DrawIcons(ratio);
     for (int i = 0; i < IconCount; ++i) {
         auto *icon = new QLabel(Surface);
         icon->setPixmap(QPixmap::fromImage(pictures[i]));

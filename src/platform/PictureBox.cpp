@@ -196,37 +196,73 @@ bool PictureBox::FloodFillWithin(int xPixel, int yPixel, long borderColour, cons
 
 void PictureBox::FillPath(const QPainterPath &twips, long borderColour)
 {
-    ensureImage();
-    if (image.isNull())
-        return;
+    fillInside(twips, BgrToRgb(borderColour) & 0xFFFFFF);
+}
+
+void PictureBox::PaintPath(const QPainterPath &twips)
+{
+    fillInside(twips, std::nullopt);
+}
+
+QImage PictureBox::maskOf(const QPainterPath &twips, QRect &bounds) const
+{
     // Pixel n is where a line at n is drawn; the painter fills a pixel whose
     // centre, half a pixel in from its corner, lies inside.
     QTransform toPixels;
     toPixels.translate(0.5, 0.5);
     toPixels.scale(1.0 / Twips::PerPixelX(), 1.0 / Twips::PerPixelY());
     const QPainterPath pixels = toPixels.map(twips);
-    // The path's pixels, as a painter without smoothing fills them.
-    const QRect bounds = pixels.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1).intersected(image.rect());
+    // The path's pixels, as a painter without smoothing fills them, with a
+    // pixel around them outside.
+    bounds = pixels.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1).intersected(image.rect());
     if (bounds.isEmpty())
-        return;
+        return {};
     QImage mask(bounds.size(), QImage::Format_Grayscale8);
     mask.fill(0);
-    {
-        QPainter p(&mask);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::white);
-        p.translate(-bounds.topLeft());
-        p.drawPath(pixels);
-    }
-    const QRgb border = BgrToRgb(borderColour) & 0xFFFFFF;
+    QPainter p(&mask);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.translate(-bounds.topLeft());
+    p.drawPath(pixels);
+    return mask;
+}
+
+void PictureBox::fillInside(const QPainterPath &twips, std::optional<QRgb> kept)
+{
+    ensureImage();
+    QRect bounds;
+    const QImage mask = maskOf(twips, bounds);
+    if (mask.isNull())
+        return;
     const QRgb fill = BgrToRgb(fillColor);
     for (int row = 0; row < bounds.height(); ++row) {
         const uchar *inside = mask.constScanLine(row);
         QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(bounds.top() + row)) + bounds.left();
         for (int col = 0; col < bounds.width(); ++col)
-            if (inside[col] && (line[col] & 0xFFFFFF) != border)
+            if (inside[col] && (!kept || (line[col] & 0xFFFFFF) != *kept))
                 line[col] = fill;
+    }
+    update();
+}
+
+void PictureBox::EdgePath(const QPainterPath &twips, long colour)
+{
+    ensureImage();
+    QRect bounds;
+    const QImage mask = maskOf(twips, bounds);
+    if (mask.isNull())
+        return;
+    const auto inside = [&](int col, int row) {
+        return col >= 0 && row >= 0 && col < mask.width() && row < mask.height() && mask.constScanLine(row)[col];
+    };
+    const QRgb edge = BgrToRgb(colour);
+    for (int row = 0; row < bounds.height(); ++row) {
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(bounds.top() + row)) + bounds.left();
+        for (int col = 0; col < bounds.width(); ++col)
+            if (inside(col, row) &&
+                !(inside(col - 1, row) && inside(col + 1, row) && inside(col, row - 1) && inside(col, row + 1)))
+                line[col] = edge;
     }
     update();
 }

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 // A drawing surface. Coordinates are twips from the top-left corner, y
@@ -79,6 +80,14 @@ public:
     // path (twips) but for those of the border colour: the shape is filled
     // whole, whatever line crosses it, and its outline stays.
     void FillPath(const QPainterPath &twips, long borderColour);
+    // Paints with the fill colour every pixel whose centre lies inside the
+    // path (twips), whatever it held: a shape painted over what lies beneath,
+    // its outline drawn after.
+    void PaintPath(const QPainterPath &twips);
+    // Draws in the colour the pixels of the path's shape, as PaintPath paints
+    // it, that have a side neighbour outside it: the shape's edge, one pixel
+    // wide, exactly where its paint meets what lies around it.
+    void EdgePath(const QPainterPath &twips, long colour);
 
     // Size of the drawing area in twips.
     int ScaleWidth() const;
@@ -99,6 +108,12 @@ private:
     template <class Draw>
     void paint(long outline, Draw draw);
     void drawBox(double x1, double y1, double x2, double y2, long colour, const QBrush &inside);
+    // The pixels inside the path in the fill colour, but for those of the
+    // kept colour (RGB) when one is given.
+    void fillInside(const QPainterPath &twips, std::optional<QRgb> kept);
+    // The pixels of the path (twips) as the painter fills it, within bounds,
+    // which it sets; null when the path lies off the surface.
+    QImage maskOf(const QPainterPath &twips, QRect &bounds) const;
 
     bool fillsShapes = true;
     long backColor = 0xFFFFFF;

@@ -14,16 +14,22 @@ bool skipDigits(const QString &s, qsizetype &at)
         ++at;
     return at > start;
 }
-} // namespace
 
-double Val(const QString &text)
+// The text without the blanks, tabs and line feeds Val passes over.
+QString packed(const QString &text)
 {
     QString packed;
     packed.reserve(text.size());
     for (const QChar c : text)
         if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n'))
             packed += c;
+    return packed;
+}
 
+// Where the number the packed text begins with ends, before any exponent;
+// 0 when it begins with none.
+qsizetype numberEnd(const QString &packed)
+{
     qsizetype end = 0;
     if (end < packed.size() && (packed[end] == QLatin1Char('+') || packed[end] == QLatin1Char('-')))
         ++end;
@@ -32,7 +38,15 @@ double Val(const QString &text)
         ++end;
         digits = skipDigits(packed, end) || digits;
     }
-    if (!digits)
+    return digits ? end : 0;
+}
+} // namespace
+
+double Val(const QString &text)
+{
+    const QString packed = ::packed(text);
+    const qsizetype end = numberEnd(packed);
+    if (end == 0)
         return 0.0;
     QString number = packed.left(end);
 
@@ -45,4 +59,9 @@ double Val(const QString &text)
             number += QLatin1Char('e') + packed.mid(end + 1, at - end - 1);
     }
     return number.toDouble();
+}
+
+bool BeginsWithNumber(const QString &text)
+{
+    return numberEnd(packed(text)) > 0;
 }

@@ -9,3 +9,7 @@
 // not begin with a number reads 0; a number beyond the range of a double
 // reads as an infinity of its sign.
 double Val(const QString &text);
+
+// Whether Val finds a number at the text's start: false for a text that reads
+// 0 only because it holds no number ("abc20", "-", ".", a blank text).
+bool BeginsWithNumber(const QString &text);

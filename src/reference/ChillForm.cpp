@@ -98,18 +98,22 @@ void ChillForm::Ctext_LostFocus(int Index)
 
 void ChillForm::GetWc()
 {
+    // No result is shown rather than a made-up or wrong one.
+    const auto noResult = [this](const QString &why) {
+        Ctext[2]->clear();
+        MsgBox(why, MsgBoxStyle::Information, QStringLiteral("Help"));
+    };
+    if (!GivesValue(Ctext[0]->text()))
+        return noResult(QStringLiteral("The Temperature Must Be A Number"));
+    if (!GivesValue(Ctext[1]->text()))
+        return noResult(QStringLiteral("The Wind Speed Must Be A Number"));
     const double temperature = Val(Ctext[0]->text());
     const double wind = Val(Ctext[1]->text());
     const std::optional<double> chill = WindChill(temperature, wind);
-    if (chill) {
+    if (chill)
         Ctext[2]->setText(ChillText(*chill));
-        return;
-    }
-    // No result is shown rather than a wrong one.
-    Ctext[2]->clear();
-    if (wind < 0)
-        MsgBox(QStringLiteral("The Wind Speed Cannot Be Negative"), MsgBoxStyle::Information, QStringLiteral("Help"));
+    else if (wind < 0)
+        noResult(QStringLiteral("The Wind Speed Cannot Be Negative"));
     else
-        MsgBox(QStringLiteral("The Temperature Or Wind Speed Is Too Large To Calculate"), MsgBoxStyle::Information,
-               QStringLiteral("Help"));
+        noResult(QStringLiteral("The Temperature Or Wind Speed Is Too Large To Calculate"));
 }

@@ -2,29 +2,28 @@
 
 #include "platform/Val.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
-// Skin temperature: air as warm as this is chilled by no wind.
-constexpr double Skin = 33;
-// The wind at which the formula is coldest, (7.1766 / (2 x 0.5145))^2, about
-// 48.6 knots; beyond it the formula would let a stronger wind feel warmer.
-const double ColdestWind = std::pow(7.1766 / (2 * 0.5145), 2);
+constexpr double KilometresPerHourPerKnot = 1.852;
+// The index holds from a walking pace, 4.8 km/h, up, in air of 10 degrees
+// and colder.
+constexpr double SlowestWind = 4.8;
+constexpr double WarmestAir = 10;
 } // namespace
 
 std::optional<double> WindChill(double temperature, double windKnots)
 {
     if (windKnots < 0 || !std::isfinite(temperature) || !std::isfinite(windKnots))
         return std::nullopt;
-    if (windKnots == 0 || temperature >= Skin)
+    const double wind = windKnots * KilometresPerHourPerKnot;
+    if (temperature > WarmestAir || wind < SlowestWind)
         return temperature;
-    const double wind = std::min(windKnots, ColdestWind);
-    const double chill = (7.1766 * std::sqrt(wind) + 10.45 - 0.5145 * wind) * 0.045 * (temperature - Skin) + Skin;
+    const double w = std::pow(wind, 0.16);
+    const double chill = 13.12 + 0.6215 * temperature - 11.37 * w + 0.3965 * temperature * w;
     if (!std::isfinite(chill))
         return std::nullopt;
-    // A light wind would otherwise make the air feel warmer than it is.
-    return std::min(chill, temperature);
+    return chill;
 }
 
 QString ChillText(double value)
@@ -33,8 +32,15 @@ QString ChillText(double value)
     return QString::number(value == 0 ? 0.0 : value, 'f', 1);
 }
 
+bool GivesValue(const QString &text)
+{
+    return BeginsWithNumber(text) || text.trimmed().isEmpty();
+}
+
 QString LimitedInput(int box, const QString &text)
 {
+    if (!GivesValue(text))
+        return text;
     // A number beyond range reads as an infinity, which the limits catch.
     const double value = Val(text);
     if (box == 0) {

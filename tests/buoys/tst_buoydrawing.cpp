@@ -13,6 +13,7 @@
 
 #include <QTest>
 
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -106,6 +107,8 @@ private slots:
     void quizDrawsLikeTheEditor_data();
     void quizDrawsLikeTheEditor();
     void safeWaterRoundBaseLineInTheQuiz();
+    void safeWaterRoundStripesMirrorEachOther_data();
+    void safeWaterRoundStripesMirrorEachOther();
     void crossWidth_data();
     void crossWidth();
     void crossLeavesItsNeighbourAlone();
@@ -319,6 +322,58 @@ void TestBuoyDrawing::safeWaterRoundBaseLineInTheQuiz()
     QCOMPARE(blackRun(draw(10, 150, 0, BuoyDrawingFor::Editor)), 2);
     QCOMPARE(blackRun(draw(10, 150, 0, BuoyDrawingFor::Quiz)), 3);
     QCOMPARE(blackRun(draw(13, 150, 0, BuoyDrawingFor::Quiz)), 2);
+}
+
+// The round safe-water mark where the quiz at 96 dpi and the editor draw it
+// at design size: a line lies between every red and white pixel of its
+// stripes, and where its centre lies on a pixel the stripes mirror each
+// other about it, so a pixel of one stripe standing in the next, or a step
+// in a line between them, shows as a pixel unlike its mirror image.
+void TestBuoyDrawing::safeWaterRoundStripesMirrorEachOther_data()
+{
+    QTest::addColumn<BuoyDrawingFor>("form");
+    QTest::addColumn<QPoint>("centre");
+    QTest::addColumn<double>("s");
+    for (double s : {150.0, 120.0, 80.0}) {
+        QTest::addRow("quiz-s%g", s) << BuoyDrawingFor::Quiz << QPoint(1500, 1000) << s;
+        // The centre of the editor's element picture, 1005 x 1965 twips,
+        // between two pixels.
+        QTest::addRow("editor-s%g", s) << BuoyDrawingFor::Editor << QPoint(502, 982) << s;
+    }
+}
+
+void TestBuoyDrawing::safeWaterRoundStripesMirrorEachOther()
+{
+    QFETCH(BuoyDrawingFor, form);
+    QFETCH(QPoint, centre);
+    QFETCH(double, s);
+    PictureBox buoy;
+    buoy.resize(200, 100);
+    buoy.SetBackColor(Blue);
+    DrawBuoyKind(buoy, 10, centre.x(), centre.y(), s, 0, form);
+    const bool onAPixel = centre.x() % 15 == 0;
+    // Within the body, three pixels clear of its outline and base line.
+    const int middle = Twips::ToPixelsX(centre.x());
+    const double cy = (centre.y() - 0.5 * s) / 15.0;
+    const double inner = 2.3 * s / 15 - 3;
+    const int baseRow = Twips::ToPixelsY(centre.y() + s) - 3;
+    for (int row = 1; row < baseRow; ++row)
+        for (int col = 1; col < 199; ++col) {
+            if (std::hypot(col - middle, row - cy) > inner)
+                continue;
+            const long colour = buoy.PixelColour(col, row);
+            const long mirrored = buoy.PixelColour(2 * middle - col, row);
+            QVERIFY2(!onAPixel || colour == mirrored, qPrintable(QString("colour %1 at (%2, %3), its mirror image %4")
+                                                                     .arg(colour)
+                                                                     .arg(col)
+                                                                     .arg(row)
+                                                                     .arg(mirrored)));
+            if (colour != Red)
+                continue;
+            for (const QPoint &next : {QPoint(col + 1, row), QPoint(col - 1, row), QPoint(col, row + 1)})
+                QVERIFY2(buoy.PixelColour(next.x(), next.y()) != White,
+                         qPrintable(QString("red at (%1, %2) touches white").arg(col).arg(row)));
+        }
 }
 
 // 8s / 250 to the nearest whole pixel, halves to even; a width that rounds

@@ -1,11 +1,14 @@
 // The buoy quiz window's night picture: the light timer that runs only while
-// the window is active, the light-mode button, and the restart of the
-// animation at every show.
+// the window is active, the light-mode button, the restart of the animation
+// at every show, and every light as a sailor times it from the picture.
 
 #include "BuoyPictures.h"
+#include "LightChart.h"
 
 #include "buoys/BuoyForm.h"
+#include "buoys/BuoyKinds.h"
 #include "buoys/BuoySteps.h"
+#include "buoys/NightLights.h"
 #include "core/Global.h"
 #include "platform/MsgBox.h"
 #include "platform/PictureBox.h"
@@ -19,6 +22,7 @@
 #include <QTest>
 
 using namespace Colours;
+using namespace LightChart;
 
 namespace {
 long At(const PictureBox &picture, double x, double y)
@@ -57,6 +61,10 @@ private slots:
     void lightModeButton_data();
     void lightModeButton();
     void showRestartsTheAnimation();
+    void chartNames_data();
+    void chartNames();
+    void lightsAsASailorTimesThem_data();
+    void lightsAsASailorTimesThem();
 
 private:
     BuoyForm &Open()
@@ -216,6 +224,90 @@ void TestBuoyFormNight::showRestartsTheAnimation()
     QCOMPARE(At(*form.Lpicture[1], 2500, 850), Black);
     form.Ltimer_Timer();
     QCOMPARE(At(*form.Lpicture[1], 2500, 850), Red);
+    QCOMPARE(boxes, 0);
+}
+
+// The reading of the names the test goes by.
+void TestBuoyFormNight::chartNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("rhythm");
+    QTest::addColumn<QList<int>>("groups");
+    QTest::addColumn<bool>("longAfter");
+    QTest::addColumn<int>("period");
+    QTest::addRow("very-quick") << "VQ"
+                                << "VQ" << QList<int>{1} << false << 5;
+    QTest::addRow("quick") << "Q"
+                           << "Q" << QList<int>{1} << false << 10;
+    QTest::addRow("quick-six-long") << "Q(6)+LFl 15s"
+                                    << "Q" << QList<int>{6} << true << 150;
+    QTest::addRow("composite") << "Fl(2+1) 10s"
+                               << "Fl" << QList<int>{2, 1} << false << 100;
+    QTest::addRow("isophase") << "Iso 4s"
+                              << "Iso" << QList<int>{1} << false << 40;
+}
+
+void TestBuoyFormNight::chartNames()
+{
+    QFETCH(QString, name);
+    const ChartName chart = ReadChartName(name);
+    QTEST(chart.rhythm, "rhythm");
+    QTEST(chart.groups, "groups");
+    QTEST(chart.longFlashAfter, "longAfter");
+    QTEST(chart.periodTicks, "period");
+}
+
+// Every light code in every light mode. The port-hand can first lets the
+// light-mode button reach all three modes; the light under test is second.
+void TestBuoyFormNight::lightsAsASailorTimesThem_data()
+{
+    QTest::addColumn<long>("code");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("name");
+    for (long code = 1; code <= BuoyKindCount; ++code)
+        for (int mode = 0; mode < 3; ++mode)
+            QTest::addRow("%s-mode-%d", qPrintable(BuoyKindText(code - 1).toLower().replace(' ', '-')), mode + 1)
+                << code << mode << ChartNames(code)[mode];
+}
+
+void TestBuoyFormNight::lightsAsASailorTimesThem()
+{
+    QFETCH(long, code);
+    QFETCH(int, mode);
+    QFETCH(QString, name);
+    const ChartName chart = ReadChartName(name);
+    QVERIFY(!chart.rhythm.isEmpty());
+    AddBuoys(*fixture, "h", "t", "l", {Buoy(18, 800, 1000), Buoy(double(code - 1), 2200, 1000)});
+    BuoyForm &form = FormInstance<BuoyForm>();
+    form.Load();
+    form.show();
+    for (int press = 0; press < mode; ++press)
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
+    QCOMPARE(form.Lights().LightMode(), long(mode));
+
+    // The centre of the light on the night picture, sampled once a tick after
+    // the first cycles, over three of the longest periods.
+    const BuoyLight &light = form.Lights().Rows()[1];
+    const QPoint centre(Twips::ToPixelsX(light.LightX), Twips::ToPixelsY(light.LightY));
+    const PictureBox &night = *form.Lpicture[1];
+    const long colour = ChartColour(code);
+    QList<bool> lit;
+    for (int tick = 0; tick < 160 + 450; ++tick) {
+        form.Ltimer_Timer();
+        if (tick < 160)
+            continue;
+        const long seen = night.PixelColour(centre.x(), centre.y());
+        if (seen != colour && seen != Black)
+            QFAIL(qPrintable(QString("tick %1: colour %2").arg(tick).arg(seen)));
+        lit << (seen == colour);
+    }
+    const int period = MeasuredPeriod(lit);
+    QVERIFY2(period > 0, "no period");
+    const Period p = OnePeriod(lit, period);
+    const QString times = QString("%1: %2; period %3 s").arg(name, Times(p), Seconds(period));
+    qInfo("%s", qPrintable(times));
+    const QString fault = Fault(chart, p, period);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault + " (" + times + ")"));
     QCOMPARE(boxes, 0);
 }
 

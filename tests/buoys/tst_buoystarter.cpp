@@ -127,8 +127,9 @@ Rhythm rhythmOfCharacter(const LightCharacter &c)
         r.form = std::abs(light - dark) <= 2 ? "Iso" : light > dark ? "Oc" : "Fl";
         return r;
     }
-    const int spacing = c.onSteps[1] - c.onSteps[0];
-    r.form = spacing == 4 ? "VQ" : spacing == 8 ? "Q" : "Fl";
+    // Flashes a minute within the group: 80 to 159 very quick, 50 to 79 quick.
+    const int perMinute = 600 / (c.onSteps[1] - c.onSteps[0]);
+    r.form = perMinute >= 80 && perMinute < 160 ? "VQ" : perMinute >= 50 && perMinute < 80 ? "Q" : "Fl";
     const int last = c.offSteps.back() - c.onSteps.back();
     if (r.form != "Fl" && last >= 20)
         r.form += "+LFl";
@@ -246,6 +247,7 @@ private slots:
     void hintNamesTheBandsDrawn_data();
     void hintNamesTheBandsDrawn();
     void everyBuoyShowsWholeInTheQuiz();
+    void cardinalsStandRoundTheRock();
     void alternativesAreOtherPictures();
     void picturesThatLookAlikeMeanTheSame();
     void everyLinkPointsBothWays();
@@ -396,6 +398,35 @@ void TestBuoyStarter::everyBuoyShowsWholeInTheQuiz()
             QVERIFY2(b.y - 6.2 * b.size >= 0 && b.y + 3.1 * b.size <= 1500, qPrintable(where));
         }
     }
+}
+
+// The scene of the four cardinal marks round a rock: the north mark above
+// the others, the south one below them, the west one left of them and the
+// east one right of them, no two where the other is drawn (3.2 units either
+// side of its centre, 6.2 above and 3.1 below).
+void TestBuoyStarter::cardinalsStandRoundTheRock()
+{
+    const auto scene = std::find_if(loaded.begin(), loaded.end(), [](const StarterBuoyPicture &p) {
+        return p.text.startsWith("Each cardinal stands on its named side of the rock");
+    });
+    QVERIFY(scene != loaded.end());
+    std::map<long, const StarterBuoy *> marks;
+    QRectF drawn[4];
+    for (const StarterBuoy &b : scene->buoys) {
+        QVERIFY(b.kind == 0 || b.kind == 2 || b.kind == 4 || b.kind == 6);
+        marks[b.kind] = &b;
+        drawn[b.kind / 2] = QRectF(QPointF(b.x - 3.2 * b.size, b.y - 6.2 * b.size),
+                                   QPointF(b.x + 3.2 * b.size, b.y + 3.1 * b.size));
+    }
+    QCOMPARE(marks.size(), size_t(4));
+    const StarterBuoy &north = *marks[0], &east = *marks[2], &south = *marks[4], &west = *marks[6];
+    QVERIFY(north.y < east.y && north.y < west.y && north.y < south.y);
+    QVERIFY(south.y > east.y && south.y > west.y);
+    QVERIFY(west.x < north.x && west.x < south.x && west.x < east.x);
+    QVERIFY(east.x > north.x && east.x > south.x);
+    for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j)
+            QVERIFY2(!drawn[i].intersects(drawn[j]), qPrintable(QString("kinds %1 and %2").arg(2 * i).arg(2 * j)));
 }
 
 void TestBuoyStarter::alternativesAreOtherPictures()

@@ -74,7 +74,10 @@ constexpr long TestX = 3000;
 constexpr long TestY = 750;
 
 // "north-cardinal-stick" for light code 2.
-QString KindName(long code) { return BuoyKindText(code - 1).toLower().replace(' ', '-'); }
+QString KindName(long code)
+{
+    return BuoyKindText(code - 1).toLower().replace(' ', '-');
+}
 
 void RecordWithPortHandFirst(NightLights &lights, long kind)
 {
@@ -133,23 +136,23 @@ void TestLightCharacter::characterOverTwoCycles_data()
     };
     const Character northVq{White, 5, "3d 1L 1d"};
     const Character northQ{White, 10, "7d 2L 1d"};
-    const Character eastVq{White, 49, "1L 3d 1L 3d 1L 40d"};
-    const Character eastQ{White, 99, "1d 2L 6d 2L 6d 2L 80d"};
-    const Character southVq{White, 99, "1L 3d 1L 3d 1L 3d 1L 3d 1L 3d 1L 3d 20L 55d"};
-    const Character southQ{White, 149, "1d 2L 6d 2L 6d 2L 6d 2L 6d 2L 6d 2L 6d 20L 80d"};
-    const Character westVq{White, 99, "1L 3d 1L 3d 1L 3d 1L 3d 1L 3d 1L 3d 1L 3d 1L 3d 1L 66d"};
-    const Character westQ{White, 149, "1d 2L 6d 2L 6d 2L 6d 2L 6d 2L 6d 2L 6d 2L 6d 2L 6d 2L 82d"};
-    const Character danger{White, 99, "20L 9d 21L 49d"};
-    const Character isophase{White, 42, "20L 22d"};
+    const Character eastVq{White, 50, "1L 4d 1L 4d 1L 39d"};
+    const Character eastQ{White, 100, "1d 2L 8d 2L 8d 2L 77d"};
+    const Character southVq{White, 100, "1L 4d 1L 4d 1L 4d 1L 4d 1L 4d 1L 4d 20L 50d"};
+    const Character southQ{White, 150, "1d 2L 8d 2L 8d 2L 8d 2L 8d 2L 8d 2L 8d 20L 69d"};
+    const Character westVq{White, 100, "1L 4d 1L 4d 1L 4d 1L 4d 1L 4d 1L 4d 1L 4d 1L 4d 1L 59d"};
+    const Character westQ{White, 150, "1d 2L 8d 2L 8d 2L 8d 2L 8d 2L 8d 2L 8d 2L 8d 2L 8d 2L 67d"};
+    const Character danger{White, 100, "5L 10d 5L 80d"};
+    const Character isophase{White, 40, "20L 20d"};
     const Character occulting{White, 50, "40L 10d"};
-    const Character longFlash{White, 99, "20L 79d"};
-    const Character special{Yellow, 49, "20L 29d"};
-    const Character redOne{Red, 79, "20L 59d"};
-    const Character redTwo{Red, 99, "20L 9d 21L 49d"};
-    const Character redFour{Red, 149, "20L 9d 21L 9d 21L 9d 21L 39d"};
-    const Character greenOne{Green, 79, "20L 59d"};
-    const Character greenTwo{Green, 99, "20L 9d 21L 49d"};
-    const Character greenFour{Green, 149, "20L 9d 21L 9d 21L 9d 21L 39d"};
+    const Character longFlash{White, 100, "20L 80d"};
+    const Character special{Yellow, 50, "5L 45d"};
+    const Character redOne{Red, 80, "5L 75d"};
+    const Character redTwo{Red, 100, "5L 10d 5L 80d"};
+    const Character redFour{Red, 150, "5L 10d 5L 10d 5L 10d 5L 100d"};
+    const Character greenOne{Green, 80, "5L 75d"};
+    const Character greenTwo{Green, 100, "5L 10d 5L 80d"};
+    const Character greenFour{Green, 150, "5L 10d 5L 10d 5L 10d 5L 100d"};
     const Character redComposite{Red, 100, "1d 2L 6d 2L 24d 2L 63d"};
     const Character greenComposite{Green, 100, "1d 2L 6d 2L 24d 2L 63d"};
 
@@ -324,9 +327,9 @@ void TestLightCharacter::afterAPress_data()
     QTest::addRow("north-lit-at-press-stays-lit") << 1L << 4 << 1 << 1L << true << 12 << "10L 2d";
     // Steps 5, 1 to 3 dark, 4 lit, 5 dark: the old rhythm runs on.
     QTest::addRow("north-two-presses-cancel") << 1L << 4 << 2 << 0L << false << 6 << "4d 1L 1d";
-    QTest::addRow("isolated-danger-press-keeps-mode") << 9L << 5 << 1 << 0L << false << 17 << "15L 2d";
+    QTest::addRow("isolated-danger-press-keeps-mode") << 9L << 5 << 1 << 0L << false << 17 << "10d 5L 2d";
     QTest::addRow("preferred-to-port-press-keeps-mode") << 24L << 2 << 1 << 0L << false << 10 << "1L 6d 2L 1d";
-    QTest::addRow("special-press-restarts-same-rhythm") << 14L << 5 << 1 << 1L << true << 23 << "21L 2d";
+    QTest::addRow("special-press-restarts-same-rhythm") << 14L << 5 << 1 << 1L << true << 23 << "6L 17d";
     QTest::addRow("safe-water-three-presses-come-round") << 11L << 0 << 3 << 0L << false << 22 << "20L 2d";
 }
 
@@ -454,7 +457,7 @@ void TestLightCharacter::firstBuoyDecidesTheModes()
 
 // In mode 0 a starboard mark shows its group of four while a port-hand mark
 // beside it shows its single flash: both lit at the first tick and dark at
-// the 21st; at the 30th only the starboard light; at the 80th the port-hand
+// the 6th; at the 16th only the starboard light; at the 81st the port-hand
 // light begins its next cycle.
 void TestLightCharacter::starboardFirstBesideAPortHandMark()
 {
@@ -464,14 +467,14 @@ void TestLightCharacter::starboardFirstBesideAPortHandMark()
     lights.Record(20, 750, 900, 150);
     lights.Record(18, TestX, TestY + 150, 150);
     QList<long> starboard, port;
-    for (int tick = 1; tick <= 80; ++tick) {
+    for (int tick = 1; tick <= 81; ++tick) {
         lights.Tick(night.picture);
-        if (tick == 1 || tick == 21 || tick == 30 || tick == 80) {
+        if (tick == 1 || tick == 6 || tick == 16 || tick == 81) {
             starboard << night.At(750, 750);
             port << night.At(TestX, TestY);
         }
     }
-    QCOMPARE(starboard, QList<long>({Green, Black, Green, Green}));
+    QCOMPARE(starboard, QList<long>({Green, Black, Green, Black}));
     QCOMPARE(port, QList<long>({Red, Black, Black, Red}));
 }
 

@@ -188,36 +188,76 @@ private slots:
         }
     }
 
-    // The banks follow the picture's own size, not the scale: the left one
-    // from the top-left corner, the right one up to 0.8 of the full width.
-    void banks_data()
+    // The far red can, at the scene's top left, stands in open water clear
+    // of the left bank at any shape of picture, maximised on a wide screen
+    // too: along its foot and just above it, from its middle leftwards, its
+    // red, its outline, then water before anything else.
+    void farCanClearOfTheBank_data()
     {
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
         QTest::addRow("design-size") << 7845 << 4710;
-        QTest::addRow("wide") << 20000 << 4710;
-        QTest::addRow("tall") << 7845 << 9000;
+        QTest::addRow("maximised-1280x1024") << 18960 << 13500;
+        QTest::addRow("maximised-1920x1080") << 28560 << 14355;
+        QTest::addRow("wide-scale-2") << 24000 << 9420;
+        QTest::addRow("four-to-one") << 18840 << 4710;
+    }
+    void farCanClearOfTheBank()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        float s = 0;
+        const auto cover = Drawn(width, height, &s);
+        const int middle = static_cast<int>(RoundHalfEven(s * 1800 / TwipsPerPixel));
+        const int foot = static_cast<int>(RoundHalfEven(s * 340 / TwipsPerPixel));
+        for (int row : {foot, foot - 2}) {
+            int x = middle;
+            while (cover->PixelColour(x, row) == Red)
+                --x;
+            QCOMPARE(cover->PixelColour(x, row), Black);
+            while (cover->PixelColour(x, row) == Black)
+                --x;
+            for (int water = 0; water < 2; ++water, --x)
+                QVERIFY2(cover->PixelColour(x, row) == Water,
+                         qPrintable(QString("colour %1 at %2,%3").arg(cover->PixelColour(x, row)).arg(x).arg(row)));
+        }
+    }
+
+    // The banks follow the picture's own size, not the scale: from the
+    // bottom corners each reaches in a fifth of the width at the top, so the
+    // water spans the top's middle three-fifths. On a picture wider than the
+    // scene, a fifth of the scene's width (7845 scene units at the scale).
+    void banks_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("reach"); // twips the banks reach in at the top
+        QTest::addRow("design-size") << 7845 << 4710 << 1569;
+        QTest::addRow("tall") << 7845 << 9000 << 1569;
+        QTest::addRow("double") << 15690 << 9420 << 3138;
+        QTest::addRow("wide") << 20000 << 4710 << 1569;
+        QTest::addRow("wide-scale-2") << 24000 << 9420 << 3138;
     }
     void banks()
     {
         QFETCH(int, width);
         QFETCH(int, height);
+        QFETCH(int, reach);
         const auto cover = Drawn(width, height);
         const int w = width / TwipsPerPixel;
         const int h = height / TwipsPerPixel;
+        const double r = double(reach) / TwipsPerPixel;
         QCOMPARE(cover->PixelColour(10, 10), Grey);
         QCOMPARE(cover->PixelColour(w - 10, 10), Grey);
-        // Half way down the left bank reaches 0.1 of the width, the right one
-        // starts at 0.9.
-        QCOMPARE(cover->PixelColour(w * 5 / 100, h / 2), Grey);
-        QCOMPARE(cover->PixelColour(w * 95 / 100, h / 2), Grey);
-        QCOMPARE(cover->PixelColour(w * 15 / 100, h / 2), Water);
-        QCOMPARE(cover->PixelColour(w * 85 / 100, h / 2), Water);
-        // At the top the water spans the middle three-fifths.
-        QCOMPARE(cover->PixelColour(w * 17 / 100, 3), Grey);
-        QCOMPARE(cover->PixelColour(w * 23 / 100, 3), Water);
-        QCOMPARE(cover->PixelColour(w * 77 / 100, 3), Water);
-        QCOMPARE(cover->PixelColour(w * 83 / 100, 3), Grey);
+        // Half way down each bank reaches in half as far.
+        QCOMPARE(cover->PixelColour(int(0.35 * r), h / 2), Grey);
+        QCOMPARE(cover->PixelColour(w - int(0.35 * r), h / 2), Grey);
+        QCOMPARE(cover->PixelColour(int(0.65 * r), h / 2), Water);
+        QCOMPARE(cover->PixelColour(w - int(0.65 * r), h / 2), Water);
+        QCOMPARE(cover->PixelColour(int(0.85 * r), 3), Grey);
+        QCOMPARE(cover->PixelColour(int(1.15 * r), 3), Water);
+        QCOMPARE(cover->PixelColour(w - int(1.15 * r), 3), Water);
+        QCOMPARE(cover->PixelColour(w - int(0.85 * r), 3), Grey);
     }
 
     // On a wide picture the objects stay within the left 7845 scene units;

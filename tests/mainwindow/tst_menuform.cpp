@@ -152,13 +152,35 @@ private slots:
         MenuForm ahead;
         for (int i = 0; i < MenuForm::IconCount; ++i) {
             const QImage drawn = ahead.Simage[i]->pixmap().toImage();
-            QCOMPARE(drawn.size(), QSize(32, 32));
+            QCOMPARE(drawn.size(), QSize(32, 32) * ahead.devicePixelRatioF());
             QCOMPARE(drawn, form->Simage[i]->pixmap().toImage());
             QImage blank(drawn.size(), drawn.format());
             blank.fill(Qt::transparent);
             QVERIFY(drawn != blank);
             if (i > 0)
                 QVERIFY(drawn != ahead.Simage[i - 1]->pixmap().toImage());
+        }
+    }
+
+    // Each icon is drawn at the screen's pixel ratio, on a screen of twice
+    // the density with twice the pixels each way, so it stays sharp: 32
+    // pixels of the window, detail in every device pixel rather than an
+    // enlarged picture's blocks of two.
+    void iconsAtThePixelRatio()
+    {
+        const qreal ratio = form->devicePixelRatioF();
+        for (QLabel *icon : form->Simage) {
+            const QImage drawn = icon->pixmap().toImage();
+            QCOMPARE(drawn.devicePixelRatio(), ratio);
+            QCOMPARE(drawn.size(), QSize(32, 32) * ratio);
+            QCOMPARE(drawn.deviceIndependentSize(), QSizeF(32, 32));
+            if (ratio < 2)
+                continue;
+            bool detail = false;
+            for (int y = 0; y + 1 < drawn.height() && !detail; y += 2)
+                for (int x = 0; x + 1 < drawn.width() && !detail; x += 2)
+                    detail = drawn.pixel(x, y) != drawn.pixel(x + 1, y) || drawn.pixel(x, y) != drawn.pixel(x, y + 1);
+            QVERIFY(detail);
         }
     }
 

@@ -2,6 +2,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 
+#include <QPainterPath>
 #include <QTest>
 
 #include <cmath>
@@ -437,6 +438,47 @@ private slots:
         QCOMPARE(pic->PixelColour(19, 19), outsideAfter);
         QCOMPARE(pic->PixelColour(199, 149), outsideAfter);
         QCOMPARE(pic->PixelColour(20, 50), Black);
+    }
+
+    // A path from (20, 20) to (80, 60) pixels covers pixels 21 to 80 across
+    // and 21 to 60 down, the pixels of its right and lower sides and not of
+    // its left and upper ones, over a white surface with a black line and a
+    // yellow dot inside. A fill keeps the border colour's pixels; a paint covers
+    // everything; an edge draws only the shape's outermost pixels.
+    void paths_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<long>("onTheLine");
+        QTest::addColumn<long>("onTheDot");
+        QTest::addColumn<long>("inside");
+        QTest::addColumn<long>("edge");
+        QTest::addRow("fill-keeps-the-border") << "fill" << Black << Red << Red << Red;
+        QTest::addRow("paint-covers-everything") << "paint" << Red << Red << Red << Red;
+        QTest::addRow("edge-one-pixel-wide") << "edge" << Black << Yellow << White << Green;
+    }
+
+    void paths()
+    {
+        QFETCH(QString, how);
+        pic->SetBackColor(White);
+        pic->Line(T(30), T(40), T(70), T(40), Black);
+        pic->PSet(T(50), T(30), Yellow);
+        QPainterPath path;
+        path.addRect(QRectF(T(20), T(20), T(60), T(40)));
+        pic->SetFillColor(Red);
+        if (how == "fill")
+            pic->FillPath(path, Black);
+        else if (how == "paint")
+            pic->PaintPath(path);
+        else
+            pic->EdgePath(path, Green);
+        QTEST(pic->PixelColour(50, 40), "onTheLine");
+        QTEST(pic->PixelColour(50, 30), "onTheDot");
+        QTEST(pic->PixelColour(25, 50), "inside");
+        for (const QPoint &p : {QPoint(21, 21), QPoint(80, 21), QPoint(21, 60), QPoint(80, 60), QPoint(50, 60)})
+            QTEST(pic->PixelColour(p.x(), p.y()), "edge");
+        for (const QPoint &p : {QPoint(20, 30), QPoint(81, 30), QPoint(50, 20), QPoint(50, 61)})
+            QCOMPARE(pic->PixelColour(p.x(), p.y()), White);
     }
 
     // The drawing lives in the backing image, which the widget only shows.

@@ -59,6 +59,30 @@ private slots:
         QFETCH(double, value);
         QCOMPARE(Val(text), value);
     }
+
+    // Whether a text holds a number at its start or reads 0 for want of one.
+    void beginsWithNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("number");
+        QTest::addRow("zero") << "0" << true;
+        QTest::addRow("followed-by-letters") << "12abc" << true;
+        QTest::addRow("point-first") << ".5" << true;
+        QTest::addRow("blank-after-sign") << "- 4" << true;
+        QTest::addRow("beyond-range") << "1e999" << true;
+        QTest::addRow("letters-first") << "abc20" << false;
+        QTest::addRow("empty") << "" << false;
+        QTest::addRow("blanks-only") << "  " << false;
+        QTest::addRow("sign-alone") << "-" << false;
+        QTest::addRow("point-alone") << "." << false;
+        QTest::addRow("exponent-alone") << "e5" << false;
+    }
+    void beginsWithNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, number);
+        QCOMPARE(BeginsWithNumber(text), number);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestVal)

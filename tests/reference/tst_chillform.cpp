@@ -118,11 +118,13 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("afterTab");
         QTest::addColumn<QString>("resultWithEnter");
-        // With the other box at 0 (temperature) or 10 kn (wind). Wind above
-        // 48.64 kn chills no more than 48.64 kn; no figure is above the air.
+        // With the other box at 0 (temperature) or 10 kn (wind). 0 C at
+        // 100 kn (185.2 km/h): 13.12 - 11.37 x 2.30734 = -13.097; under
+        // 4.8 km/h, and above 10 C, the air temperature itself; 8 C at 10 kn
+        // (18.52 km/h): 13.12 + 4.972 - 11.37 x 1.59478 + 3.172 x 1.59478 = 5.014.
         QTest::addRow("wind-100") << 1 << "100"
                                   << "80"
-                                  << "-19.7";
+                                  << "-13.1";
         QTest::addRow("wind-1") << 1 << "1"
                                 << "5"
                                 << "0.0";
@@ -132,9 +134,12 @@ private slots:
         QTest::addRow("temperature-40") << 0 << "40"
                                         << "33"
                                         << "40.0";
-        QTest::addRow("temperature-inside") << 0 << "12"
-                                            << "12"
-                                            << "6.5";
+        QTest::addRow("temperature-above-the-index") << 0 << "12"
+                                                     << "12"
+                                                     << "12.0";
+        QTest::addRow("temperature-inside") << 0 << "8"
+                                            << "8"
+                                            << "5.0";
     }
     void leavingWithTabLimitsEnterDoesNot()
     {
@@ -165,12 +170,11 @@ private slots:
         QTest::keyClicks(form.Ctext[0], "-60");
         QTest::mouseClick(form.Action[0], Qt::LeftButton);
         QCOMPARE(form.Ctext[0]->text(), QString("-50"));
-        // (7.1766 x sqrt(10) + 10.45 - 5.145) x 0.045 x -83 + 33 = -71.578
-        QCOMPARE(form.Ctext[2]->text(), QString("-71.6"));
+        // 13.12 - 31.075 - 11.37 x 1.59478 - 19.825 x 1.59478 = -67.718
+        QCOMPARE(form.Ctext[2]->text(), QString("-67.7"));
     }
 
-    // The figure is never above the air and no warmer for wind beyond
-    // 48.64 kn, whichever way the wind speed is given: Enter in its box
+    // The same rule whichever way the wind speed is given: Enter in its box
     // (as typed), Tab out of it and Enter (limited to 5 to 80 first), or a
     // click on "&Calculate" (limited first).
     void sameRuleHoweverEntered_data()
@@ -179,16 +183,18 @@ private slots:
         QTest::addColumn<QString>("wind");
         QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("result");
-        // 35.47604 x 0.045 x -28 + 33 = -11.6998 at 48.64 kn and above;
-        // 0 C at 5 kn: (16.0474 + 10.45 - 2.5725) x 0.045 x -33 + 33 = -2.528.
-        QTest::addRow("5C-100kn-enter") << "5" << "100" << "enter" << "-11.7";
-        QTest::addRow("5C-100kn-tab") << "5" << "100" << "tab" << "-11.7";
-        QTest::addRow("5C-100kn-click") << "5" << "100" << "click" << "-11.7";
-        QTest::addRow("5C-80kn-enter") << "5" << "80" << "enter" << "-11.7";
-        QTest::addRow("5C-60kn-click") << "5" << "60" << "click" << "-11.7";
+        // 5 C: 13.12 + 3.1075 - 9.3875 x V^0.16 with V = 185.2 km/h (100 kn)
+        // 2.30734: -5.418; 148.16 (80 kn) 2.22676: -4.659; 111.12 (60 kn)
+        // 2.12670: -3.720. 0 C at 9.26 km/h (5 kn): 13.12 - 11.37 x 1.42777
+        // = -3.114; at 1.852 km/h (1 kn) the air temperature.
+        QTest::addRow("5C-100kn-enter") << "5" << "100" << "enter" << "-5.4";
+        QTest::addRow("5C-100kn-tab") << "5" << "100" << "tab" << "-4.7";
+        QTest::addRow("5C-100kn-click") << "5" << "100" << "click" << "-4.7";
+        QTest::addRow("5C-80kn-enter") << "5" << "80" << "enter" << "-4.7";
+        QTest::addRow("5C-60kn-click") << "5" << "60" << "click" << "-3.7";
         QTest::addRow("0C-1kn-enter") << "0" << "1" << "enter" << "0.0";
-        QTest::addRow("0C-1kn-tab") << "0" << "1" << "tab" << "-2.5";
-        QTest::addRow("0C-1kn-click") << "0" << "1" << "click" << "-2.5";
+        QTest::addRow("0C-1kn-tab") << "0" << "1" << "tab" << "-3.1";
+        QTest::addRow("0C-1kn-click") << "0" << "1" << "click" << "-3.1";
         QTest::addRow("20C-2kn-enter") << "20" << "2" << "enter" << "20.0";
     }
     void sameRuleHoweverEntered()
@@ -202,14 +208,7 @@ private slots:
         QTest::keyClicks(form.Ctext[0], temperature);
         QTest::keyClick(form.Ctext[0], Qt::Key_Tab);
         QTest::keyClicks(form.Ctext[1], wind);
-        if (way == "enter") {
-            QTest::keyClick(form.Ctext[1], Qt::Key_Return);
-        } else if (way == "tab") {
-            QTest::keyClick(form.Ctext[1], Qt::Key_Tab);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        } else {
-            QTest::mouseClick(form.Action[0], Qt::LeftButton);
-        }
+        Calculate(form, 1, way);
         QCOMPARE(form.Ctext[2]->text(), result);
         QVERIFY(boxes.isEmpty());
     }
@@ -259,6 +258,51 @@ private slots:
         QCOMPARE(form.Ctext[box]->text(), typed);
     }
 
+    // A text that is no number, typed with the other box left empty, gives
+    // a message and no result, however the calculation is asked for; leaving
+    // the box keeps the text as typed. A text that begins with a number
+    // reads as that number.
+    void textThatIsNoNumberGetsAMessage_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("message");
+        const QString temperature = "The Temperature Must Be A Number";
+        const QString wind = "The Wind Speed Must Be A Number";
+        QTest::addRow("temperature-letters-click") << 0 << "abc20" << "click" << temperature;
+        QTest::addRow("temperature-letters-enter") << 0 << "abc20" << "enter" << temperature;
+        QTest::addRow("temperature-sign-alone-tab") << 0 << "-" << "tab" << temperature;
+        QTest::addRow("wind-letters-click") << 1 << "calm" << "click" << wind;
+        QTest::addRow("wind-letters-tab") << 1 << "calm" << "tab" << wind;
+        QTest::addRow("wind-point-alone-enter") << 1 << "." << "enter" << wind;
+        QTest::addRow("temperature-number-then-letters") << 0 << "12abc" << "click" << "";
+    }
+    void textThatIsNoNumberGetsAMessage()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, way);
+        QFETCH(QString, message);
+        ChillForm &form = OpenActive();
+        form.Ctext[2]->setText("1.0");
+        form.Ctext[box]->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(form.Ctext[box], typed);
+        Calculate(form, box, way);
+        QCOMPARE(form.Ctext[box]->text(), typed);
+        QVERIFY(form.IsLoaded());
+        if (message.isEmpty()) {
+            QVERIFY(boxes.isEmpty());
+            QCOMPARE(form.Ctext[2]->text(), QString("12.0"));
+            return;
+        }
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].prompt, message);
+        QCOMPARE(boxes[0].title, QString("Help"));
+        QCOMPARE(boxes[0].style, MsgBoxStyle::Information);
+        QVERIFY(form.Ctext[2]->text().isEmpty());
+    }
+
     void quitAndEscapeCloseAndReopenEmpty_data()
     {
         QTest::addColumn<bool>("escape");
@@ -296,6 +340,19 @@ private:
         form.activateWindow();
         [&] { QVERIFY(QTest::qWaitForWindowActive(&form)); }();
         return form;
+    }
+    // From the box just typed in: "enter" there, "tab" out of it and Enter,
+    // or a "click" on "&Calculate".
+    static void Calculate(ChillForm &form, int box, const QString &way)
+    {
+        if (way == "enter") {
+            QTest::keyClick(form.Ctext[box], Qt::Key_Return);
+        } else if (way == "tab") {
+            QTest::keyClick(form.Ctext[box], Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        } else {
+            QTest::mouseClick(form.Action[0], Qt::LeftButton);
+        }
     }
 
     QList<MsgBoxCall> boxes;

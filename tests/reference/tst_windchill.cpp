@@ -10,80 +10,105 @@ class TestWindChill : public QObject
     Q_OBJECT
 
 private slots:
-    // Hand-computed from W = (7.1766 x sqrt(V) + 10.45 - 0.5145 x V) x 0.045 x (T - 33) + 33,
-    // e.g. T 0, V 10: (22.6947 + 10.45 - 5.145) x 0.045 x -33 + 33 = -8.5791.
-    void windChill_data()
+    // Reference values worked out from the index, 13.12 + 0.6215 T -
+    // 11.37 V^0.16 + 0.3965 T V^0.16 (T in C, V in km/h), across its whole
+    // range; the wind is typed in knots, km/h / 1.852. E.g. -10 C at 40 km/h:
+    // 13.12 - 6.215 - 11.37 x 1.80431 - 3.965 x 1.80431 = -20.7653.
+    void index_data()
     {
         QTest::addColumn<double>("temperature");
-        QTest::addColumn<double>("wind");
+        QTest::addColumn<double>("kmh");
         QTest::addColumn<double>("chill");
         QTest::addColumn<QString>("shown");
-        QTest::addRow("freezing-10kn") << 0.0 << 10.0 << -8.5791 << "-8.6";
-        QTest::addRow("freezing-5kn") << 0.0 << 5.0 << -2.5284 << "-2.5";
-        QTest::addRow("lowest-strongest") << -50.0 << 80.0 << -99.5030 << "-99.5";
-        QTest::addRow("mild-20kn") << 10.0 << 20.0 << -0.3836 << "-0.4";
-        QTest::addRow("warm-5kn") << 20.0 << 5.0 << 19.0040 << "19.0";
-        QTest::addRow("cold-30kn") << -20.0 << 30.0 << -48.8600 << "-48.9";
-        QTest::addRow("beyond-limits-100kn") << 0.0 << 100.0 << -19.6819 << "-19.7";
-        QTest::addRow("at-33-no-chill") << 33.0 << 40.0 << 33.0 << "33.0";
-        QTest::addRow("above-33-no-warmer") << 40.0 << 10.0 << 40.0 << "40.0";
-        QTest::addRow("no-wind-keeps-temperature") << 12.34 << 0.0 << 12.34 << "12.3";
-        QTest::addRow("no-wind-negative") << -7.0 << 0.0 << -7.0 << "-7.0";
+        QTest::addRow("10C-5kmh") << 10.0 << 5.0 << 9.7551 << "9.8";
+        QTest::addRow("10C-100kmh") << 10.0 << 100.0 << 3.8638 << "3.9";
+        QTest::addRow("5C-10kmh") << 5.0 << 10.0 << 2.6584 << "2.7";
+        QTest::addRow("0C-20kmh") << 0.0 << 20.0 << -5.2422 << "-5.2";
+        QTest::addRow("0C-100kmh") << 0.0 << 100.0 << -10.6353 << "-10.6";
+        QTest::addRow("-5C-30kmh") << -5.0 << 30.0 << -12.9967 << "-13.0";
+        QTest::addRow("-10C-40kmh") << -10.0 << 40.0 << -20.7653 << "-20.8";
+        QTest::addRow("-15C-15kmh") << -15.0 << 15.0 << -22.9116 << "-22.9";
+        QTest::addRow("-20C-60kmh") << -20.0 << 60.0 << -36.4688 << "-36.5";
+        QTest::addRow("-25C-20kmh") << -25.0 << 20.0 << -36.7881 << "-36.8";
+        QTest::addRow("-30C-80kmh") << -30.0 << 80.0 << -52.4277 << "-52.4";
+        QTest::addRow("-35C-50kmh") << -35.0 << 50.0 << -55.8446 << "-55.8";
+        QTest::addRow("-40C-25kmh") << -40.0 << 25.0 << -57.3141 << "-57.3";
+        QTest::addRow("-45C-70kmh") << -45.0 << 70.0 << -72.4955 << "-72.5";
+        QTest::addRow("-50C-5kmh") << -50.0 << 5.0 << -58.3121 << "-58.3";
+        QTest::addRow("-50C-100kmh") << -50.0 << 100.0 << -83.1306 << "-83.1";
+        // Knots as typed: -10 C at 30 kn and 10 C at 20 kn.
+        QTest::addRow("-10C-30kn") << -10.0 << 30 * 1.852 << -22.2589 << "-22.3";
+        QTest::addRow("10C-20kn") << 10.0 << 20 * 1.852 << 6.1369 << "6.1";
     }
-    void windChill()
+    void index()
     {
         QFETCH(double, temperature);
-        QFETCH(double, wind);
+        QFETCH(double, kmh);
         QFETCH(double, chill);
         QFETCH(QString, shown);
-        const std::optional<double> result = WindChill(temperature, wind);
+        const std::optional<double> result = WindChill(temperature, kmh / 1.852);
         QVERIFY(result.has_value());
-        QVERIFY2(std::abs(*result - chill) < 1e-4, qPrintable(QString::number(*result, 'g', 10)));
+        QVERIFY2(std::abs(*result - chill) < 1e-3, qPrintable(QString::number(*result, 'g', 10)));
         QCOMPARE(ChillText(*result), shown);
     }
 
-    // Where the formula turns: below about 3 knots it would give more than
-    // the air, above its coldest wind (7.1766 / (2 x 0.5145))^2 = 48.64 kn
-    // less chill for more wind. The figure is the formula's, but never above
-    // the air and, for a stronger wind, the formula's at 48.64 kn
-    // (7.1766 x 6.97434 + 10.45 - 0.5145 x 48.6415 = 35.47604). E.g. 5 C
-    // at 80 kn: 35.47604 x 0.045 x -28 + 33 = -11.6998, not -9.1841.
-    void edgesOfTheFormula_data()
+    // Environment Canada's wind chill chart (Meteorological Service of
+    // Canada), which gives the index to whole degrees.
+    void publishedChart_data()
     {
         QTest::addColumn<double>("temperature");
-        QTest::addColumn<double>("wind");
-        QTest::addColumn<double>("chill");
-        const double winds[] = {0, 1, 3, 48, 49, 60, 80};
-        const struct {
-            double temperature;
-            double chills[7];
-        } rows[] = {
-            {-20, {-20, -20, -20, -51.6077, -51.6104, -51.6104, -51.6104}},
-            {0, {0, 0, 0, -19.6803, -19.6819, -19.6819, -19.6819}},
-            {5, {5, 5, 5, -11.6984, -11.6998, -11.6998, -11.6998}},
-            {20, {20, 20, 20, 12.2472, 12.2465, 12.2465, 12.2465}},
-        };
-        for (const auto &row : rows)
-            for (int i = 0; i < 7; ++i)
-                QTest::addRow("%gC-%gkn", row.temperature, winds[i]) << row.temperature << winds[i] << row.chills[i];
+        QTest::addColumn<double>("kmh");
+        QTest::addColumn<int>("chart");
+        QTest::addRow("5C-10kmh") << 5.0 << 10.0 << 3;
+        QTest::addRow("0C-5kmh") << 0.0 << 5.0 << -2;
+        QTest::addRow("-10C-30kmh") << -10.0 << 30.0 << -20;
+        QTest::addRow("-25C-20kmh") << -25.0 << 20.0 << -37;
+        QTest::addRow("-35C-65kmh") << -35.0 << 65.0 << -58;
+        QTest::addRow("-50C-80kmh") << -50.0 << 80.0 << -81;
     }
-    void edgesOfTheFormula()
+    void publishedChart()
     {
         QFETCH(double, temperature);
-        QFETCH(double, wind);
-        QFETCH(double, chill);
-        const std::optional<double> result = WindChill(temperature, wind);
+        QFETCH(double, kmh);
+        QFETCH(int, chart);
+        const std::optional<double> result = WindChill(temperature, kmh / 1.852);
         QVERIFY(result.has_value());
-        QVERIFY2(std::abs(*result - chill) < 1e-4, qPrintable(QString::number(*result, 'g', 10)));
+        QCOMPARE(static_cast<int>(std::lround(*result)), chart);
+    }
+
+    // Outside the index's range the air temperature itself: air warmer than
+    // 10 C, or wind under 4.8 km/h (2.59 kn). At 10 C and at 4.8 km/h the
+    // index holds: 13.12 + 6.215 - 11.37 x 1.28526 + 3.965 x 1.28526 = 9.8175.
+    void outsideTheIndex_data()
+    {
+        QTest::addColumn<double>("temperature");
+        QTest::addColumn<double>("kmh");
+        QTest::addColumn<double>("chill");
+        QTest::addRow("no-wind") << -7.0 << 0.0 << -7.0;
+        QTest::addRow("light-air") << -20.0 << 4.7 << -20.0;
+        QTest::addRow("walking-pace") << 10.0 << 4.8 << 9.8175;
+        QTest::addRow("just-above-10C") << 10.01 << 50.0 << 10.01;
+        QTest::addRow("warm-gale") << 20.0 << 80.0 << 20.0;
+        QTest::addRow("skin-warm") << 33.0 << 40.0 << 33.0;
+        QTest::addRow("hot") << 40.0 << 10.0 << 40.0;
+    }
+    void outsideTheIndex()
+    {
+        QFETCH(double, temperature);
+        QFETCH(double, kmh);
+        QFETCH(double, chill);
+        const std::optional<double> result = WindChill(temperature, kmh / 1.852);
+        QVERIFY(result.has_value());
+        QVERIFY2(std::abs(*result - chill) < 1e-3, qPrintable(QString::number(*result, 'g', 10)));
     }
 
     // Over every tenth of a knot to 100 kn: never above the air, never
-    // warmer with more wind, also in air at skin temperature (33) and above,
-    // where the formula would have wind warm it.
+    // warmer with more wind, also where the index gives way to the air
+    // temperature.
     void neverWarmer_data()
     {
         QTest::addColumn<double>("temperature");
-        for (double t : {-50.0, -20.0, 0.0, 5.0, 20.0, 33.0, 40.0})
+        for (double t : {-50.0, -20.0, 0.0, 5.0, 10.0, 10.5, 20.0, 33.0, 40.0})
             QTest::addRow("%gC", t) << t;
     }
     void neverWarmer()
@@ -136,7 +161,8 @@ private slots:
         QCOMPARE(ChillText(value), text);
     }
 
-    // Leaving a box keeps it within its limits, the limits themselves included.
+    // Leaving a box keeps it within its limits, the limits themselves
+    // included; a text that is no number stays as typed.
     void limitedInput_data()
     {
         QTest::addColumn<int>("box");
@@ -170,6 +196,11 @@ private slots:
                                               << "5";
         QTest::addRow("wind-negative") << 1 << "-10"
                                        << "5";
+        QTest::addRow("wind-blanks-become-5") << 1 << "  "
+                                              << "5";
+        // Left as typed for the calculation to report.
+        QTest::addRow("wind-letters-kept") << 1 << "calm"
+                                           << "calm";
         QTest::addRow("wind-overflow") << 1 << "1e999"
                                        << "80";
         QTest::addRow("result-untouched") << 2 << "-100"
