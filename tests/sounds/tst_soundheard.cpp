@@ -63,6 +63,8 @@ private slots:
     {
         const QString problem = server.Start();
         QVERIFY2(problem.isEmpty(), qPrintable("No sound server for the test: " + problem));
+        // The sound output lies beside the program, not beside the test.
+        SetSpeakerFolder(appDir());
         for (const QString &name : SoundFiles) {
             Wave wave;
             QVERIFY2(ReadWave(appDir() + name, wave), qPrintable(name));
