@@ -200,8 +200,8 @@ void SoundForm::SetCommandsEnabled(bool on)
     FileMenu->menuAction()->setEnabled(on);
     // An empty series offers nothing to move to.
     SetNavigationEnabled(on && session.CanNavigate());
-    // A button turned off passes the focus on, and with it Enter; where the
-    // user left it meanwhile, it comes back, so Enter still means "&Next >".
+    // A button turned off passes the focus on, and Enter with it; unless the
+    // user moved it meanwhile, the focus goes back where it was.
     if (!on) {
         focusMoved = QApplication::focusWidget();
     } else if (focusBefore && focusBefore->isEnabled() && QApplication::focusWidget() == focusMoved) {

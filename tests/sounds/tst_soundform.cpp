@@ -13,6 +13,8 @@
 #include "platform/Sound.h"
 #include "platform/Twips.h"
 #include "quiz/ChoiceList.h"
+#include "quiz/ListBox.h"
+#include "quiz/ListForm.h"
 #include "quiz/Shuffle.h"
 #include "quiz/StatForm.h"
 #include "sounds/SignalPlan.h"
@@ -137,7 +139,8 @@ private slots:
     }
 
     // The navigation is off while a signal plays, which passes the focus on;
-    // once it has played, Enter means "&Next >" again.
+    // once it has played, the focus is back, and Enter with it: on opening,
+    // Enter moves on.
     void enterMovesOnAfterASignal()
     {
         for (const char *answer : {"a", "b", "c"})
@@ -392,17 +395,30 @@ private slots:
         QTest::addRow("next") << 2;
         QTest::addRow("last") << 3;
         QTest::addRow("play") << 7;
+        // File > List, the third signal chosen.
+        QTest::addRow("list") << -1;
     }
     void newSignalSilencesTheOld()
     {
         QFETCH(int, button);
         AddSignal(*fixture, "h", "a", "e", {Sound(4, 5, 1)});
         AddSignal(*fixture, "h", "b", "e", {Sound(4, 5, 1)});
-        AddSignal(*fixture, "h", "c", "e", {Sound(4, 5, 1)});
+        const long third = AddSignal(*fixture, "h", "c", "e", {Sound(4, 5, 1)});
         SoundForm &form = Open();
         QTest::mouseClick(form.Action[2], Qt::LeftButton);
         timeline.clear();
-        QTest::mouseClick(form.Action[button], Qt::LeftButton);
+        if (button < 0) {
+            Form::SetModalHook([third](Form &shown) {
+                auto &list = static_cast<ListForm &>(shown);
+                for (int row = 0; row < list.Llist[0]->count(); ++row)
+                    if (list.Llist[0]->ItemData(row) == third)
+                        list.Llist[0]->setCurrentRow(row);
+                QTest::mouseClick(list.Action[0], Qt::LeftButton);
+            });
+            form.Fmenu[1]->trigger();
+        } else {
+            QTest::mouseClick(form.Action[button], Qt::LeftButton);
+        }
         QCOMPARE(timeline, Silenced + QStringList({"card Play GONG.WAV", "wait 5", "wait 2"}));
     }
 
