@@ -38,11 +38,17 @@ void SetSoundWatcher(SoundRecorder w)
     watcher() = std::move(w);
 }
 
-void PrepareSounds(const QStringList &files)
+void SetSpeakerFolder(const QString &folder)
+{
+    SoundVoices::LookIn(folder);
+}
+
+QStringList PrepareSounds(const QStringList &files)
 {
     // A test that records the requests keeps the speakers shut.
-    if (!recorder())
-        SoundVoices::Prepare(files);
+    if (recorder())
+        return {};
+    return SoundVoices::Prepare(files);
 }
 
 namespace SoundCard {

@@ -7,8 +7,10 @@
 #include <functional>
 
 // Makes both sound devices ready for files before the first is asked for,
-// so that the first sound starts as soon as the next.
-void PrepareSounds(const QStringList &files);
+// so that the first sound starts as soon as the next. Returns what keeps
+// sounds from being heard, each told once while the program runs: no sound
+// output, and why; each file that is missing, empty or damaged.
+QStringList PrepareSounds(const QStringList &files);
 
 // The sound card: starts playing a WAV file and returns at once. Sounds
 // started earlier play on to their end, so a new sound never cuts one short.
@@ -57,3 +59,6 @@ void SetSoundRecorder(SoundRecorder recorder);
 // Tests: the watcher sees every request as it is made, and the request then
 // goes on to the devices (or the recorder) as usual.
 void SetSoundWatcher(SoundRecorder watcher);
+// Tests: the sound output is looked for in folder, not beside the test, and
+// nothing counts as told yet; an empty folder gives the program's own.
+void SetSpeakerFolder(const QString &folder);

@@ -1,77 +1,31 @@
 #include "platform/SoundVoices.h"
 
-#include "platform/SpeakerStream.h"
+#include "platform/SpeakerModule.h"
 #include "platform/WaveFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLibrary>
 
-#include <algorithm>
 #include <map>
 #include <memory>
-#include <mutex>
-#include <vector>
+#include <set>
+#include <type_traits>
 
 namespace {
 constexpr int Rate = 44100;
 
-struct Voice {
-    std::shared_ptr<const SoundSamples> samples;
-    size_t position = 0;
-    const void *owner = nullptr;
-};
-
-// The voices now sounding; the window thread adds and stops them, the
-// stream's own thread mixes them.
-class Voices
-{
-public:
-    void Add(Voice voice)
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        playing.push_back(std::move(voice));
-    }
-
-    void Stop(const void *owner)
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        playing.erase(std::remove_if(playing.begin(), playing.end(), [&](const Voice &v) { return v.owner == owner; }),
-                      playing.end());
-    }
-
-    // The next count samples of all voices together; true while any voice
-    // is left. A voice that has played to its end is let go.
-    bool Mix(qint16 *out, size_t count)
-    {
-        std::vector<int> sum(count, 0);
-        std::lock_guard<std::mutex> lock(mutex);
-        for (Voice &v : playing) {
-            const size_t n = std::min(count, v.samples->size() - v.position);
-            for (size_t i = 0; i < n; ++i)
-                sum[i] += (*v.samples)[v.position + i];
-            v.position += n;
-        }
-        playing.erase(std::remove_if(playing.begin(), playing.end(),
-                                     [](const Voice &v) { return v.position >= v.samples->size(); }),
-                      playing.end());
-        for (size_t i = 0; i < count; ++i)
-            out[i] = static_cast<qint16>(std::clamp(sum[i], -32768, 32767));
-        return !playing.empty();
-    }
-
-private:
-    std::mutex mutex;
-    std::vector<Voice> playing;
-};
+static_assert(std::is_same_v<SoundSamples, SpeakerOutput::Samples>, "the output plays decoded samples as they are");
 
 // Made at the first sound, ended with the application.
 struct Speakers {
-    Voices voices;
-    // None when the speakers module cannot be loaded: then nothing is heard.
-    std::unique_ptr<SpeakerStream> output;
+    // None when the speakers module cannot be used: then nothing is heard.
+    std::unique_ptr<SpeakerOutput> output;
+    // Why there is no output.
+    QString unheard;
     // Every file decoded once, at its first use.
     std::map<QString, std::shared_ptr<const SoundSamples>> decoded;
+    // What keeps a sound from being heard, once it has been told.
+    std::set<QString> told;
 };
 
 std::unique_ptr<Speakers> &speakers()
@@ -80,22 +34,15 @@ std::unique_ptr<Speakers> &speakers()
     return s;
 }
 
+QString &lookedIn()
+{
+    static QString folder;
+    return folder;
+}
+
 void endSpeakers()
 {
     speakers().reset();
-}
-
-// The speakers module, beside the program, or where the build put it for
-// the tests, which run from a folder of their own.
-SpeakerStream *makeOutput(Voices &voices)
-{
-    for (const QString &folder : {QCoreApplication::applicationDirPath(), QStringLiteral(NORVANTA_MODULE_DIR)}) {
-        QLibrary module(QDir(folder).filePath(QLatin1String(SpeakerModuleName)));
-        if (auto make = reinterpret_cast<SpeakerStreamMaker>(module.resolve(MakeSpeakerStreamName)))
-            return make(Rate, [&voices](std::int16_t *out, std::size_t count) { return voices.Mix(out, count); });
-    }
-    qWarning("No sound can be heard: the module %s is missing.", SpeakerModuleName);
-    return nullptr;
 }
 
 Speakers &theSpeakers()
@@ -103,27 +50,49 @@ Speakers &theSpeakers()
     std::unique_ptr<Speakers> &s = speakers();
     if (!s) {
         s = std::make_unique<Speakers>();
-        s->output.reset(makeOutput(s->voices));
-        qAddPostRoutine(endSpeakers);
+        const QString folder = lookedIn().isEmpty() ? QCoreApplication::applicationDirPath() : lookedIn();
+        const SpeakerModule module = FindSpeakerModule(folder);
+        if (module.make)
+            s->output.reset(module.make(Rate));
+        else
+            s->unheard = module.problem;
+        static bool endsWithTheApplication = false;
+        if (!endsWithTheApplication)
+            qAddPostRoutine(endSpeakers);
+        endsWithTheApplication = true;
     }
     return *s;
 }
 
-// A voice was added, or is about to be: the stream opens or wakes.
-void wake(Speakers &s)
+QString faultText(WaveFault fault, const QString &file)
 {
-    if (s.output)
-        s.output->Wake();
+    const QString name = QDir::toNativeSeparators(file);
+    switch (fault) {
+    case WaveFault::Missing:
+        return QStringLiteral("The sound file %1 is missing, so it cannot be heard.").arg(name);
+    case WaveFault::Unreadable:
+        return QStringLiteral("The sound file %1 cannot be read, so it cannot be heard.").arg(name);
+    case WaveFault::Empty:
+        return QStringLiteral("The sound file %1 is empty, so it cannot be heard.").arg(name);
+    case WaveFault::Damaged:
+        return QStringLiteral("The sound file %1 is damaged, so it cannot be heard.").arg(name);
+    case WaveFault::None:
+        break;
+    }
+    return QString();
 }
 
-std::shared_ptr<const SoundSamples> decoded(Speakers &s, const QString &file)
+// The samples of file, or nothing with the reason in fault.
+std::shared_ptr<const SoundSamples> decoded(Speakers &s, const QString &file, WaveFault &fault)
 {
+    fault = WaveFault::None;
     auto found = s.decoded.find(file);
     if (found != s.decoded.end())
         return found->second;
     auto samples = std::make_shared<SoundSamples>();
     // A file that cannot be read is tried again next time: it may be put right.
-    if (!DecodeWave(file, Rate, *samples))
+    fault = DecodeWave(file, Rate, *samples);
+    if (fault != WaveFault::None)
         return nullptr;
     s.decoded[file] = samples;
     return samples;
@@ -131,31 +100,48 @@ std::shared_ptr<const SoundSamples> decoded(Speakers &s, const QString &file)
 } // namespace
 
 namespace SoundVoices {
-void Prepare(const QStringList &files)
+QStringList Prepare(const QStringList &files)
 {
     Speakers &s = theSpeakers();
+    QStringList problems;
+    if (!s.output)
+        problems << QStringLiteral("No sound can be heard: ") + s.unheard;
     bool any = false;
-    for (const QString &file : files)
-        any = decoded(s, file) || any;
+    for (const QString &file : files) {
+        WaveFault fault;
+        any = decoded(s, file, fault) || any;
+        if (fault != WaveFault::None)
+            problems << faultText(fault, file);
+    }
     // Nothing to play, nothing to open.
-    if (any)
-        wake(s);
+    if (any && s.output)
+        s.output->Open();
+    QStringList untold;
+    for (const QString &problem : problems)
+        if (s.told.insert(problem).second)
+            untold << problem;
+    return untold;
 }
 
 void Start(const QString &file, const void *owner)
 {
     Speakers &s = theSpeakers();
-    std::shared_ptr<const SoundSamples> samples = decoded(s, file);
-    // Without speakers a voice would wait for ever.
+    WaveFault fault;
+    std::shared_ptr<const SoundSamples> samples = decoded(s, file, fault);
     if (!samples || samples->empty() || !s.output)
         return;
-    s.voices.Add(Voice{samples, 0, owner});
-    wake(s);
+    s.output->Start(std::move(samples), owner);
 }
 
 void Stop(const void *owner)
 {
-    if (speakers())
-        speakers()->voices.Stop(owner);
+    if (speakers() && speakers()->output)
+        speakers()->output->Stop(owner);
+}
+
+void LookIn(const QString &folder)
+{
+    speakers().reset();
+    lookedIn() = folder;
 }
 } // namespace SoundVoices

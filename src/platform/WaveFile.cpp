@@ -61,15 +61,19 @@ bool usable(const Format &f)
 }
 } // namespace
 
-bool DecodeWave(const QString &path, int rate, SoundSamples &samples)
+WaveFault DecodeWave(const QString &path, int rate, SoundSamples &samples)
 {
     samples.clear();
     QFile file(path);
+    if (!file.exists())
+        return WaveFault::Missing;
     if (!file.open(QIODevice::ReadOnly))
-        return false;
+        return WaveFault::Unreadable;
     const QByteArray bytes = file.readAll();
+    if (bytes.isEmpty())
+        return WaveFault::Empty;
     if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
-        return false;
+        return WaveFault::Damaged;
 
     Format format;
     const char *data = nullptr;
@@ -94,14 +98,14 @@ bool DecodeWave(const QString &path, int rate, SoundSamples &samples)
         at += 8 + size + (size & 1);
     }
     if (!data || !usable(format))
-        return false;
+        return WaveFault::Damaged;
 
     // Channels averaged into one, then read at the new rate by straight
     // lines between neighbouring samples.
     const int width = format.bits / 8;
     const qsizetype frames = dataSize / (width * format.channels);
     if (frames < 1)
-        return false;
+        return WaveFault::Empty;
     std::vector<double> mono(static_cast<size_t>(frames));
     for (qsizetype i = 0; i < frames; ++i) {
         double sum = 0;
@@ -119,5 +123,5 @@ bool DecodeWave(const QString &path, int rate, SoundSamples &samples)
         const double v = mono[left] + (mono[right] - mono[left]) * (at - static_cast<double>(left));
         samples[i] = static_cast<qint16>(std::lround(std::clamp(v, -1.0, 1.0) * 32767));
     }
-    return true;
+    return WaveFault::None;
 }

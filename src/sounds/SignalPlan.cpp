@@ -1,5 +1,7 @@
 #include "sounds/SignalPlan.h"
 
+#include <algorithm>
+
 namespace {
 bool drawsGraphics(int mode)
 {
@@ -17,13 +19,14 @@ bool onMultimedia(int mode) { return mode == SoundModes::Multimedia || mode == S
 
 bool isSound(long kind) { return kind >= SoundKind::Horn && kind <= SoundKind::Whistle; }
 
-// Any kind that is neither a sound nor silence restarts the signal after
-// its duration, as a cycle does.
-SignalStep cycleStep(long duration)
+// The pause after a signal that was heard, before the next can be asked for.
+constexpr double AfterSound = 2;
+
+SignalStep cycleStep(long seconds)
 {
     SignalStep step;
     step.kind = SignalStep::Kind::Cycle;
-    step.interval = duration * 100;
+    step.interval = seconds * 1000 / TicksPerCycle;
     return step;
 }
 
@@ -123,8 +126,10 @@ SignalPlan PlanSignal(const std::vector<SoundRow> &rows, int mode, double scale,
     // The gaps take the picture's background: light grey for a signal heard
     // without a vessel in sight, white once a vessel is drawn.
     long background = Colours::LightGrey;
-    for (size_t r = 0; r < rows.size(); ++r) {
-        const SoundRow &row = rows[r];
+    // Any kind that is neither a sound nor silence brings the signal again
+    // after its duration, as a cycle does; the last such row counts.
+    long cycle = 0;
+    for (const SoundRow &row : rows) {
         if (row.IsPicture()) {
             SignalStep step;
             step.kind = SignalStep::Kind::Vessel;
@@ -150,32 +155,58 @@ SignalPlan PlanSignal(const std::vector<SoundRow> &rows, int mode, double scale,
                     barX += unit;
                 }
             } else if (row.kind != SoundKind::Silence) {
-                plan.steps.push_back(cycleStep(row.duration));
+                cycle = row.duration;
             }
         }
 
         if (playsSound(mode)) {
             if (isSound(row.kind)) {
-                // A sound or a silence straight after this row waits for its
-                // last sound too: each sound is heard for its Duration, and a
-                // silence is a pause after the sound, not over it.
-                const bool soundFollows = r + 1 < rows.size() && !rows[r + 1].IsPicture()
-                                          && (isSound(rows[r + 1].kind) || rows[r + 1].kind == SoundKind::Silence);
-                for (long i = 1; i <= row.number; ++i) {
+                // Each sound is heard for its duration before what follows
+                // it: the next sound, a silence, or the pause that ends the
+                // signal.
+                for (long i = 0; i < row.number; ++i) {
                     SignalStep play;
                     play.kind = SignalStep::Kind::Play;
                     play.file = appPath + SoundFileName(row.kind, row.duration);
                     play.multimedia = onMultimedia(mode);
                     plan.steps.push_back(play);
-                    if (i != row.number || soundFollows)
-                        plan.steps.push_back(waitStep(row.duration));
+                    plan.steps.push_back(waitStep(row.duration));
                 }
             } else if (row.kind == SoundKind::Silence) {
                 plan.steps.push_back(waitStep(row.duration));
             } else {
-                plan.steps.push_back(cycleStep(row.duration));
+                cycle = row.duration;
             }
         }
     }
+    // The rules give the interval from one start of a signal to the next.
+    if (cycle > 0)
+        plan.steps.insert(plan.steps.begin(), cycleStep(cycle));
+    if (mode != SoundModes::Graphics) {
+        const double repeat = RepeatSeconds(plan);
+        plan.endPause = repeat > 0 ? std::min(AfterSound, repeat - SoundingSeconds(plan)) : AfterSound;
+    }
     return plan;
+}
+
+double SoundingSeconds(const SignalPlan &plan)
+{
+    double seconds = 0;
+    for (const SignalStep &step : plan.steps)
+        if (step.kind == SignalStep::Kind::Wait)
+            seconds += step.seconds;
+    return seconds;
+}
+
+double RepeatSeconds(const SignalPlan &plan)
+{
+    double at = 0;
+    double due = 0;
+    for (const SignalStep &step : plan.steps) {
+        if (step.kind == SignalStep::Kind::Cycle)
+            due = at + step.interval * TicksPerCycle / 1000.0;
+        else if (step.kind == SignalStep::Kind::Wait)
+            at += step.seconds;
+    }
+    return due > 0 ? std::max(due, at) : 0;
 }

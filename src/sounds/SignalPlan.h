@@ -24,7 +24,7 @@ struct SignalStep {
         Bar,    // filled box (x1, y1)-(x2, y2) in colour: a sound or the gap after it
         Play,   // start file on the sound card, or on the multimedia device
         Wait,   // let seconds pass
-        Cycle,  // (re)start the cycle timer with interval milliseconds
+        Cycle,  // start the cycle timer, ticking every interval milliseconds
     };
     Kind kind = Kind::Wait;
     SoundRow row;
@@ -36,10 +36,19 @@ struct SignalStep {
     long interval = 0;
 };
 
+// Ticks of the cycle timer in one cycle: the signal is given again at the
+// last of them.
+constexpr long TicksPerCycle = 10;
+
 struct SignalPlan {
+    // A cycle comes first: it is counted from the signal's start. Every sound
+    // is followed by a wait of its duration, the last one too.
     std::vector<SignalStep> steps;
     // The signal written out, as the graphics modes give it; empty otherwise.
     QString signalText;
+    // Seconds after the last sound has ended before another signal can be
+    // asked for; shorter where the cycle brings the signal again sooner.
+    double endPause = 0;
 };
 
 // The name of a sound in the signal's text: "Horn", "Bell", "Rapid Bell",
@@ -58,3 +67,9 @@ QStringList SoundFileNames();
 // twips of bar. Sound files are looked for in folder appPath.
 SignalPlan PlanSignal(const std::vector<SoundRow> &rows, int mode, double scale, double unit,
                       const QString &appPath);
+
+// Seconds from the signal's start until its last sound has ended.
+double SoundingSeconds(const SignalPlan &plan);
+// Seconds from one start of the signal to the next: its cycle, or its own
+// length where it is longer than its cycle; 0 for a signal without a cycle.
+double RepeatSeconds(const SignalPlan &plan);

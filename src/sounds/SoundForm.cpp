@@ -6,6 +6,7 @@
 #include "core/WindowServices.h"
 #include "data/Database.h"
 #include "platform/Controls.h"
+#include "platform/MsgBox.h"
 #include "platform/PictureBox.h"
 #include "platform/Sound.h"
 #include "quiz/ChoiceList.h"
@@ -30,10 +31,6 @@
 
 namespace {
 constexpr int PlayButton = 7;
-// Ticks of the cycle timer before the signal is presented again.
-constexpr long CycleTicks = 9;
-// The pause after a signal that was heard, before the next can be asked for.
-constexpr double AfterSound = 2;
 
 QuizForm::Design SoundDesign()
 {
@@ -80,6 +77,9 @@ void SoundForm::CreateTopicControls(QWidget &client)
 
     Stimer = new QTimer(&client);
     Stimer->setInterval(60000);
+    // The signal is given again at the tenth tick: ticks that came late
+    // would add up to a longer interval than the rules allow.
+    Stimer->setTimerType(Qt::PreciseTimer);
     connect(Stimer, &QTimer::timeout, this, [this] { Stimer_Timer(); });
 
     Smm = new MMControl(&client);
@@ -116,20 +116,34 @@ void SoundForm::Form_Load()
     QApplication::processEvents();
     LoadSeries();
     // The sound files are read and the speakers opened before the first
-    // signal is asked for, so that it sounds on time.
+    // signal is asked for, so that it sounds on time; what cannot be heard
+    // is told before the first signal goes unheard.
     if (SoundMode != SoundModes::Graphics) {
         QStringList files;
         for (const QString &name : SoundFileNames())
             files << AppPath + name;
-        PrepareSounds(files);
+        const QStringList unheard = PrepareSounds(files);
+        if (!unheard.isEmpty())
+            MsgBox(unheard.join(QStringLiteral("\r\n")), MsgBoxStyle::Exclamation, QStringLiteral("Help"));
     }
     QApplication::processEvents();
     Loading = false;
     TakeWindowMode(*this);
-    if (MultiChoice)
+    // The first signal is shown and heard at once in either mode; ticking
+    // "Cheat" shows it in multiple-choice mode.
+    if (MultiChoice) {
         Lcheck[0]->setChecked(true);
-    else
+    } else {
         Fmenu[2]->setEnabled(false);
+        ShowData(ShowCause::Refresh);
+    }
+}
+
+void SoundForm::Silence()
+{
+    SoundCard::Stop();
+    if (Smm)
+        Smm->Command(QStringLiteral("Stop"));
 }
 
 void SoundForm::StopPresenting()
@@ -137,11 +151,9 @@ void SoundForm::StopPresenting()
     closing = true;
     if (Stimer)
         Stimer->stop();
-    SoundCard::Stop();
-    if (Smm) {
-        Smm->Command(QStringLiteral("Stop"));
+    Silence();
+    if (Smm)
         Smm->Command(QStringLiteral("Close"));
-    }
 }
 
 void SoundForm::done(int result)
@@ -164,7 +176,7 @@ void SoundForm::Stimer_Timer()
 {
     IgnoreErrors([&] {
         ++TickCount;
-        if (TickCount > CycleTicks)
+        if (TickCount >= TicksPerCycle)
             ShowData(ShowCause::Refresh);
     });
 }
@@ -182,10 +194,19 @@ void SoundForm::StartCycle(long interval)
 
 void SoundForm::SetCommandsEnabled(bool on)
 {
+    if (!on)
+        focusBefore = QApplication::focusWidget();
     FileMenu->setEnabled(on);
     FileMenu->menuAction()->setEnabled(on);
     // An empty series offers nothing to move to.
     SetNavigationEnabled(on && session.CanNavigate());
+    // A button turned off passes the focus on, and Enter with it; unless the
+    // user moved it meanwhile, the focus goes back where it was.
+    if (!on) {
+        focusMoved = QApplication::focusWidget();
+    } else if (focusBefore && focusBefore->isEnabled() && QApplication::focusWidget() == focusMoved) {
+        focusBefore->setFocus();
+    }
 }
 
 bool SoundForm::Wait(double seconds)
@@ -281,6 +302,8 @@ SoundForm::Then SoundForm::PresentSignal(ShowCause cause)
     if (closing)
         return Then::Nothing;
 
+    // No sound of the signal before is heard under this one.
+    Silence();
     const long presented = Series().Position();
     Clist->clear();
     SetCommandsEnabled(false);
@@ -314,7 +337,7 @@ SoundForm::Then SoundForm::PresentSignal(ShowCause cause)
         SoundMenu->setText(signalText);
 
     if (SoundMode != SoundModes::Graphics) {
-        if (!Wait(AfterSound))
+        if (!Wait(plan.endPause))
             return Then::Nothing;
         QApplication::processEvents();
         if (closing || !IsLoaded())
@@ -332,5 +355,8 @@ SoundForm::Then SoundForm::PresentSignal(ShowCause cause)
     // resize shows it, so the drawing fits the picture it is in.
     if (QSize(ControlWidth(picture), ControlHeight(picture)) != drawnAt)
         return Then::ShowResized;
+    // A signal longer than its cycle starts again as soon as it has ended.
+    if (TickCount >= TicksPerCycle)
+        Stimer->start(0);
     return Then::Nothing;
 }

@@ -26,7 +26,8 @@ public:
     // The top-level menu item whose caption shows the signal as text in
     // multiple-choice mode; choosing it does nothing.
     QPointer<QAction> SoundMenu;
-    // The cycle timer: the signal is presented again at its tenth tick.
+    // The cycle timer, started as the signal starts: the signal is
+    // presented again at its tenth tick.
     QPointer<QTimer> Stimer;
     // The multimedia device.
     QPointer<MMControl> Smm;
@@ -68,10 +69,15 @@ private:
     void StartCycle(long interval);
     // The File menu and the four navigation buttons, off while a signal plays.
     void SetCommandsEnabled(bool on);
+    // Ends every sound of either device at once.
+    void Silence();
     // Closing the window ends the presentation, its waits and its sounds.
     void StopPresenting();
 
     SignalRows signalRows{session};
     QString signalText;
+    // The focus before the commands went off, and where that sent it.
+    QPointer<QWidget> focusBefore;
+    QPointer<QWidget> focusMoved;
     bool closing = false;
 };

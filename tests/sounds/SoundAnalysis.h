@@ -188,6 +188,35 @@ inline Span Sounding(const std::vector<double> &level, double threshold, size_t 
     span.length = end - span.start;
     return span;
 }
+// The silences inside samples[from, to), in seconds each: runs of whole
+// milliseconds in which no sample reaches a twentieth of the loudest. A tone
+// of the files' lowest pitch (some 160 Hz) reaches half its height within
+// any millisecond, so only a break in the sound stays that low.
+inline std::vector<double> Gaps(const std::vector<double> &samples, size_t from, size_t to, int rate)
+{
+    to = std::min(to, samples.size());
+    double loudest = 0;
+    for (size_t i = from; i < to; ++i)
+        loudest = std::max(loudest, std::fabs(samples[i]));
+    const size_t ms = static_cast<size_t>(rate / 1000);
+    std::vector<double> gaps;
+    size_t quiet = 0;
+    for (size_t at = from; at + ms <= to; at += ms) {
+        double top = 0;
+        for (size_t i = at; i < at + ms; ++i)
+            top = std::max(top, std::fabs(samples[i]));
+        if (top < loudest / 20) {
+            ++quiet;
+        } else if (quiet > 0) {
+            gaps.push_back(double(quiet) / 1000);
+            quiet = 0;
+        }
+    }
+    if (quiet > 0)
+        gaps.push_back(double(quiet) / 1000);
+    return gaps;
+}
+
 // The size of the loudest sample.
 inline double Peak(const Wave &wave)
 {

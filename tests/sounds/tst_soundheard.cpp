@@ -1,7 +1,8 @@
 // What a learner hears: the program plays into a sound server of the test's
 // own, the sink's monitor is recorded, and every sound is found in the
 // recording by the level of its strongest frequency: it must start on time,
-// last as long as its file and never be cut by the next.
+// last as long as its file, never be cut by the next nor break up, and a
+// new signal is never heard over the one before.
 
 #include "MachineStalls.h"
 #include "SoundAnalysis.h"
@@ -9,11 +10,16 @@
 #include "SoundPictures.h"
 
 #include "platform/Sound.h"
+#include "quiz/Shuffle.h"
+#include "sounds/SignalWait.h"
 #include "sounds/SoundForm.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
+#include <QTimer>
 #include <QTest>
 
+#include <csignal>
 #include <functional>
 #include <map>
 
@@ -63,6 +69,8 @@ private slots:
     {
         const QString problem = server.Start();
         QVERIFY2(problem.isEmpty(), qPrintable("No sound server for the test: " + problem));
+        // The sound output lies beside the program, not beside the test.
+        SetSpeakerFolder(appDir());
         for (const QString &name : SoundFiles) {
             Wave wave;
             QVERIFY2(ReadWave(appDir() + name, wave), qPrintable(name));
@@ -156,33 +164,149 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<std::vector<StoredSoundLine>>("lines");
         QTest::addColumn<QStringList>("schedule");
+        QTest::addColumn<QString>("damaged");
         for (int mode : {0, 2}) {
             QTest::addRow("prolonged-then-two-short-horns-mode-%d", mode)
                 << mode << std::vector<StoredSoundLine>{Sound(1, 5, 1), Sound(1, 2, 2)}
-                << QStringList{"HORN5.WAV 0", "HORN1.WAV 5", "HORN1.WAV 7"};
+                << QStringList{"HORN5.WAV 0", "HORN1.WAV 5", "HORN1.WAV 7"} << QString();
             QTest::addRow("three-short-horns-mode-%d", mode)
                 << mode << std::vector<StoredSoundLine>{Sound(1, 2, 3)}
-                << QStringList{"HORN1.WAV 0", "HORN1.WAV 2", "HORN1.WAV 4"};
+                << QStringList{"HORN1.WAV 0", "HORN1.WAV 2", "HORN1.WAV 4"} << QString();
             QTest::addRow("rapid-bell-then-gong-mode-%d", mode)
                 << mode << std::vector<StoredSoundLine>{Sound(3, 5, 1), Sound(4, 5, 1)}
-                << QStringList{"BELLRAP.WAV 0", "GONG.WAV 5"};
+                << QStringList{"BELLRAP.WAV 0", "GONG.WAV 5"} << QString();
             QTest::addRow("two-prolonged-whistles-mode-%d", mode)
                 << mode << std::vector<StoredSoundLine>{Sound(5, 5, 2)}
-                << QStringList{"WHISTLE5.WAV 0", "WHISTLE5.WAV 5"};
+                << QStringList{"WHISTLE5.WAV 0", "WHISTLE5.WAV 5"} << QString();
         }
+        // The cycle runs from the signal's start; a signal longer than its
+        // cycle starts again as soon as it ends.
+        QTest::addRow("cycle-from-its-start-mode-0")
+            << 0 << std::vector<StoredSoundLine>{Sound(1, 5, 1), Sound(7, 10, 1)}
+            << QStringList{"HORN5.WAV 0", "HORN5.WAV 10", "HORN5.WAV 20"} << QString();
+        QTest::addRow("longer-than-its-cycle-mode-0")
+            << 0 << std::vector<StoredSoundLine>{Sound(1, 5, 3), Sound(7, 10, 1)}
+            << QStringList{"HORN5.WAV 0",  "HORN5.WAV 5",  "HORN5.WAV 10", "HORN5.WAV 15",
+                           "HORN5.WAV 20", "HORN5.WAV 25", "HORN5.WAV 30"}
+            << QString();
+        // A sound file that cannot be played is told of, and the rest of the
+        // signal sounds on time.
+        QTest::addRow("damaged-file-rest-plays-mode-0")
+            << 0 << std::vector<StoredSoundLine>{Sound(1, 2, 1), Sound(1, 5, 1)} << QStringList{"HORN5.WAV 2"}
+            << "HORN1.WAV";
     }
     void signalsHeard()
     {
         QFETCH(int, mode);
         QFETCH(std::vector<StoredSoundLine>, lines);
         QFETCH(QStringList, schedule);
+        QFETCH(QString, damaged);
         PictureFixture fixture;
         QVERIFY(fixture.Create());
         for (const QString &name : SoundFiles)
             QVERIFY(QFile::copy(appDir() + name, AppPath + name));
+        if (!damaged.isEmpty()) {
+            QFile file(AppPath + damaged);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write("not a sound") > 0);
+        }
         SoundMode = mode;
         AddSignal(fixture, "h", "a", "e", lines);
+        const QStringList unheard = openQuietly();
+        if (!damaged.isEmpty())
+            QCOMPARE(unheard, QStringList{"The sound file " + AppPath + damaged + " is damaged, so it cannot be heard."});
         measureUntilClear([&] { return playSignal(schedule); });
+    }
+
+    // "&Next >" while the sound before still rings (a rapid bell of five
+    // seconds given one) ends it as the next signal starts: never two
+    // signals at once.
+    void nextSilencesTheSignalBefore()
+    {
+        PictureFixture fixture;
+        QVERIFY(fixture.Create());
+        for (const QString &name : SoundFiles)
+            QVERIFY(QFile::copy(appDir() + name, AppPath + name));
+        AddSignal(fixture, "h", "rings on", "e", {Sound(3, 1, 1)});
+        AddSignal(fixture, "h", "next", "e", {Sound(1, 5, 1)});
+        // The series in the order added.
+        SetShuffleRandom([](long upper) { return upper; });
+        openQuietly();
+        SoundForm &form = FormInstance<SoundForm>();
+        const FileSound &bell = files["BELLRAP.WAV"];
+        const FileSound &horn = files["HORN5.WAV"];
+        measureUntilClear([&] {
+            MonitorRecording recording;
+            if (!recording.Begin())
+                return Findings::Of({"parecord gave no samples"}, QString());
+            // A click returns once its signal has been given: the bell has
+            // its second, then the pause after it, and rings on.
+            const double played = MonotonicSeconds();
+            QTest::mouseClick(form.Action[0], Qt::LeftButton);
+            const double clicked = MonotonicSeconds();
+            QTest::mouseClick(form.Action[2], Qt::LeftButton);
+            QTest::qWait(300);
+            recording.Finish();
+            QStringList found;
+            const std::vector<double> bellLevel =
+                SoundMeasure::Level(recording.Samples(), SoundServer::Rate, bell.frequency);
+            const SoundMeasure::Span before = SoundMeasure::Sounding(
+                bellLevel, bell.threshold, stepAt(recording, clicked - 0.2), stepAt(recording, clicked - 0.1));
+            if (!before.found)
+                found << QString("the bell was no longer heard %1 s after it started")
+                             .arg(clicked - played - 0.2, 0, 'f', 2);
+            const SoundMeasure::Span after = SoundMeasure::Sounding(
+                bellLevel, bell.threshold, stepAt(recording, clicked + OnTime), bellLevel.size());
+            if (after.found)
+                found << QString("the bell still heard %1 s after Next")
+                             .arg(recording.TimeOf(0) + seconds(after.start + after.length) - clicked, 0, 'f', 2);
+            const std::vector<double> hornLevel =
+                SoundMeasure::Level(recording.Samples(), SoundServer::Rate, horn.frequency);
+            const SoundMeasure::Span next = SoundMeasure::Sounding(
+                hornLevel, horn.threshold, stepAt(recording, clicked - 0.02), stepAt(recording, clicked + 1.0));
+            const double late = recording.TimeOf(0) + seconds(next.start) - seconds(horn.span.start) - clicked;
+            if (!next.found)
+                found << "the next signal was not heard";
+            else if (late > OnTime)
+                found << QString("the next signal started %1 ms after Next").arg(late * 1000, 0, 'f', 0);
+            return Findings::Of(found, stalls.During(played, MonotonicSeconds()));
+        });
+    }
+
+    // A blast the server holds whole sounds on while the program gets no
+    // processor at all for a third of a second, as on a machine too busy to
+    // run it: no gap of more than 5 ms.
+    void blastWholeWhileTheProgramIsHeldUp()
+    {
+        const QString file = appDir() + "HORN5.WAV";
+        const FileSound &sound = files["HORN5.WAV"];
+        PrepareSounds({file});
+        QTest::qWait(500);
+        MonitorRecording recording;
+        QVERIFY2(recording.Begin(), "parecord gave no samples");
+        const double asked = MonotonicSeconds();
+        SoundCard::Play(file);
+        QTest::qWait(1000);
+        const double held = MonotonicSeconds();
+        QVERIFY2(holdThisProgram(0.3), "no helper to start the program again");
+        QVERIFY2(MonotonicSeconds() - held >= 0.3, "the program was not held up");
+        QTest::qWait(static_cast<int>((seconds(sound.span.start + sound.span.length) + 0.5) * 1000) - 1000);
+        recording.Finish();
+        SoundCard::Stop();
+
+        const std::vector<double> level = SoundMeasure::Level(recording.Samples(), SoundServer::Rate, sound.frequency);
+        const SoundMeasure::Span heard =
+            SoundMeasure::Sounding(level, sound.threshold, stepAt(recording, asked - 0.02), level.size());
+        QVERIFY2(heard.found, "the blast was not heard");
+        // Inside the blast as long as its file sounds, away from its rise
+        // and fall.
+        const auto from = static_cast<size_t>((seconds(heard.start) + 0.1) * SoundServer::Rate);
+        const auto to = static_cast<size_t>((seconds(heard.start + sound.span.length) - 0.1) * SoundServer::Rate);
+        const std::vector<double> gaps = SoundMeasure::Gaps(recording.Samples(), from, to, SoundServer::Rate);
+        QStringList each;
+        for (double gap : gaps)
+            if (gap > 0.005)
+                each << QString("%1 ms").arg(gap * 1000, 0, 'f', 0);
+        QVERIFY2(each.isEmpty(), qPrintable("gaps in the blast: " + each.join(", ")));
     }
 
     // After some seconds without a sound the output rests; the next sound
@@ -291,6 +415,34 @@ private:
         QString stalled;
     };
 
+    // Opens the quiz window with its first signal neither heard nor waited
+    // for, then makes the speakers ready as the window does as it opens:
+    // the signals measured are those asked for afterwards. Returns what the
+    // speakers said cannot be heard.
+    QStringList openQuietly()
+    {
+        SetSoundRecorder([](const SoundCall &) {});
+        SetSignalWaitHook([](double) {});
+        FormInstance<SoundForm>().Load();
+        SetSignalWaitHook({});
+        SetSoundRecorder({});
+        QStringList files;
+        for (const QString &name : SoundFiles)
+            files << AppPath + name;
+        return PrepareSounds(files);
+    }
+
+    // Stops this whole program for seconds, every thread of it, and a
+    // helper of its own starts it again.
+    static bool holdThisProgram(double seconds)
+    {
+        const QString resume = QString("sleep %1; kill -CONT %2").arg(seconds).arg(QCoreApplication::applicationPid());
+        if (!QProcess::startDetached("sh", {"-c", resume}))
+            return false;
+        std::raise(SIGSTOP);
+        return true;
+    }
+
     // Plays file on the sound card and listens until it would have ended,
     // with a second to spare.
     Heard playAndListen(const QString &file)
@@ -322,7 +474,6 @@ private:
     {
         Findings findings;
         SoundForm &form = FormInstance<SoundForm>();
-        form.Load();
 
         // The signal's time runs from the program's first request to play.
         double first = 0;
@@ -355,7 +506,9 @@ private:
         }
         QTest::qWait(static_cast<int>((first + end + 0.4 - MonotonicSeconds()) * 1000));
         recording.Finish();
-        form.close();
+        // The next attempt asks for the signal again in the same window.
+        form.Stimer->stop();
+        SoundCard::Stop();
 
         for (const QString &entry : schedule) {
             const QString name = entry.section(' ', 0, 0);

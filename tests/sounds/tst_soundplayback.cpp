@@ -1,11 +1,14 @@
-// The sound files the build puts in the program's folder, and the two sound
-// devices that play them.
+// The sound files the build puts in the program's folder, the sound output
+// beside the program, and the two sound devices that play them.
 
 #include "SoundAnalysis.h"
 
 #include "platform/Sound.h"
+#include "platform/SpeakerModule.h"
 #include "platform/WaveFile.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,7 +57,11 @@ class TestSoundPlayback : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { SetSoundRecorder({}); }
+    void cleanup()
+    {
+        SetSoundRecorder({});
+        SetSpeakerFolder({});
+    }
 
     // Each file is mono 16-bit PCM and sounds for about as long as its
     // signal: about 5 s for the prolonged blasts and the rapid ringing, about
@@ -129,41 +136,52 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("rate");
-        QTest::addColumn<bool>("read");
+        QTest::addColumn<int>("fault");
         QTest::addColumn<QList<int>>("samples");
+        const int none = int(WaveFault::None);
+        const int damaged = int(WaveFault::Damaged);
         const QByteArray ramp = shorts({0, 1000, 2000, -3000});
-        QTest::addRow("16-bit-mono-same-rate") << waveBytes(1, 1, 8000, 16, ramp) << 8000 << true
+        QTest::addRow("16-bit-mono-same-rate") << waveBytes(1, 1, 8000, 16, ramp) << 8000 << none
                                                << QList<int>{0, 1000, 2000, -3000};
         QTest::addRow("16-bit-mono-twice-the-rate")
-            << waveBytes(1, 1, 8000, 16, ramp) << 16000 << true << QList<int>{0, 500, 1000, 1500, 2000, -500, -3000};
+            << waveBytes(1, 1, 8000, 16, ramp) << 16000 << none << QList<int>{0, 500, 1000, 1500, 2000, -500, -3000};
         QTest::addRow("16-bit-stereo-averaged") << waveBytes(1, 2, 8000, 16, shorts({1000, 3000, -2000, 0})) << 8000
-                                                << true << QList<int>{2000, -1000};
-        QTest::addRow("8-bit-unsigned") << waveBytes(1, 1, 8000, 8, QByteArray("\x80\xC0\x40", 3)) << 8000 << true
+                                                << none << QList<int>{2000, -1000};
+        QTest::addRow("8-bit-unsigned") << waveBytes(1, 1, 8000, 8, QByteArray("\x80\xC0\x40", 3)) << 8000 << none
                                         << QList<int>{0, 16384, -16384};
         QTest::addRow("24-bit") << waveBytes(1, 1, 8000, 24, QByteArray("\x00\x00\x40\x00\x00\xC0", 6)) << 8000
-                                << true << QList<int>{16384, -16384};
+                                << none << QList<int>{16384, -16384};
         QTest::addRow("32-bit-float") << waveBytes(3, 1, 8000, 32, QByteArray("\x00\x00\x00\x3F", 4)) << 8000
-                                      << true << QList<int>{16384};
-        QTest::addRow("compressed-format") << waveBytes(2, 1, 8000, 4, ramp) << 8000 << false << QList<int>{};
-        QTest::addRow("no-data") << waveBytes(1, 1, 8000, 16, QByteArray()) << 8000 << false << QList<int>{};
-        QTest::addRow("not-a-wave") << QByteArray("this is not a sound") << 8000 << false << QList<int>{};
-        QTest::addRow("missing-file") << QByteArray() << 8000 << false << QList<int>{};
+                                      << none << QList<int>{16384};
+        QTest::addRow("compressed-format") << waveBytes(2, 1, 8000, 4, ramp) << 8000 << damaged << QList<int>{};
+        QTest::addRow("no-samples") << waveBytes(1, 1, 8000, 16, QByteArray()) << 8000 << int(WaveFault::Empty)
+                                    << QList<int>{};
+        QTest::addRow("not-a-wave") << QByteArray("this is not a sound") << 8000 << damaged << QList<int>{};
+        QTest::addRow("no-data-chunk") << waveBytes(1, 1, 8000, 16, ramp).left(36) << 8000 << damaged
+                                       << QList<int>{};
+        QTest::addRow("empty-file") << QByteArray("") << 8000 << int(WaveFault::Empty) << QList<int>{};
+        QTest::addRow("missing-file") << QByteArray() << 8000 << int(WaveFault::Missing) << QList<int>{};
+        // A folder where the file should be cannot be opened as one.
+        QTest::addRow("folder-in-its-place") << QByteArray("folder") << 8000 << int(WaveFault::Unreadable)
+                                             << QList<int>{};
     }
     void decodeWave()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, rate);
-        QFETCH(bool, read);
+        QFETCH(int, fault);
         QFETCH(QList<int>, samples);
         QTemporaryDir dir;
         const QString path = dir.path() + "/SOUND.WAV";
-        if (!bytes.isEmpty()) {
+        if (bytes == "folder") {
+            QVERIFY(QDir().mkdir(path));
+        } else if (!bytes.isNull()) {
             QFile f(path);
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(bytes);
         }
         SoundSamples decoded;
-        QCOMPARE(DecodeWave(path, rate, decoded), read);
+        QCOMPARE(int(DecodeWave(path, rate, decoded)), fault);
         QList<int> got;
         for (qint16 v : decoded)
             got << v;
@@ -171,6 +189,54 @@ private slots:
         QCOMPARE(got.size(), samples.size());
         for (int i = 0; i < got.size(); ++i)
             QVERIFY2(std::abs(got[i] - samples[i]) <= 1, qPrintable(QString("%1: %2").arg(i).arg(got[i])));
+    }
+
+    // The sound output is looked for in the one folder given, beside the
+    // program; the reason there is none ends "No sound can be heard: ".
+    void findSpeakerModule_data()
+    {
+        QTest::addColumn<QString>("module");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<QString>("problem");
+        QTest::addRow("beside-the-program") << "output" << true << QString();
+        QTest::addRow("missing") << "" << false << "the sound output %1 is missing.";
+        QTest::addRow("empty-file") << "empty" << false << "the sound output %1 cannot be loaded (";
+        QTest::addRow("damaged") << "damaged" << false << "the sound output %1 cannot be loaded (";
+        QTest::addRow("another-module") << "other" << false << "%1 is not the program's sound output.";
+    }
+    void findSpeakerModule()
+    {
+        QFETCH(QString, module);
+        QFETCH(bool, found);
+        QFETCH(QString, problem);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("norvanta_speakers.so");
+        if (module == "output")
+            QVERIFY(QFile::copy(appDir() + "norvanta_speakers.so", file));
+        else if (module == "other")
+            QVERIFY(QFile::copy(NOT_SPEAKERS_PATH, file));
+        QFile f(file);
+        if (module == "empty" || module == "damaged")
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(module == "damaged" ? "\x7f" "ELF broken" : "") >= 0);
+        f.close();
+        const SpeakerModule output = FindSpeakerModule(dir.path());
+        QCOMPARE(output.make != nullptr, found);
+        if (found)
+            QCOMPARE(output.problem, QString());
+        else
+            QVERIFY2(output.problem.startsWith(problem.arg(file)), qPrintable(output.problem));
+    }
+
+    // The program looks for its sound output beside itself and nowhere
+    // else: beside this test there is none, though the build made one.
+    void outputOnlyBesideTheProgram()
+    {
+        const QString besideUs = QCoreApplication::applicationDirPath() + "/norvanta_speakers.so";
+        QVERIFY(!QFile::exists(besideUs));
+        QVERIFY(QFile::exists(appDir() + "norvanta_speakers.so"));
+        QCOMPARE(PrepareSounds({appDir() + "HORN1.WAV"}),
+                 QStringList{"No sound can be heard: the sound output " + besideUs + " is missing."});
+        QCOMPARE(PrepareSounds({appDir() + "HORN1.WAV"}), QStringList{});
     }
 
     // A short blast ends in silence, so blasts given one a second stay apart.
@@ -221,6 +287,7 @@ private slots:
     void realDevices()
     {
         QFETCH(QString, file);
+        SetSpeakerFolder(appDir());
         QTemporaryDir dir;
         if (file == "broken") {
             file = dir.path() + "/BROKEN.WAV";

@@ -2,6 +2,7 @@
 // steps that present them in each sound mode, and the tags the editor keeps.
 
 #include "SoundPictures.h"
+#include "StarterFixture.h"
 
 #include "data/Database.h"
 #include "quiz/ListRows.h"
@@ -9,6 +10,7 @@
 #include "sounds/SoundRows.h"
 #include "sounds/SoundTags.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -231,50 +233,62 @@ private slots:
         QTest::addRow("card-and-graphics-draws-each-row-before-it-sounds")
             << hornTwiceWhistle << 3
             << bars + QStringList{"card /p/HORN5.WAV", "wait 5", "card /p/HORN5.WAV", "wait 5"} + whistleBar
-                   + QStringList{"card /p/WHISTLE1.WAV"}
+                   + QStringList{"card /p/WHISTLE1.WAV", "wait 1"}
             << text;
         QTest::addRow("sound-card-alone")
             << hornTwiceWhistle << 0
-            << QStringList{"card /p/HORN5.WAV", "wait 5", "card /p/HORN5.WAV", "wait 5", "card /p/WHISTLE1.WAV"}
+            << QStringList{"card /p/HORN5.WAV", "wait 5", "card /p/HORN5.WAV", "wait 5", "card /p/WHISTLE1.WAV",
+                           "wait 1"}
             << "";
         QTest::addRow("graphics-alone") << hornTwiceWhistle << 1 << bars + whistleBar << text;
         QTest::addRow("multimedia-alone")
             << hornTwiceWhistle << 2
-            << QStringList{"mm /p/HORN5.WAV", "wait 5", "mm /p/HORN5.WAV", "wait 5", "mm /p/WHISTLE1.WAV"} << "";
+            << QStringList{"mm /p/HORN5.WAV", "wait 5", "mm /p/HORN5.WAV", "wait 5", "mm /p/WHISTLE1.WAV", "wait 1"}
+            << "";
         QTest::addRow("multimedia-and-graphics")
             << hornTwiceWhistle << 4
             << bars + QStringList{"mm /p/HORN5.WAV", "wait 5", "mm /p/HORN5.WAV", "wait 5"} + whistleBar
-                   + QStringList{"mm /p/WHISTLE1.WAV"}
+                   + QStringList{"mm /p/WHISTLE1.WAV", "wait 1"}
             << text;
-        QTest::addRow("short-horn-waits-its-seconds-between-blasts")
+        QTest::addRow("short-horn-waits-its-seconds-after-each-blast")
             << Rows{soundRow(1, 2, 3)} << 0
-            << QStringList{"card /p/HORN1.WAV", "wait 2", "card /p/HORN1.WAV", "wait 2", "card /p/HORN1.WAV"}
+            << QStringList{"card /p/HORN1.WAV", "wait 2", "card /p/HORN1.WAV", "wait 2", "card /p/HORN1.WAV",
+                           "wait 2"}
             << "";
         // A sound row straight after another starts once the other's last
-        // sound has had its seconds; the signal's last sound has no wait.
+        // sound has had its seconds, and so does the pause after the signal.
         QTest::addRow("prolonged-then-two-short-blasts")
             << Rows{soundRow(1, 5, 1), soundRow(1, 2, 2)} << 0
-            << QStringList{"card /p/HORN5.WAV", "wait 5", "card /p/HORN1.WAV", "wait 2", "card /p/HORN1.WAV"} << "";
+            << QStringList{"card /p/HORN5.WAV", "wait 5", "card /p/HORN1.WAV", "wait 2", "card /p/HORN1.WAV", "wait 2"}
+            << "";
         QTest::addRow("rapid-bell-then-gong")
             << Rows{soundRow(3, 5, 1), soundRow(4, 5, 1)} << 2
-            << QStringList{"mm /p/BELLRAP.WAV", "wait 5", "mm /p/GONG.WAV"} << "";
+            << QStringList{"mm /p/BELLRAP.WAV", "wait 5", "mm /p/GONG.WAV", "wait 5"} << "";
         // A silence is a pause after the sound before it, as the bars show it.
         QTest::addRow("silence-after-a-sound-follows-its-seconds")
             << Rows{soundRow(1, 2, 1), soundRow(6, 3, 1), soundRow(5, 1, 1)} << 0
-            << QStringList{"card /p/HORN1.WAV", "wait 2", "wait 3", "card /p/WHISTLE1.WAV"} << "";
+            << QStringList{"card /p/HORN1.WAV", "wait 2", "wait 3", "card /p/WHISTLE1.WAV", "wait 1"} << "";
         QTest::addRow("two-prolonged-blasts-two-seconds-apart")
             << Rows{soundRow(1, 5, 1), soundRow(6, 2, 1), soundRow(1, 5, 1)} << 2
-            << QStringList{"mm /p/HORN5.WAV", "wait 5", "wait 2", "mm /p/HORN5.WAV"} << "";
-        QTest::addRow("cycle-after-a-sound-starts-at-once")
-            << Rows{soundRow(4, 5, 1), soundRow(7, 30, 1)} << 0 << QStringList{"card /p/GONG.WAV", "cycle 3000"}
-            << "";
+            << QStringList{"mm /p/HORN5.WAV", "wait 5", "wait 2", "mm /p/HORN5.WAV", "wait 5"} << "";
+        // The cycle is counted from the signal's start, wherever its row is.
+        QTest::addRow("cycle-after-a-sound-starts-with-the-signal")
+            << Rows{soundRow(4, 5, 1), soundRow(7, 30, 1)} << 0
+            << QStringList{"cycle 3000", "card /p/GONG.WAV", "wait 5"} << "";
+        QTest::addRow("cycle-before-the-vessels")
+            << Rows{vesselRow(1, 150), soundRow(1, 5, 1), soundRow(7, 60, 1)} << 0
+            << QStringList{"cycle 6000", "vessel 1", "card /p/HORN5.WAV", "wait 5"} << "";
         QTest::addRow("silence-waits-once")
             << Rows{soundRow(6, 10, 3)} << 0 << QStringList{"wait 10"} << "";
         QTest::addRow("silence-in-graphics-does-nothing") << Rows{soundRow(6, 10, 3)} << 1 << QStringList{} << "";
         QTest::addRow("cycle-sound-mode") << Rows{soundRow(7, 120, 1)} << 0 << QStringList{"cycle 12000"} << "";
         QTest::addRow("cycle-graphics-mode") << Rows{soundRow(7, 120, 1)} << 1 << QStringList{"cycle 12000"} << "";
-        QTest::addRow("cycle-both-parts") << Rows{soundRow(7, 60, 1)} << 4
-                                          << QStringList{"cycle 6000", "cycle 6000"} << "";
+        QTest::addRow("cycle-both-parts-once") << Rows{soundRow(7, 60, 1)} << 4 << QStringList{"cycle 6000"} << "";
+        QTest::addRow("last-cycle-row-counts")
+            << Rows{soundRow(7, 60, 1), soundRow(2, 1, 1), soundRow(7, 30, 1)} << 0
+            << QStringList{"cycle 3000", "card /p/BELL1.WAV", "wait 1"} << "";
+        // A cycle of no seconds never comes round.
+        QTest::addRow("cycle-of-0-seconds-none") << Rows{soundRow(7, 0, 1)} << 0 << QStringList{} << "";
         QTest::addRow("kind-0-acts-as-cycle") << Rows{soundRow(0, 30, 1)} << 0 << QStringList{"cycle 3000"} << "";
         QTest::addRow("kind-9-acts-as-cycle") << Rows{soundRow(9, 2, 1)} << 1 << QStringList{"cycle 200"} << "";
         QTest::addRow("gaps-white-behind-a-vessel")
@@ -301,6 +315,92 @@ private slots:
         const SignalPlan plan = PlanSignal(rows, mode, 1.0, 120, "/p/");
         QCOMPARE(describe(plan), steps);
         QCOMPARE(plan.signalText, text);
+    }
+
+    // When a signal's sounds end, when it starts again, and the pause after
+    // its last sound before another can be asked for, in seconds: worked by
+    // hand from the durations, the cycle counted from the signal's start.
+    void timing_data()
+    {
+        QTest::addColumn<Rows>("rows");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<double>("sounding");
+        QTest::addColumn<double>("repeat");
+        QTest::addColumn<double>("endPause");
+        QTest::addRow("pause-after-the-last-sound")
+            << Rows{soundRow(3, 5, 1), soundRow(4, 5, 1)} << 0 << 10.0 << 0.0 << 2.0;
+        QTest::addRow("pause-after-a-short-blast-its-seconds")
+            << Rows{soundRow(1, 2, 3)} << 2 << 6.0 << 0.0 << 2.0;
+        QTest::addRow("graphics-no-pause") << Rows{soundRow(1, 5, 2)} << 1 << 0.0 << 0.0 << 0.0;
+        QTest::addRow("unknown-mode-pause-alone") << Rows{soundRow(1, 5, 2)} << 7 << 0.0 << 0.0 << 2.0;
+        QTest::addRow("two-minutes-from-the-start")
+            << Rows{soundRow(1, 5, 1), soundRow(6, 2, 1), soundRow(1, 5, 1), soundRow(7, 120, 1)} << 0 << 12.0
+            << 120.0 << 2.0;
+        QTest::addRow("one-minute-in-graphics") << Rows{soundRow(3, 5, 1), soundRow(7, 60, 1)} << 1 << 0.0 << 60.0
+                                                << 0.0;
+        QTest::addRow("cycle-due-within-the-pause-cuts-it")
+            << Rows{soundRow(1, 4, 1), soundRow(7, 5, 1)} << 3 << 4.0 << 5.0 << 1.0;
+        QTest::addRow("cycle-due-as-the-sounds-end-no-pause")
+            << Rows{soundRow(4, 5, 2), soundRow(7, 10, 1)} << 0 << 10.0 << 10.0 << 0.0;
+        QTest::addRow("longer-than-its-cycle-starts-again-as-it-ends")
+            << Rows{soundRow(1, 5, 3), soundRow(7, 10, 1)} << 4 << 15.0 << 15.0 << 0.0;
+        QTest::addRow("silence-counts-in-the-length")
+            << Rows{soundRow(6, 30, 1), soundRow(7, 10, 1)} << 0 << 30.0 << 30.0 << 0.0;
+        QTest::addRow("cycle-of-0-seconds-no-repeat") << Rows{soundRow(1, 2, 1), soundRow(7, 0, 1)} << 0 << 2.0
+                                                      << 0.0 << 2.0;
+    }
+    void timing()
+    {
+        QFETCH(Rows, rows);
+        QFETCH(int, mode);
+        QFETCH(double, sounding);
+        QFETCH(double, repeat);
+        QFETCH(double, endPause);
+        const SignalPlan plan = PlanSignal(rows, mode, 1.0, 120, "/p/");
+        QCOMPARE(SoundingSeconds(plan), sounding);
+        QCOMPARE(RepeatSeconds(plan), repeat);
+        QCOMPARE(plan.endPause, endPause);
+    }
+
+    // Every signal the new database holds that has a cycle starts again
+    // exactly its cycle after it started, in every sound mode; one without a
+    // cycle never does. The expected interval is its cycle row's seconds.
+    void starterSignalsRepeatOnTheirCycle_data()
+    {
+        QTest::addColumn<Rows>("rows");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<double>("cycle");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("CALVOREN.MDB");
+        const QString failure = MakeStarterDatabase(path);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        auto db = Database::OpenDatabase(path);
+        std::vector<long> records;
+        for (Recordset head = db->OpenQuery("Select RECORD From SOUNDHEAD Order By RECORD"); !head.Eof();
+             head.MoveNext())
+            records.push_back(head.LongValue("RECORD"));
+        QVERIFY(!records.empty());
+        for (long record : records) {
+            Rows rows;
+            double cycle = 0;
+            WalkSoundRows(*db, record, [&](const Recordset &line) {
+                rows.push_back(ReadSoundRow(line, 1.0));
+                const SoundRow &row = rows.back();
+                if (!row.IsPicture() && (row.kind < SoundKind::Horn || row.kind > SoundKind::Silence))
+                    cycle = row.duration;
+            });
+            for (int mode = 0; mode <= 4; ++mode)
+                QTest::addRow("signal-%ld-mode-%d", record, mode) << rows << mode << cycle;
+        }
+        db->Close();
+    }
+    void starterSignalsRepeatOnTheirCycle()
+    {
+        QFETCH(Rows, rows);
+        QFETCH(int, mode);
+        QFETCH(double, cycle);
+        const double repeat = RepeatSeconds(PlanSignal(rows, mode, 1.0, 120, "/p/"));
+        QVERIFY2(repeat == cycle, qPrintable(QString("starts again after %1 s, not %2 s").arg(repeat).arg(cycle)));
     }
 
     // Bars stand 100 twips high at scale 1 and grow with the picture.

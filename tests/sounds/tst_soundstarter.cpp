@@ -162,8 +162,6 @@ std::vector<double> pausesBetweenBlasts(const StarterSignal &s)
             if (blast && blastEnd >= 0)
                 pauses.push_back(at - blastEnd);
             blastEnd = blast ? at + soundingSeconds(step.file) : -1;
-        } else if (step.kind == SignalStep::Kind::Cycle) {
-            break;
         }
     }
     return pauses;

@@ -1,32 +1,30 @@
-// The speakers module: a PulseAudio playback stream that asks for the mix as
-// it needs it. Nothing here waits on the sound server, so a server that goes
-// away can neither hang the program nor keep it from closing; the next sound
+// The speakers module: every sound goes to the PulseAudio server whole, in
+// a playback stream of its own, the moment it is asked for, and the server
+// mixes the streams. A sound the server already holds cannot break up while
+// the machine is busy, and a stream kept ready beforehand lets it start at
+// once. Nothing here waits on the server, so a server that goes away can
+// neither hang the program nor keep it from closing; the next sound
 // connects anew.
 
-#include "platform/SpeakerStream.h"
+#include "platform/SpeakerOutput.h"
 
 #include <pulse/pulseaudio.h>
 
 #include <pthread.h>
 #include <sched.h>
 
-#include <chrono>
-#include <vector>
+#include <algorithm>
 
 namespace {
-// Sound the stream holds ahead of the speakers, and so the longest a new
-// sound waits to be heard; small, yet a few requests deep so a busy moment
-// of the machine leaves no gap.
-constexpr int AheadMs = 40;
-constexpr int RequestMs = 5;
-// After this long without a voice the stream rests, so a program left open
-// costs no processor time; it wakes at the next sound.
-constexpr std::chrono::seconds Rest{3};
+// Streams made and corked ahead of the sounds, so that a sound never waits
+// for the server to make one.
+constexpr std::size_t ReadyStreams = 2;
+// What the server holds before the speakers: a sound is heard this soon
+// after it is handed over, and ends this soon after it is stopped.
+constexpr int LatencyMs = 40;
 
-using Clock = std::chrono::steady_clock;
-
-// The thread that fills the stream runs before ordinary work where the
-// system allows it, so that a busy machine leaves no gap in a sound;
+// The thread that talks to the server runs before ordinary work where the
+// system allows it, so that a busy machine does not hold a sound back;
 // elsewhere it runs as any.
 void putSoundFirst()
 {
@@ -35,10 +33,10 @@ void putSoundFirst()
     pthread_setschedparam(pthread_self(), SCHED_RR, &param);
 }
 
-class Output : public SpeakerStream
+class Output : public SpeakerOutput
 {
 public:
-    Output(int rate, Mix mix) : rate(rate), mix(std::move(mix)) {}
+    explicit Output(int rate) : rate(rate) {}
     ~Output() override
     {
         if (!loop)
@@ -50,27 +48,51 @@ public:
         pa_threaded_mainloop_free(loop);
     }
 
-    void Wake() override
+    void Open() override
     {
         if (!loop && !StartLoop())
             return;
         pa_threaded_mainloop_lock(loop);
-        quietSince = Clock::now();
-        // The server went away: start over, it may be back.
-        if (context && !PA_CONTEXT_IS_GOOD(pa_context_get_state(context)))
-            Drop();
-        if (stream && !PA_STREAM_IS_GOOD(pa_stream_get_state(stream)))
-            DropStream();
-        if (!context)
-            Connect();
-        else if (!stream && pa_context_get_state(context) == PA_CONTEXT_READY)
-            OpenStream();
-        else if (stream && corked)
-            Cork(false);
+        Connect();
+        pa_threaded_mainloop_unlock(loop);
+    }
+
+    void Start(std::shared_ptr<const Samples> samples, const void *owner) override
+    {
+        if (!loop && !StartLoop())
+            return;
+        pa_threaded_mainloop_lock(loop);
+        Connect();
+        // A server that cannot be reached now never hears this sound: it
+        // would come late, with every other asked for meanwhile.
+        if (context) {
+            waiting.push_back(Voice{std::move(samples), owner, nullptr});
+            Serve();
+        }
+        pa_threaded_mainloop_unlock(loop);
+    }
+
+    void Stop(const void *owner) override
+    {
+        if (!loop)
+            return;
+        pa_threaded_mainloop_lock(loop);
+        const auto owned = [owner](const Voice &v) { return v.owner == owner; };
+        waiting.erase(std::remove_if(waiting.begin(), waiting.end(), owned), waiting.end());
+        for (Voice &v : playing)
+            if (owned(v))
+                Close(v.stream);
+        playing.erase(std::remove_if(playing.begin(), playing.end(), owned), playing.end());
         pa_threaded_mainloop_unlock(loop);
     }
 
 private:
+    struct Voice {
+        std::shared_ptr<const Samples> samples;
+        const void *owner = nullptr;
+        pa_stream *stream = nullptr; // once playing
+    };
+
     bool StartLoop()
     {
         loop = pa_threaded_mainloop_new();
@@ -82,60 +104,122 @@ private:
         return false;
     }
 
+    // Connects unless connected or on the way; a server that went away is
+    // tried again, it may be back.
     void Connect()
     {
+        if (context && !PA_CONTEXT_IS_GOOD(pa_context_get_state(context)))
+            Drop();
+        if (context)
+            return;
         context = pa_context_new(pa_threaded_mainloop_get_api(loop), "Norvanta");
         if (!context)
             return;
         pa_context_set_state_callback(context, &Output::ContextChanged, this);
-        if (pa_context_connect(context, nullptr, PA_CONTEXT_NOFLAGS, nullptr) < 0) {
-            Discard();
+        if (pa_context_connect(context, nullptr, PA_CONTEXT_NOFLAGS, nullptr) < 0)
             Drop();
+    }
+
+    // Hands each waiting voice to a ready stream, then makes streams for the
+    // voices still waiting and for the next sounds.
+    void Serve()
+    {
+        while (!waiting.empty()) {
+            const auto ready = std::find_if(spares.begin(), spares.end(), [](pa_stream *s) {
+                return pa_stream_get_state(s) == PA_STREAM_READY;
+            });
+            if (ready == spares.end())
+                break;
+            Voice voice = std::move(waiting.front());
+            waiting.erase(waiting.begin());
+            voice.stream = *ready;
+            spares.erase(ready);
+            Play(voice);
+        }
+        if (!context || pa_context_get_state(context) != PA_CONTEXT_READY)
+            return;
+        while (spares.size() < ReadyStreams + waiting.size() && MakeStream()) {
         }
     }
 
-    void OpenStream()
+    // The whole sound goes to the server at once; the stream goes once the
+    // server has played all of it.
+    void Play(Voice &voice)
+    {
+        pa_stream *s = voice.stream;
+        if (pa_stream_write(s, voice.samples->data(), voice.samples->size() * sizeof(std::int16_t), nullptr, 0,
+                            PA_SEEK_RELATIVE) < 0) {
+            Close(s);
+            return;
+        }
+        done(pa_stream_cork(s, 0, nullptr, nullptr));
+        done(pa_stream_drain(s, &Output::Drained, this));
+        voice.samples.reset();
+        playing.push_back(std::move(voice));
+    }
+
+    bool MakeStream()
     {
         const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<uint32_t>(rate), 1};
-        stream = pa_stream_new(context, "Signals", &format, nullptr);
-        if (!stream)
-            return;
-        pa_stream_set_state_callback(stream, &Output::StreamChanged, this);
-        pa_stream_set_write_callback(stream, &Output::Requested, this);
+        pa_stream *s = pa_stream_new(context, "Signal", &format, nullptr);
+        if (!s)
+            return false;
+        pa_stream_set_state_callback(s, &Output::StreamChanged, this);
         pa_buffer_attr attr{};
+        // Room for the longest sound; the latency asked for sets only how
+        // much of it waits before the speakers.
         attr.maxlength = static_cast<uint32_t>(-1);
-        attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(AheadMs * 1000, &format));
+        attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(LatencyMs * 1000, &format));
         attr.prebuf = static_cast<uint32_t>(-1);
-        attr.minreq = static_cast<uint32_t>(pa_usec_to_bytes(RequestMs * 1000, &format));
+        attr.minreq = static_cast<uint32_t>(-1);
         attr.fragsize = static_cast<uint32_t>(-1);
-        corked = false;
-        if (pa_stream_connect_playback(stream, nullptr, &attr, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
-            Discard();
-            DropStream();
+        const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY);
+        if (pa_stream_connect_playback(s, nullptr, &attr, flags, nullptr, nullptr) < 0) {
+            Close(s);
+            return false;
         }
+        spares.push_back(s);
+        return true;
     }
 
-    void Cork(bool rest)
+    static void done(pa_operation *op)
     {
-        corked = rest;
-        if (pa_operation *op = pa_stream_cork(stream, rest ? 1 : 0, nullptr, nullptr))
+        if (op)
             pa_operation_unref(op);
     }
 
-    void DropStream()
+    static void Close(pa_stream *s)
     {
-        if (!stream)
-            return;
-        pa_stream_set_state_callback(stream, nullptr, nullptr);
-        pa_stream_set_write_callback(stream, nullptr, nullptr);
-        pa_stream_disconnect(stream);
-        pa_stream_unref(stream);
-        stream = nullptr;
+        pa_stream_set_state_callback(s, nullptr, nullptr);
+        pa_stream_disconnect(s);
+        pa_stream_unref(s);
+    }
+
+    // Lets a stream go, wherever it is kept.
+    void Forget(pa_stream *s)
+    {
+        spares.erase(std::remove(spares.begin(), spares.end(), s), spares.end());
+        playing.erase(std::remove_if(playing.begin(), playing.end(), [s](const Voice &v) { return v.stream == s; }),
+                      playing.end());
+        Close(s);
+    }
+
+    // Every stream and every waiting voice is let go: what cannot be heard
+    // now must not sound late, all at once, when the server is back.
+    void LetGo()
+    {
+        for (pa_stream *s : spares)
+            Close(s);
+        spares.clear();
+        for (Voice &v : playing)
+            Close(v.stream);
+        playing.clear();
+        waiting.clear();
     }
 
     void Drop()
     {
-        DropStream();
+        LetGo();
         if (!context)
             return;
         pa_context_set_state_callback(context, nullptr, nullptr);
@@ -144,74 +228,54 @@ private:
         context = nullptr;
     }
 
-    // Voices that cannot be heard now are let go, so that they do not all
-    // sound at once, late, when the server is back.
-    void Discard()
-    {
-        std::vector<std::int16_t> scratch(4096);
-        while (mix(scratch.data(), scratch.size())) {
-        }
-    }
-
-    // The callbacks run on the stream's thread with the loop locked.
+    // The callbacks run on the loop's thread with the loop locked.
     static void ContextChanged(pa_context *c, void *self)
     {
         auto *output = static_cast<Output *>(self);
+        if (!output->raised) {
+            putSoundFirst();
+            output->raised = true;
+        }
         const pa_context_state_t state = pa_context_get_state(c);
-        if (state == PA_CONTEXT_READY && !output->stream)
-            output->OpenStream();
+        // A context that failed is dropped at the next sound, not inside its
+        // own call.
+        if (state == PA_CONTEXT_READY)
+            output->Serve();
         else if (!PA_CONTEXT_IS_GOOD(state))
-            output->Discard();
+            output->LetGo();
     }
 
     static void StreamChanged(pa_stream *s, void *self)
     {
-        if (!PA_STREAM_IS_GOOD(pa_stream_get_state(s)))
-            static_cast<Output *>(self)->Discard();
+        auto *output = static_cast<Output *>(self);
+        const pa_stream_state_t state = pa_stream_get_state(s);
+        if (state == PA_STREAM_READY)
+            output->Serve();
+        else if (!PA_STREAM_IS_GOOD(state))
+            output->Forget(s);
     }
 
-    static void Requested(pa_stream *s, size_t bytes, void *self)
+    static void Drained(pa_stream *s, int, void *self)
     {
-        static_cast<Output *>(self)->Fill(s, bytes);
-    }
-
-    void Fill(pa_stream *s, size_t bytes)
-    {
-        if (!raised) {
-            putSoundFirst();
-            raised = true;
-        }
-        bool sounding = false;
-        while (bytes >= sizeof(std::int16_t)) {
-            void *data = nullptr;
-            size_t size = bytes;
-            if (pa_stream_begin_write(s, &data, &size) < 0 || !data)
-                return;
-            const size_t count = size / sizeof(std::int16_t);
-            sounding = mix(static_cast<std::int16_t *>(data), count) || sounding;
-            if (pa_stream_write(s, data, count * sizeof(std::int16_t), nullptr, 0, PA_SEEK_RELATIVE) < 0)
-                return;
-            bytes -= count * sizeof(std::int16_t);
-        }
-        if (sounding)
-            quietSince = Clock::now();
-        else if (!corked && Clock::now() - quietSince > Rest)
-            Cork(true);
+        auto *output = static_cast<Output *>(self);
+        const auto played = std::find_if(output->playing.begin(), output->playing.end(),
+                                         [s](const Voice &v) { return v.stream == s; });
+        if (played != output->playing.end())
+            output->Forget(s);
     }
 
     const int rate;
-    const Mix mix;
     pa_threaded_mainloop *loop = nullptr;
-    pa_context *context = nullptr;
-    pa_stream *stream = nullptr;
     // What follows is kept under the loop's lock.
-    bool corked = false;
+    pa_context *context = nullptr;
+    std::vector<pa_stream *> spares;
+    std::vector<Voice> waiting;
+    std::vector<Voice> playing;
     bool raised = false;
-    Clock::time_point quietSince = Clock::now();
 };
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) SpeakerStream *MakeSpeakerStream(int rate, SpeakerStream::Mix mix)
+extern "C" __attribute__((visibility("default"))) SpeakerOutput *MakeSpeakerOutput(int rate)
 {
-    return new Output(rate, std::move(mix));
+    return new Output(rate);
 }
