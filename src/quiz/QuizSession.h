@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quiz/LoadChoices.h"
+#include "quiz/OfferedChoices.h"
 #include "quiz/PictureRecords.h"
 #include "quiz/QuizSeries.h"
 
