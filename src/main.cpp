@@ -3,6 +3,7 @@
 #include "mainwindow/MenuForm.h"
 #include "platform/FontConfigReader.h"
 #include "platform/Form.h"
+#include "platform/MessageBox.h"
 
 #include <QApplication>
 
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Norvanta"));
     QApplication::setWindowIcon(ProgramIcon());
     DrawMenuIconsAhead();
+    SetMsgBoxShower(ShowMessageBox);
 
     std::unique_ptr<MenuForm> menu;
     SetMainWindowShower([&menu] {

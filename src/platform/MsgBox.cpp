@@ -1,7 +1,6 @@
 #include "platform/MsgBox.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <QtGlobal>
 
 namespace {
 MsgBoxHandler &handler()
@@ -10,56 +9,25 @@ MsgBoxHandler &handler()
     return h;
 }
 
-QMessageBox::Icon iconFor(int style)
+MsgBoxHandler &shower()
 {
-    switch (style & 0x70) {
-    case MsgBoxStyle::Question:
-        return QMessageBox::Question;
-    case MsgBoxStyle::Exclamation:
-        return QMessageBox::Warning;
-    case MsgBoxStyle::Information:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
-    }
+    static MsgBoxHandler s;
+    return s;
 }
 } // namespace
+
+void SetMsgBoxShower(MsgBoxHandler s) { shower() = std::move(s); }
 
 void SetMsgBoxHandler(MsgBoxHandler h) { handler() = std::move(h); }
 
 int MsgBox(const QString &prompt, int style, const QString &title)
 {
+    const MsgBoxCall call{prompt, style, title};
     if (handler())
-        return handler()(MsgBoxCall{prompt, style, title});
-
-    QMessageBox box(iconFor(style), title, prompt, QMessageBox::NoButton, QApplication::activeWindow());
-    switch (style & 0x7) {
-    case MsgBoxStyle::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Ok);
-        break;
-    case MsgBoxStyle::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        break;
-    case MsgBoxStyle::RetryCancel:
-        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Retry);
-        break;
-    default:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    }
-    switch (box.exec()) {
-    case QMessageBox::Ok:
-        return MsgBoxAnswer::Ok;
-    case QMessageBox::Yes:
-        return MsgBoxAnswer::Yes;
-    case QMessageBox::No:
-        return MsgBoxAnswer::No;
-    case QMessageBox::Retry:
-        return MsgBoxAnswer::Retry;
-    default:
-        return MsgBoxAnswer::Cancel;
-    }
+        return handler()(call);
+    // Only the program's start gives a shower: a test that meets a box it
+    // did not expect stops here instead of waiting on a box nobody closes.
+    if (!shower())
+        qFatal("A message box with no window to show it: %s", qPrintable(prompt));
+    return shower()(call);
 }

@@ -27,12 +27,17 @@ constexpr int No = 7;
 // Shows a modal box and returns the button chosen.
 int MsgBox(const QString &prompt, int style, const QString &title);
 
-// Tests replace the box: the handler sees each call and gives the answer.
-// An empty handler restores the real box.
 struct MsgBoxCall {
     QString prompt;
     int style;
     QString title;
 };
 using MsgBoxHandler = std::function<int(const MsgBoxCall &)>;
+
+// The box is a window, which this folder cannot show: the program's start
+// gives the shower (ShowMessageBox).
+void SetMsgBoxShower(MsgBoxHandler shower);
+
+// Tests replace the box: the handler sees each call and gives the answer.
+// An empty handler restores the real box.
 void SetMsgBoxHandler(MsgBoxHandler handler);
