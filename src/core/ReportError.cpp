@@ -1,7 +1,7 @@
 #include "core/ReportError.h"
 
 #include "platform/MsgBox.h"
-#include "platform/Printer.h"
+#include "platform/NumberedError.h"
 #include "platform/Rounding.h"
 
 #include <QCoreApplication>
@@ -152,7 +152,7 @@ StepError ErrorOf(const std::exception &e)
 {
     if (const auto *db = dynamic_cast<const DbError *>(&e))
         return {db->Number(), db->Description()};
-    if (const auto *printer = dynamic_cast<const PrinterError *>(&e))
-        return {printer->Number(), QString::fromUtf8(printer->what())};
+    if (const auto *device = dynamic_cast<const NumberedError *>(&e))
+        return {device->Number(), QString::fromUtf8(device->what())};
     return {5, QString::fromUtf8(e.what())};
 }

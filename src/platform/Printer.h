@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/NumberedError.h"
+
 #include <QFont>
 #include <QPageLayout>
 #include <QPointF>
@@ -7,7 +9,6 @@
 
 #include <functional>
 #include <map>
-#include <stdexcept>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -16,14 +17,10 @@ class QWidget;
 // What the printer raises: 380 when it refuses a property value (a font
 // size, a unit or a fill style it cannot take), 482 when the printer itself
 // fails.
-class PrinterError : public std::runtime_error
+class PrinterError : public NumberedError
 {
 public:
-    PrinterError(long number, const char *description) : std::runtime_error(description), number(number) {}
-    long Number() const { return number; }
-
-private:
-    long number;
+    using NumberedError::NumberedError;
 };
 
 // A printer the system knows: its names, the paper it takes with the area
