@@ -7,7 +7,7 @@
 #include "data/Database.h"
 #include "lights/DrawLight.h"
 #include "lights/LightForm.h"
-#include "platform/PictureBox.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/PictureRecords.h"
 #include "quiz/PictureScale.h"
 

@@ -1,9 +1,9 @@
 #include "core/AboutForm.h"
 #include "core/Main.h"
 #include "mainwindow/MenuForm.h"
-#include "platform/FontConfigReader.h"
-#include "platform/Form.h"
-#include "platform/MessageBox.h"
+#include "platform/graphics/FontConfigReader.h"
+#include "platform/window/Form.h"
+#include "platform/window/MessageBox.h"
 
 #include <QApplication>
 

@@ -13,7 +13,7 @@
 
 #include "core/Global.h"
 #include "data/Database.h"
-#include "platform/MsgBox.h"
+#include "platform/ask/MsgBox.h"
 #include "quiz/Topics.h"
 
 #include <QStringList>

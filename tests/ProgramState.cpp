@@ -4,12 +4,12 @@
 #include "core/Main.h"
 #include "core/ReportError.h"
 #include "data/Database.h"
-#include "platform/Form.h"
-#include "platform/InputBox.h"
-#include "platform/MsgBox.h"
-#include "platform/Printer.h"
+#include "platform/window/Form.h"
+#include "platform/window/InputBox.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/print/Printer.h"
 #include "printing/FormatDate.h"
-#include "quiz/Shuffle.h"
+#include "platform/values/Shuffle.h"
 #include "sounds/SignalWait.h"
 
 void ResetProgramState()

@@ -3,9 +3,9 @@
 #include "buoys/BuoyPlacement.h"
 #include "buoys/LightCharacters.h"
 #include "core/ReportError.h"
-#include "platform/Colour.h"
-#include "platform/Controls.h"
-#include "platform/PictureBox.h"
+#include "platform/graphics/Colour.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 
 #include <QCheckBox>
 #include <QLabel>

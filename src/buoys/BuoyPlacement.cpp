@@ -1,6 +1,6 @@
 #include "buoys/BuoyPlacement.h"
 
-#include "platform/Rounding.h"
+#include "platform/values/Rounding.h"
 #include "quiz/PictureScale.h"
 
 float BuoyPictureScale(double width, double height)

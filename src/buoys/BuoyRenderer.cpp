@@ -4,7 +4,7 @@
 #include "buoys/BuoyPlacement.h"
 #include "core/ReportError.h"
 #include "data/Database.h"
-#include "platform/PictureBox.h"
+#include "platform/window/PictureBox.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "buoys/BuoySteps.h"
 
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/window/PictureBox.h"
+#include "platform/graphics/Twips.h"
 
 BuoySteps::BuoySteps(PictureBox &surface, long x, long y, double s) : surface(surface), x(x), y(y), s(s) {}
 

@@ -2,8 +2,8 @@
 
 #include "buoys/BuoyBodies.h"
 #include "buoys/BuoySteps.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/window/PictureBox.h"
+#include "platform/graphics/Twips.h"
 
 #include <QPainterPath>
 

@@ -2,10 +2,10 @@
 
 #include "collisions/ColKinds.h"
 #include "collisions/ColRoutines.h"
-#include "platform/Controls.h"
-#include "platform/PictureBox.h"
-#include "platform/Rounding.h"
-#include "platform/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
+#include "platform/values/Rounding.h"
+#include "platform/graphics/Twips.h"
 #include "quiz/MaintForm.h"
 
 #include <QPainterPath>

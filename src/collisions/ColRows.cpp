@@ -3,8 +3,8 @@
 #include "collisions/ColDraw.h"
 #include "collisions/ColKinds.h"
 #include "data/Database.h"
-#include "platform/PictureBox.h"
-#include "platform/Rounding.h"
+#include "platform/window/PictureBox.h"
+#include "platform/values/Rounding.h"
 
 #include <cmath>
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include "collisions/ColKinds.h"
 #include "collisions/ColRows.h"
 #include "core/ReportError.h"
-#include "platform/Controls.h"
+#include "platform/window/Controls.h"
 #include "quiz/MaintText.h"
 
 #include <QListWidget>

@@ -2,7 +2,7 @@
 
 #include "core/Main.h"
 #include "core/WindowServices.h"
-#include "platform/Controls.h"
+#include "platform/window/Controls.h"
 
 #include <QApplication>
 #include <QLabel>

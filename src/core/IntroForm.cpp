@@ -5,9 +5,9 @@
 #include "core/ReportError.h"
 #include "core/WindowServices.h"
 #include "data/Database.h"
-#include "platform/MenuBar.h"
-#include "platform/Controls.h"
-#include "platform/Twips.h"
+#include "platform/window/MenuBar.h"
+#include "platform/window/Controls.h"
+#include "platform/graphics/Twips.h"
 
 #include <QCheckBox>
 #include <QLabel>

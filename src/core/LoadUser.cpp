@@ -3,9 +3,9 @@
 #include "core/Global.h"
 #include "core/ReportError.h"
 #include "data/Database.h"
-#include "platform/MousePointer.h"
-#include "platform/Rounding.h"
-#include "platform/Val.h"
+#include "platform/graphics/MousePointer.h"
+#include "platform/values/Rounding.h"
+#include "platform/values/Val.h"
 
 #include <memory>
 

@@ -4,10 +4,10 @@
 #include "core/Global.h"
 #include "core/LoadUser.h"
 #include "core/ReportError.h"
-#include "platform/Form.h"
-#include "platform/HelpViewer.h"
-#include "platform/SingleInstance.h"
-#include "platform/Twips.h"
+#include "platform/window/Form.h"
+#include "platform/help/HelpViewer.h"
+#include "platform/process/SingleInstance.h"
+#include "platform/graphics/Twips.h"
 
 #include <QApplication>
 #include <QPointer>

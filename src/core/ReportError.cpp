@@ -1,8 +1,8 @@
 #include "core/ReportError.h"
 
-#include "platform/MsgBox.h"
-#include "platform/NumberedError.h"
-#include "platform/Rounding.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/values/NumberedError.h"
+#include "platform/values/Rounding.h"
 
 #include <QCoreApplication>
 #include <QTime>

@@ -4,10 +4,10 @@
 #include "core/ReportError.h"
 #include "core/WindowServices.h"
 #include "data/Database.h"
-#include "platform/MenuBar.h"
-#include "platform/Controls.h"
-#include "platform/MousePointer.h"
-#include "platform/Twips.h"
+#include "platform/window/MenuBar.h"
+#include "platform/window/Controls.h"
+#include "platform/graphics/MousePointer.h"
+#include "platform/graphics/Twips.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 
 #include "core/Global.h"
 #include "core/ReportError.h"
-#include "platform/Form.h"
+#include "platform/window/Form.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "lights/DrawLight.h"
 
 #include "data/Database.h"
-#include "platform/PictureBox.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/PictureScale.h"
 
 LightLine ReadLightLine(const Recordset &row)

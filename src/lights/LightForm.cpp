@@ -2,8 +2,8 @@
 
 #include "core/ReportError.h"
 #include "data/Database.h"
-#include "platform/Controls.h"
-#include "platform/PictureBox.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/ChoiceList.h"
 #include "quiz/PictureScale.h"
 

@@ -4,10 +4,10 @@
 #include "core/ReportError.h"
 #include "data/Database.h"
 #include "mainwindow/CoverPicture.h"
-#include "platform/Colour.h"
-#include "platform/Controls.h"
-#include "platform/PictureBox.h"
-#include "platform/Rounding.h"
+#include "platform/graphics/Colour.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
+#include "platform/values/Rounding.h"
 
 #include <QLabel>
 #include <QTimer>

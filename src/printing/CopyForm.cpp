@@ -2,14 +2,14 @@
 
 #include "core/ReportError.h"
 #include "core/WindowServices.h"
-#include "platform/Controls.h"
-#include "platform/GridModel.h"
-#include "platform/MsgBox.h"
-#include "platform/Printer.h"
-#include "platform/Rounding.h"
-#include "platform/Twips.h"
-#include "platform/Colour.h"
-#include "platform/Val.h"
+#include "platform/window/Controls.h"
+#include "platform/window/GridModel.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/print/Printer.h"
+#include "platform/values/Rounding.h"
+#include "platform/graphics/Twips.h"
+#include "platform/graphics/Colour.h"
+#include "platform/values/Val.h"
 #include "printing/FormatDate.h"
 
 #include <QDir>

@@ -2,13 +2,13 @@
 
 #include "core/Global.h"
 #include "core/ReportError.h"
-#include "platform/Colour.h"
-#include "platform/Fonts.h"
-#include "platform/GridModel.h"
-#include "platform/MousePointer.h"
-#include "platform/MsgBox.h"
-#include "platform/Printer.h"
-#include "platform/Rounding.h"
+#include "platform/graphics/Colour.h"
+#include "platform/graphics/Fonts.h"
+#include "platform/window/GridModel.h"
+#include "platform/graphics/MousePointer.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/print/Printer.h"
+#include "platform/values/Rounding.h"
 #include "printing/PrintFormat.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "core/Global.h"
 #include "core/ReportError.h"
-#include "platform/Printer.h"
+#include "platform/print/Printer.h"
 
 #include <algorithm>
 #include <limits>

@@ -2,9 +2,9 @@
 
 #include "core/Global.h"
 #include "core/WindowServices.h"
-#include "platform/Colour.h"
-#include "platform/Controls.h"
-#include "quiz/MenuClient.h"
+#include "platform/graphics/Colour.h"
+#include "platform/window/Controls.h"
+#include "platform/window/MenuClient.h"
 
 #include <QLabel>
 #include <QMenu>

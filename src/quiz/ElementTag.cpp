@@ -1,6 +1,6 @@
 #include "quiz/ElementTag.h"
 
-#include "platform/Val.h"
+#include "platform/values/Val.h"
 
 QString FormatElementTag(long size, long kind)
 {

@@ -4,12 +4,12 @@
 #include "core/ReportError.h"
 #include "core/WindowServices.h"
 #include "data/Database.h"
-#include "platform/Controls.h"
-#include "platform/MousePointer.h"
-#include "platform/MsgBox.h"
+#include "platform/window/Controls.h"
+#include "platform/graphics/MousePointer.h"
+#include "platform/ask/MsgBox.h"
 #include "quiz/ListBox.h"
 #include "quiz/ListRows.h"
-#include "quiz/MenuClient.h"
+#include "platform/window/MenuClient.h"
 #include "quiz/Topics.h"
 
 #include <QMenu>

@@ -5,8 +5,8 @@
 #include "core/Global.h"
 #include "core/ReportError.h"
 #include "data/Database.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
+#include "platform/window/Controls.h"
+#include "platform/ask/MsgBox.h"
 #include "quiz/ListBox.h"
 #include "quiz/ListRows.h"
 

@@ -4,14 +4,14 @@
 #include "core/ReportError.h"
 #include "core/WindowServices.h"
 #include "data/Database.h"
-#include "platform/Controls.h"
-#include "platform/MousePointer.h"
-#include "platform/MsgBox.h"
-#include "platform/Twips.h"
-#include "platform/WrapEntries.h"
+#include "platform/window/Controls.h"
+#include "platform/graphics/MousePointer.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/WrapEntries.h"
 #include "quiz/ListForm.h"
 #include "quiz/MaintText.h"
-#include "quiz/MenuClient.h"
+#include "platform/window/MenuClient.h"
 
 #include <QLabel>
 #include <QListWidget>

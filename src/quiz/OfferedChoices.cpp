@@ -4,7 +4,7 @@
 #include "core/ReportError.h"
 #include "data/Database.h"
 #include "quiz/LinkServices.h"
-#include "quiz/Shuffle.h"
+#include "platform/values/Shuffle.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/ReportError.h"
-#include "platform/PictureBox.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/QuizSession.h"
 
 // Draws a picture whose line rows each read into a Line and are drawn on one

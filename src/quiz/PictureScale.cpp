@@ -1,6 +1,6 @@
 #include "quiz/PictureScale.h"
 
-#include "platform/Rounding.h"
+#include "platform/values/Rounding.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/ControlArray.h"
-#include "platform/Form.h"
+#include "platform/window/ControlArray.h"
+#include "platform/window/Form.h"
 #include "quiz/QuizSession.h"
 
 #include <QList>

@@ -1,6 +1,6 @@
 #include "quiz/QuizSeries.h"
 
-#include "quiz/Shuffle.h"
+#include "platform/values/Shuffle.h"
 
 #include <algorithm>
 

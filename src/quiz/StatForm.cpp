@@ -2,8 +2,8 @@
 
 #include "core/Global.h"
 #include "core/WindowServices.h"
-#include "platform/Controls.h"
-#include "quiz/MenuClient.h"
+#include "platform/window/Controls.h"
+#include "platform/window/MenuClient.h"
 
 #include <QLabel>
 #include <QMenu>

@@ -2,11 +2,11 @@
 
 #include "core/ReportError.h"
 #include "core/WindowServices.h"
-#include "platform/Colour.h"
-#include "platform/Controls.h"
-#include "platform/Twips.h"
-#include "quiz/MenuClient.h"
-#include "quiz/Shuffle.h"
+#include "platform/graphics/Colour.h"
+#include "platform/window/Controls.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/MenuClient.h"
+#include "platform/values/Shuffle.h"
 #include "reference/FitCaption.h"
 #include "reference/ReferencePictures.h"
 

@@ -2,8 +2,8 @@
 
 #include "core/ReportError.h"
 #include "core/WindowServices.h"
-#include "platform/Controls.h"
-#include "quiz/MenuClient.h"
+#include "platform/window/Controls.h"
+#include "platform/window/MenuClient.h"
 #include "reference/ReferencePictures.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "shapes/MaintShapeForm.h"
 
 #include "core/ReportError.h"
-#include "platform/Controls.h"
+#include "platform/window/Controls.h"
 #include "quiz/MaintText.h"
 #include "silhouettes/DrawShape.h"
 #include "silhouettes/ElementShape.h"

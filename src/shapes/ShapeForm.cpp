@@ -1,7 +1,7 @@
 #include "shapes/ShapeForm.h"
 
-#include "platform/Controls.h"
-#include "platform/PictureBox.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/PictureScale.h"
 #include "silhouettes/DrawShape.h"
 #include "shapes/ShapeRows.h"

@@ -2,8 +2,8 @@
 
 #include "core/ReportError.h"
 #include "data/Database.h"
-#include "platform/Colour.h"
-#include "platform/Controls.h"
+#include "platform/graphics/Colour.h"
+#include "platform/window/Controls.h"
 #include "quiz/MaintText.h"
 #include "silhouettes/ShapeKinds.h"
 #include "silhouettes/ElementShape.h"

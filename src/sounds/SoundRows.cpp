@@ -2,7 +2,7 @@
 
 #include "data/Database.h"
 #include "quiz/PictureScale.h"
-#include "platform/Rounding.h"
+#include "platform/values/Rounding.h"
 
 SoundRow ReadSoundRow(const Recordset &row, double scale)
 {

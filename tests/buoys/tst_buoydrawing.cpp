@@ -8,8 +8,8 @@
 #include "buoys/BuoyKinds.h"
 #include "buoys/BuoySteps.h"
 #include "buoys/YellowMarks.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/window/PictureBox.h"
+#include "platform/graphics/Twips.h"
 
 #include <QTest>
 

@@ -9,12 +9,12 @@
 #include "buoys/BuoySteps.h"
 #include "core/Global.h"
 #include "core/ReportError.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/window/PictureBox.h"
+#include "platform/graphics/Twips.h"
 #include "quiz/ChoiceList.h"
-#include "quiz/Shuffle.h"
+#include "platform/values/Shuffle.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -7,10 +7,10 @@
 #include "buoys/BuoyForm.h"
 #include "buoys/BuoySteps.h"
 #include "core/Global.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
-#include "quiz/Shuffle.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/window/PictureBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/values/Shuffle.h"
 
 #include <QAction>
 #include <QCheckBox>

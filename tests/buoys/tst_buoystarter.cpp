@@ -11,7 +11,7 @@
 #include "buoys/StarterBuoys.h"
 #include "data/CreateDatabase.h"
 #include "data/Database.h"
-#include "platform/Colour.h"
+#include "platform/graphics/Colour.h"
 
 #include <QFile>
 #include <QRegularExpression>

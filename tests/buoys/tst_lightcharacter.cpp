@@ -7,8 +7,8 @@
 #include "buoys/BuoySteps.h"
 #include "buoys/LightCharacters.h"
 #include "buoys/NightLights.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/window/PictureBox.h"
+#include "platform/graphics/Twips.h"
 
 #include <QTest>
 

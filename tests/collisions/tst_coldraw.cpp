@@ -5,9 +5,9 @@
 #include "collisions/ColDraw.h"
 #include "collisions/ColKinds.h"
 #include "collisions/ColRows.h"
-#include "platform/Colour.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Colour.h"
+#include "platform/window/PictureBox.h"
+#include "platform/graphics/Twips.h"
 #include "quiz/MaintForm.h"
 
 #include <QTest>

@@ -11,12 +11,12 @@
 #include "collisions/MaintColForm.h"
 #include "core/ReportError.h"
 #include "data/Database.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/window/PictureBox.h"
+#include "platform/graphics/Twips.h"
 #include "quiz/MaintText.h"
-#include "quiz/Shuffle.h"
+#include "platform/values/Shuffle.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,8 +2,8 @@
 
 #include "core/IntroForm.h"
 #include "core/LoadUser.h"
-#include "platform/Controls.h"
-#include "platform/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/graphics/Twips.h"
 
 #include <QAction>
 #include <QCheckBox>

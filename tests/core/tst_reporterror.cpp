@@ -1,7 +1,7 @@
 #include "TestDatabase.h"
 #include "core/ReportError.h"
 #include "data/Database.h"
-#include "platform/MsgBox.h"
+#include "platform/ask/MsgBox.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

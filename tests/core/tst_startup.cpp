@@ -6,9 +6,9 @@
 #include "core/IntroForm.h"
 #include "core/Main.h"
 #include "core/UserForm.h"
-#include "platform/Controls.h"
-#include "platform/HelpViewer.h"
-#include "platform/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/help/HelpViewer.h"
+#include "platform/graphics/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>

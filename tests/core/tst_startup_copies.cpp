@@ -2,7 +2,7 @@
 
 #include "core/AboutForm.h"
 #include "core/Main.h"
-#include "platform/SingleInstance.h"
+#include "platform/process/SingleInstance.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -3,9 +3,9 @@
 #include "core/IntroForm.h"
 #include "core/LoadUser.h"
 #include "core/UserForm.h"
-#include "platform/Controls.h"
-#include "platform/MousePointer.h"
-#include "platform/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/graphics/MousePointer.h"
+#include "platform/graphics/Twips.h"
 
 #include <QAction>
 #include <QMenu>

@@ -6,8 +6,8 @@
 #include "core/ReportError.h"
 #include "data/CreateDatabase.h"
 #include "data/Database.h"
-#include "platform/Form.h"
-#include "platform/MsgBox.h"
+#include "platform/window/Form.h"
+#include "platform/ask/MsgBox.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 
 #include "core/Global.h"
 #include "core/WindowMode.h"
-#include "platform/Form.h"
+#include "platform/window/Form.h"
 
 #include <QEvent>
 #include <QTest>

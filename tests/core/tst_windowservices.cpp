@@ -1,7 +1,7 @@
 #include "core/WindowServices.h"
 #include "LateExpose.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/window/PictureBox.h"
+#include "platform/graphics/Twips.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "documents/Document.h"
 #include "documents/DocumentLayouts.h"
-#include "platform/Printer.h"
-#include "platform/Twips.h"
+#include "platform/print/Printer.h"
+#include "platform/graphics/Twips.h"
 #include "printing/PrintEngine.h"
 
 #include <QApplication>

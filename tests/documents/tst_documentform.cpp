@@ -1,9 +1,9 @@
 #include "core/Global.h"
 #include "documents/DocumentForm.h"
-#include "platform/Controls.h"
-#include "platform/Grid.h"
-#include "platform/InputBox.h"
-#include "platform/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/window/Grid.h"
+#include "platform/window/InputBox.h"
+#include "platform/graphics/Twips.h"
 #include "printing/CopyForm.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "mainwindow/CoverPicture.h"
-#include "platform/Controls.h"
-#include "platform/PictureBox.h"
-#include "platform/Rounding.h"
-#include "platform/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
+#include "platform/values/Rounding.h"
+#include "platform/graphics/Twips.h"
 
 #include <QTest>
 

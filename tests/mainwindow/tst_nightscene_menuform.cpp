@@ -4,10 +4,10 @@
 #include "core/ReportError.h"
 #include "mainwindow/CoverPicture.h"
 #include "mainwindow/MenuForm.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/window/PictureBox.h"
+#include "platform/graphics/Twips.h"
 
 #include <QLabel>
 #include <QTemporaryDir>

@@ -4,7 +4,7 @@
 #include "collisions/ColForm.h"
 #include "core/UserForm.h"
 #include "lights/LightForm.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
 #include "reference/BeaufortForm.h"
 #include "shapes/ShapeForm.h"
 #include "sounds/SoundForm.h"

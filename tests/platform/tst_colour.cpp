@@ -1,6 +1,6 @@
 // The named colours are blue-green-red integers: red in the low byte.
 
-#include "platform/Colour.h"
+#include "platform/graphics/Colour.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "platform/ControlArray.h"
-#include "platform/Controls.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/window/ControlArray.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
+#include "platform/graphics/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "platform/Form.h"
+#include "platform/window/Form.h"
 
 #include <QApplication>
 #include <QLabel>

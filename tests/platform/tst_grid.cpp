@@ -1,8 +1,8 @@
-#include "platform/Colour.h"
-#include "platform/ControlArray.h"
-#include "platform/Controls.h"
-#include "platform/Grid.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Colour.h"
+#include "platform/window/ControlArray.h"
+#include "platform/window/Controls.h"
+#include "platform/window/Grid.h"
+#include "platform/graphics/Twips.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
-#include "platform/HelpViewer.h"
-#include "platform/MsgBox.h"
+#include "platform/help/HelpViewer.h"
+#include "platform/ask/MsgBox.h"
 
 #include <QCryptographicHash>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "platform/SingleInstance.h"
+#include "platform/process/SingleInstance.h"
 
 #include <QCoreApplication>
 #include <QDir>

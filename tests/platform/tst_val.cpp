@@ -1,7 +1,7 @@
 // The number a text begins with: wind-chill input, stored sound modes and the
 // tags editor elements carry are all read this way.
 
-#include "platform/Val.h"
+#include "platform/values/Val.h"
 
 #include <QTest>
 

@@ -10,10 +10,10 @@
 
 #include "core/Global.h"
 #include "documents/DocumentForm.h"
-#include "platform/Form.h"
-#include "platform/MsgBox.h"
-#include "platform/Printer.h"
-#include "platform/Twips.h"
+#include "platform/window/Form.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/print/Printer.h"
+#include "platform/graphics/Twips.h"
 #include "printing/CopyForm.h"
 #include "printing/FormatDate.h"
 

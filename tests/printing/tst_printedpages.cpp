@@ -1,6 +1,6 @@
 #include "PrintDialogFixture.h"
 
-#include "platform/Grid.h"
+#include "platform/window/Grid.h"
 
 #include <QImage>
 #include <QProcess>

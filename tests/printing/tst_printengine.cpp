@@ -1,9 +1,9 @@
 #include "core/Global.h"
 #include "core/ReportError.h"
-#include "platform/Grid.h"
-#include "platform/MsgBox.h"
-#include "platform/Printer.h"
-#include "platform/Twips.h"
+#include "platform/window/Grid.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/print/Printer.h"
+#include "platform/graphics/Twips.h"
 #include "printing/PrintEngine.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "core/Global.h"
 #include "core/ReportError.h"
-#include "platform/MsgBox.h"
-#include "platform/Printer.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/print/Printer.h"
 #include "printing/FormatDate.h"
 #include "printing/PrintFormat.h"
 

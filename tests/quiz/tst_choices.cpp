@@ -2,10 +2,10 @@
 #include "PictureFixture.h"
 
 #include "core/ReportError.h"
-#include "platform/MsgBox.h"
+#include "platform/ask/MsgBox.h"
 #include "quiz/ChoiceList.h"
 #include "quiz/LoadChoices.h"
-#include "quiz/Shuffle.h"
+#include "platform/values/Shuffle.h"
 
 #include <QHelpEvent>
 #include <QScrollBar>

@@ -8,9 +8,9 @@
 #include "core/Global.h"
 #include "core/ReportError.h"
 #include "data/Database.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
 #include "quiz/MaintForm.h"
 #include "quiz/MaintText.h"
 

@@ -2,11 +2,11 @@
 
 #include "core/ReportError.h"
 #include "lights/LightForm.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
+#include "platform/window/Controls.h"
+#include "platform/ask/MsgBox.h"
 #include "quiz/LinkServices.h"
 #include "quiz/QuizForm.h"
-#include "quiz/Shuffle.h"
+#include "platform/values/Shuffle.h"
 #include "quiz/TopicRegistry.h"
 
 #include <QAction>

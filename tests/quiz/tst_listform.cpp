@@ -2,7 +2,7 @@
 #include "tst_listform_driver.h"
 
 #include "core/ReportError.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
 
 #include <QAction>
 #include <QPushButton>

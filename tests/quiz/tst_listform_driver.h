@@ -4,9 +4,9 @@
 // message boxes it shows, answering them as a test says.
 
 #include "core/Global.h"
-#include "platform/Controls.h"
-#include "platform/Form.h"
-#include "platform/MsgBox.h"
+#include "platform/window/Controls.h"
+#include "platform/window/Form.h"
+#include "platform/ask/MsgBox.h"
 #include "quiz/ListBox.h"
 #include "quiz/ListForm.h"
 

@@ -1,11 +1,11 @@
 #include "LightPictures.h"
 
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/window/PictureBox.h"
+#include "platform/graphics/Twips.h"
 #include "quiz/QuizForm.h"
-#include "quiz/Shuffle.h"
+#include "platform/values/Shuffle.h"
 #include "quiz/StatForm.h"
 #include "quiz/TopicRegistry.h"
 

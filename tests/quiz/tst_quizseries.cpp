@@ -1,5 +1,5 @@
 #include "quiz/QuizSeries.h"
-#include "quiz/Shuffle.h"
+#include "platform/values/Shuffle.h"
 
 #include <QTest>
 

@@ -2,7 +2,7 @@
 
 #include "core/Global.h"
 #include "data/Database.h"
-#include "platform/MsgBox.h"
+#include "platform/ask/MsgBox.h"
 #include "quiz/QuizSession.h"
 
 #include <QTest>

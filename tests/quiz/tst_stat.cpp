@@ -1,5 +1,5 @@
 #include "core/Global.h"
-#include "platform/Form.h"
+#include "platform/window/Form.h"
 #include "quiz/StatForm.h"
 
 #include <QLabel>

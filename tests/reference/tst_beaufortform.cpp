@@ -1,11 +1,11 @@
 #include "core/Global.h"
 #include "core/ReportError.h"
-#include "platform/Colour.h"
-#include "platform/Controls.h"
-#include "platform/Grid.h"
-#include "platform/MsgBox.h"
-#include "platform/Twips.h"
-#include "quiz/Shuffle.h"
+#include "platform/graphics/Colour.h"
+#include "platform/window/Controls.h"
+#include "platform/window/Grid.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/values/Shuffle.h"
 #include "reference/BeaufortForm.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "core/Global.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
 #include "reference/ChillForm.h"
 
 #include <QLabel>

@@ -3,8 +3,8 @@
 // overflowing arithmetic.
 
 #include "data/Database.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/window/PictureBox.h"
+#include "platform/graphics/Twips.h"
 #include "quiz/MaintForm.h"
 #include "silhouettes/DrawShape.h"
 #include "silhouettes/ElementShape.h"

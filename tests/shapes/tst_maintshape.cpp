@@ -7,9 +7,9 @@
 #include "quiz/tst_editor_driver.h"
 
 #include "core/ReportError.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
 #include "quiz/ListForm.h"
 #include "quiz/MaintText.h"
 #include "silhouettes/DrawShape.h"

@@ -6,8 +6,8 @@
 #include "StarterFixture.h"
 
 #include "lights/StarterLights.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/window/PictureBox.h"
+#include "platform/graphics/Twips.h"
 #include "silhouettes/ShapeKinds.h"
 #include "shapes/StarterShapes.h"
 

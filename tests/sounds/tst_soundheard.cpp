@@ -8,7 +8,7 @@
 #include "SoundServer.h"
 #include "SoundPictures.h"
 
-#include "platform/Sound.h"
+#include "platform/sound/Sound.h"
 #include "sounds/SoundForm.h"
 
 #include <QPushButton>

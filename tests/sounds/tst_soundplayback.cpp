@@ -3,8 +3,8 @@
 
 #include "SoundAnalysis.h"
 
-#include "platform/Sound.h"
-#include "platform/WaveFile.h"
+#include "platform/sound/Sound.h"
+#include "platform/sound/WaveFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

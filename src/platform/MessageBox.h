@@ -1,6 +1,0 @@
-#pragma once
-
-#include "platform/MsgBox.h"
-
-// The box MsgBox shows in the program: a modal window over the active one.
-int ShowMessageBox(const MsgBoxCall &call);
