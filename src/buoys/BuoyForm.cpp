@@ -2,7 +2,7 @@
 
 #include "buoys/BuoyPlacement.h"
 #include "buoys/LightCharacters.h"
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "platform/graphics/Colour.h"
 #include "platform/window/Controls.h"
 #include "platform/window/PictureBox.h"

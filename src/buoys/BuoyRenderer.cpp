@@ -2,7 +2,7 @@
 
 #include "buoys/BuoyKinds.h"
 #include "buoys/BuoyPlacement.h"
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
 #include "platform/window/PictureBox.h"
 

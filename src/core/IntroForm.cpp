@@ -1,8 +1,8 @@
 #include "core/IntroForm.h"
 
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "core/LoadUser.h"
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "core/WindowServices.h"
 #include "data/Database.h"
 #include "platform/window/MenuBar.h"

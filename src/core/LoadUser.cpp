@@ -1,7 +1,7 @@
 #include "core/LoadUser.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
 #include "platform/graphics/MousePointer.h"
 #include "platform/values/Rounding.h"

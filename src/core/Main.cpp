@@ -1,9 +1,9 @@
 #include "core/Main.h"
 
 #include "core/AboutForm.h"
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "core/LoadUser.h"
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "platform/window/Form.h"
 #include "platform/help/HelpViewer.h"
 #include "platform/process/SingleInstance.h"

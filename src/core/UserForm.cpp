@@ -1,7 +1,7 @@
 #include "core/UserForm.h"
 
 #include "core/LoadUser.h"
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "core/WindowServices.h"
 #include "data/Database.h"
 #include "platform/window/MenuBar.h"

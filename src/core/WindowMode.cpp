@@ -1,7 +1,7 @@
 #include "core/WindowMode.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "platform/window/Form.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "documents/DocumentForm.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "core/WindowServices.h"
 #include "documents/DocumentLayouts.h"
 #include "platform/window/Controls.h"

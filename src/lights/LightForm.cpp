@@ -1,6 +1,6 @@
 #include "lights/LightForm.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
 #include "platform/window/Controls.h"
 #include "platform/window/PictureBox.h"

@@ -5,7 +5,7 @@
 #include "collisions/ColForm.h"
 #include "collisions/MaintColForm.h"
 #include "core/AboutForm.h"
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "core/IntroForm.h"
 #include "core/LoadUser.h"
 #include "core/Main.h"

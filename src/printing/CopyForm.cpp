@@ -1,6 +1,6 @@
 #include "printing/CopyForm.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "core/WindowServices.h"
 #include "platform/window/Controls.h"
 #include "platform/window/GridModel.h"

@@ -1,7 +1,7 @@
 #include "printing/PrintEngine.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "platform/graphics/Colour.h"
 #include "platform/graphics/Fonts.h"
 #include "platform/window/GridModel.h"

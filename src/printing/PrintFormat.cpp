@@ -1,7 +1,7 @@
 #include "printing/PrintFormat.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "platform/print/Printer.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "quiz/AnswerForm.h"
 
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "core/WindowServices.h"
 #include "platform/graphics/Colour.h"
 #include "platform/window/Controls.h"

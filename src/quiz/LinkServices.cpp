@@ -1,7 +1,7 @@
 #include "quiz/LinkServices.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
 #include "quiz/TopicRegistry.h"
 #include "quiz/Topics.h"

@@ -1,7 +1,7 @@
 #include "quiz/ListForm.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "core/WindowServices.h"
 #include "data/Database.h"
 #include "platform/window/Controls.h"

@@ -2,8 +2,8 @@
 // saved rows of the selected picture and replacing them.
 #include "quiz/ListForm.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
 #include "platform/window/Controls.h"
 #include "platform/ask/MsgBox.h"

@@ -1,6 +1,6 @@
 #include "quiz/LoadChoices.h"
 
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "quiz/AnswerForm.h"
 #include "quiz/ChoiceList.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "platform/window/PictureBox.h"
 #include "quiz/QuizSession.h"
 

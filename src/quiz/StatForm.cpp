@@ -1,6 +1,6 @@
 #include "quiz/StatForm.h"
 
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "core/WindowServices.h"
 #include "platform/window/Controls.h"
 #include "platform/window/MenuClient.h"

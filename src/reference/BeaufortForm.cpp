@@ -1,7 +1,7 @@
 #include "reference/BeaufortForm.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "core/WindowMode.h"
 #include "core/WindowServices.h"
 #include "platform/window/MenuBar.h"

@@ -1,6 +1,6 @@
 #include "reference/LabelledPictureForm.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "core/WindowServices.h"
 #include "platform/graphics/Colour.h"
 #include "platform/window/Controls.h"

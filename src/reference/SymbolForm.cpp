@@ -1,6 +1,6 @@
 #include "reference/SymbolForm.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "core/WindowServices.h"
 #include "platform/window/Controls.h"
 #include "platform/window/MenuClient.h"

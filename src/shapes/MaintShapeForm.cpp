@@ -1,6 +1,6 @@
 #include "shapes/MaintShapeForm.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "platform/window/Controls.h"
 #include "quiz/MaintText.h"
 #include "silhouettes/DrawShape.h"

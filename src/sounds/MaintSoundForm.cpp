@@ -1,6 +1,6 @@
 #include "sounds/MaintSoundForm.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
 #include "platform/graphics/Colour.h"
 #include "platform/window/Controls.h"

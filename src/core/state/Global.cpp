@@ -1,4 +1,4 @@
-#include "core/Global.h"
+#include "core/state/Global.h"
 
 QString AppPath;
 int ListType = 0;

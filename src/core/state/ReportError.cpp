@@ -1,4 +1,4 @@
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 
 #include "platform/ask/MsgBox.h"
 #include "platform/values/NumberedError.h"
