@@ -6,7 +6,7 @@
 #include "platform/window/PictureBox.h"
 #include "platform/graphics/Twips.h"
 #include "quiz/ChoiceList.h"
-#include "quiz/PictureScale.h"
+#include "quiz/session/PictureScale.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "data/Database.h"
 #include "platform/window/PictureBox.h"
-#include "quiz/PictureScale.h"
+#include "quiz/session/PictureScale.h"
 
 LightLine ReadLightLine(const Recordset &row)
 {

@@ -5,7 +5,7 @@
 #include "platform/window/Controls.h"
 #include "platform/window/PictureBox.h"
 #include "quiz/ChoiceList.h"
-#include "quiz/PictureScale.h"
+#include "quiz/session/PictureScale.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -20,7 +20,7 @@
 #include "platform/help/HelpViewer.h"
 #include "platform/window/PictureBox.h"
 #include "platform/graphics/Twips.h"
-#include "quiz/TopicRegistry.h"
+#include "quiz/session/TopicRegistry.h"
 #include "reference/BeaufortForm.h"
 #include "reference/YachtForm.h"
 #include "shapes/MaintShapeForm.h"

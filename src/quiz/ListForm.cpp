@@ -8,9 +8,9 @@
 #include "platform/graphics/MousePointer.h"
 #include "platform/ask/MsgBox.h"
 #include "quiz/ListBox.h"
-#include "quiz/ListRows.h"
+#include "quiz/session/ListRows.h"
 #include "platform/window/MenuClient.h"
-#include "quiz/Topics.h"
+#include "quiz/session/Topics.h"
 
 #include <QMenu>
 #include <QPushButton>

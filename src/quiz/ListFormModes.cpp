@@ -8,7 +8,7 @@
 #include "platform/window/Controls.h"
 #include "platform/ask/MsgBox.h"
 #include "quiz/ListBox.h"
-#include "quiz/ListRows.h"
+#include "quiz/session/ListRows.h"
 
 #include <QAction>
 #include <QPushButton>

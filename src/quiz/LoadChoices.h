@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quiz/OfferedChoices.h"
+#include "quiz/session/OfferedChoices.h"
 
 #include <functional>
 #include <vector>

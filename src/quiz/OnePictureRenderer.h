@@ -2,7 +2,7 @@
 
 #include "core/state/ReportError.h"
 #include "platform/window/PictureBox.h"
-#include "quiz/QuizSession.h"
+#include "quiz/session/QuizSession.h"
 
 // Draws a picture whose line rows each read into a Line and are drawn on one
 // picture at the show's scale. A row that cannot be read is the session's to

@@ -10,7 +10,7 @@
 #include "platform/ask/MsgBox.h"
 #include "platform/graphics/Twips.h"
 #include "quiz/ChoiceList.h"
-#include "quiz/LinkServices.h"
+#include "quiz/session/LinkServices.h"
 #include "quiz/ListForm.h"
 #include "quiz/LoadChoices.h"
 #include "quiz/StatForm.h"

@@ -2,7 +2,7 @@
 
 #include "platform/window/ControlArray.h"
 #include "platform/window/Form.h"
-#include "quiz/QuizSession.h"
+#include "quiz/session/QuizSession.h"
 
 #include <QList>
 #include <QRect>

@@ -2,7 +2,7 @@
 
 #include "platform/window/Controls.h"
 #include "platform/window/PictureBox.h"
-#include "quiz/PictureScale.h"
+#include "quiz/session/PictureScale.h"
 #include "silhouettes/DrawShape.h"
 #include "shapes/ShapeRows.h"
 

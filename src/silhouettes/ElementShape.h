@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quiz/ElementTag.h"
+#include "quiz/session/ElementTag.h"
 #include "silhouettes/DrawShape.h"
 #include "silhouettes/ShapeArithmetic.h"
 #include "silhouettes/ShapeKinds.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quiz/QuizSession.h"
+#include "quiz/session/QuizSession.h"
 #include "sounds/SoundRows.h"
 
 #include <vector>

@@ -9,9 +9,9 @@
 #include "platform/window/PictureBox.h"
 #include "platform/sound/Sound.h"
 #include "quiz/ChoiceList.h"
-#include "quiz/LinkServices.h"
-#include "quiz/PictureRecords.h"
-#include "quiz/PictureScale.h"
+#include "quiz/session/LinkServices.h"
+#include "quiz/session/PictureRecords.h"
+#include "quiz/session/PictureScale.h"
 #include "sounds/SignalWait.h"
 #include "sounds/VesselDrawing.h"
 

@@ -1,7 +1,7 @@
 #include "sounds/SoundRows.h"
 
 #include "data/Database.h"
-#include "quiz/PictureScale.h"
+#include "quiz/session/PictureScale.h"
 #include "platform/values/Rounding.h"
 
 SoundRow ReadSoundRow(const Recordset &row, double scale)

@@ -1,6 +1,6 @@
 #include "sounds/SoundTags.h"
 
-#include "quiz/ElementTag.h"
+#include "quiz/session/ElementTag.h"
 
 const std::array<const char *, 8> SoundChoiceTexts = {
     "No Sound", "Horn", "Bell Stroke", "Bell Rapid", "Gong", "Whistle", "Silence", "Cycle",

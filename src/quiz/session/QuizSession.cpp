@@ -1,9 +1,9 @@
-#include "quiz/QuizSession.h"
+#include "quiz/session/QuizSession.h"
 
 #include "core/state/Global.h"
 #include "core/state/ReportError.h"
 #include "data/Database.h"
-#include "quiz/LinkServices.h"
+#include "quiz/session/LinkServices.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "quiz/ElementTag.h"
+#include "quiz/session/ElementTag.h"
 
 #include "platform/values/Val.h"
 

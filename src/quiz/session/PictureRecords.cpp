@@ -1,4 +1,4 @@
-#include "quiz/PictureRecords.h"
+#include "quiz/session/PictureRecords.h"
 
 #include "data/Database.h"
 

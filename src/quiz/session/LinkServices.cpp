@@ -1,10 +1,10 @@
-#include "quiz/LinkServices.h"
+#include "quiz/session/LinkServices.h"
 
 #include "core/state/Global.h"
 #include "core/state/ReportError.h"
 #include "data/Database.h"
-#include "quiz/TopicRegistry.h"
-#include "quiz/Topics.h"
+#include "quiz/session/TopicRegistry.h"
+#include "quiz/session/Topics.h"
 
 #include <QAction>
 

@@ -1,4 +1,4 @@
-#include "quiz/Topics.h"
+#include "quiz/session/Topics.h"
 
 namespace Topics {
 namespace {

@@ -1,6 +1,6 @@
-#include "quiz/TopicRegistry.h"
+#include "quiz/session/TopicRegistry.h"
 
-#include "quiz/Topics.h"
+#include "quiz/session/Topics.h"
 
 #include <array>
 

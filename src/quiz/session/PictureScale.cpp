@@ -1,4 +1,4 @@
-#include "quiz/PictureScale.h"
+#include "quiz/session/PictureScale.h"
 
 #include "platform/values/Rounding.h"
 

@@ -1,7 +1,7 @@
-#include "quiz/ListRows.h"
+#include "quiz/session/ListRows.h"
 
 #include "data/Database.h"
-#include "quiz/Topics.h"
+#include "quiz/session/Topics.h"
 
 namespace {
 std::vector<long> ReadRecordTwo(Database &db, const QString &sql, const QVariantList &params)

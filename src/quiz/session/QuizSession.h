@@ -1,8 +1,8 @@
 #pragma once
 
-#include "quiz/OfferedChoices.h"
-#include "quiz/PictureRecords.h"
-#include "quiz/QuizSeries.h"
+#include "quiz/session/OfferedChoices.h"
+#include "quiz/session/PictureRecords.h"
+#include "quiz/session/QuizSeries.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
-#include "quiz/OfferedChoices.h"
+#include "quiz/session/OfferedChoices.h"
 
 #include "core/state/Global.h"
 #include "core/state/ReportError.h"
 #include "data/Database.h"
-#include "quiz/LinkServices.h"
+#include "quiz/session/LinkServices.h"
 #include "platform/values/Shuffle.h"
 
 #include <memory>
