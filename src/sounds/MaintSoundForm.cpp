@@ -7,8 +7,8 @@
 #include "quiz/MaintText.h"
 #include "silhouettes/ShapeKinds.h"
 #include "silhouettes/ElementShape.h"
-#include "sounds/SignalPlan.h"
-#include "sounds/SoundTags.h"
+#include "sounds/plan/SignalPlan.h"
+#include "sounds/plan/SoundTags.h"
 #include "sounds/VesselDrawing.h"
 
 #include <QCheckBox>

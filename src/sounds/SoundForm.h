@@ -2,8 +2,8 @@
 
 #include "platform/window/ControlArray.h"
 #include "quiz/QuizForm.h"
-#include "sounds/SignalPlan.h"
-#include "sounds/SignalRows.h"
+#include "sounds/plan/SignalPlan.h"
+#include "sounds/plan/SignalRows.h"
 
 #include <QPointer>
 

@@ -3,7 +3,7 @@
 #include "data/Database.h"
 #include "data/StarterFile.h"
 #include "silhouettes/ShapeKinds.h"
-#include "sounds/SoundTags.h"
+#include "sounds/plan/SoundTags.h"
 #include "sounds/VesselDrawing.h"
 
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "sounds/SignalRows.h"
+#include "sounds/plan/SignalRows.h"
 
 void SignalRows::DrawLine(const Recordset &row)
 {

@@ -1,4 +1,4 @@
-#include "sounds/SignalPlan.h"
+#include "sounds/plan/SignalPlan.h"
 
 namespace {
 bool drawsGraphics(int mode)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/graphics/Colour.h"
-#include "sounds/SoundRows.h"
+#include "sounds/plan/SoundRows.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "quiz/session/QuizSession.h"
-#include "sounds/SoundRows.h"
+#include "sounds/plan/SoundRows.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "sounds/SoundTags.h"
+#include "sounds/plan/SoundTags.h"
 
 #include "quiz/session/ElementTag.h"
 

@@ -1,4 +1,4 @@
-#include "sounds/SoundRows.h"
+#include "sounds/plan/SoundRows.h"
 
 #include "data/Database.h"
 #include "quiz/session/PictureScale.h"
