@@ -1,8 +1,8 @@
 #include "ProgramState.h"
 
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "core/Main.h"
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
 #include "platform/window/Form.h"
 #include "platform/window/InputBox.h"

@@ -7,8 +7,8 @@
 
 #include "buoys/BuoyForm.h"
 #include "buoys/BuoySteps.h"
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "platform/window/Controls.h"
 #include "platform/ask/MsgBox.h"
 #include "platform/window/PictureBox.h"

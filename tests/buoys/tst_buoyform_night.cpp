@@ -6,7 +6,7 @@
 
 #include "buoys/BuoyForm.h"
 #include "buoys/BuoySteps.h"
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "platform/ask/MsgBox.h"
 #include "platform/window/PictureBox.h"
 #include "platform/graphics/Twips.h"

@@ -7,7 +7,7 @@
 
 #include "collisions/ColForm.h"
 #include "collisions/ColKinds.h"
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "platform/window/Controls.h"
 #include "platform/ask/MsgBox.h"
 #include "platform/window/PictureBox.h"

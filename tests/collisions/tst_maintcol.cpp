@@ -9,7 +9,7 @@
 #include "collisions/ColForm.h"
 #include "collisions/ColKinds.h"
 #include "collisions/MaintColForm.h"
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
 #include "platform/window/Controls.h"
 #include "platform/ask/MsgBox.h"

@@ -1,5 +1,5 @@
 #include "TestDatabase.h"
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
 #include "platform/ask/MsgBox.h"
 

@@ -2,8 +2,8 @@
 
 #include "ProgramState.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "data/CreateDatabase.h"
 #include "data/Database.h"
 #include "platform/window/Form.h"

@@ -1,6 +1,6 @@
 // The window state quiz and reference windows share through WindowMode.
 
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "core/WindowMode.h"
 #include "platform/window/Form.h"
 

@@ -4,8 +4,8 @@
 #include "LightPictures.h"
 #include "../quiz/tst_editor_driver.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
 #include "lights/MaintLightForm.h"
 #include "platform/window/Controls.h"

@@ -2,7 +2,7 @@
 
 #include "TestDatabase.h"
 #include "core/AboutForm.h"
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "core/LoadUser.h"
 #include "core/Main.h"
 #include "data/Database.h"
@@ -13,7 +13,7 @@
 #include "platform/ask/MsgBox.h"
 #include "platform/window/PictureBox.h"
 #include "platform/graphics/Twips.h"
-#include "quiz/TopicRegistry.h"
+#include "quiz/session/TopicRegistry.h"
 
 #include <QAction>
 #include <QDir>

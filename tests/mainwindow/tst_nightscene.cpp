@@ -1,7 +1,7 @@
 #include "TestDatabase.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
 #include "mainwindow/NightScene.h"
 #include "platform/window/Controls.h"

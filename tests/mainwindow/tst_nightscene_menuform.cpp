@@ -1,7 +1,7 @@
 #include "TestDatabase.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "mainwindow/CoverPicture.h"
 #include "mainwindow/MenuForm.h"
 #include "platform/window/Controls.h"

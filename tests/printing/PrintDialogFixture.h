@@ -8,7 +8,7 @@
 
 #include "ProgramState.h"
 
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "documents/DocumentForm.h"
 #include "platform/window/Form.h"
 #include "platform/ask/MsgBox.h"

@@ -1,4 +1,4 @@
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "documents/DocumentForm.h"
 #include "platform/window/Controls.h"
 #include "platform/window/Grid.h"

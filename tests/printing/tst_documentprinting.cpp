@@ -2,7 +2,7 @@
 
 #include "TestDatabase.h"
 #include "core/AboutForm.h"
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "core/Main.h"
 #include "documents/DocumentForm.h"
 #include "platform/window/Form.h"
@@ -12,7 +12,7 @@
 #include "platform/graphics/Twips.h"
 #include "printing/CopyForm.h"
 #include "printing/FormatDate.h"
-#include "quiz/TopicRegistry.h"
+#include "quiz/session/TopicRegistry.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "platform/ask/MsgBox.h"
 #include "platform/print/Printer.h"
 #include "printing/FormatDate.h"

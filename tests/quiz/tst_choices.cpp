@@ -1,7 +1,7 @@
 #include "ShownText.h"
 #include "PictureFixture.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "platform/ask/MsgBox.h"
 #include "quiz/ChoiceList.h"
 #include "quiz/LoadChoices.h"

@@ -5,8 +5,8 @@
 #include "LightPictures.h"
 #include "tst_editor_driver.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
 #include "platform/window/Controls.h"
 #include "platform/ask/MsgBox.h"

@@ -1,7 +1,7 @@
 // The tag text an editor's element carries from "&Add" to "&Save": the size,
 // a backslash, the kind, and for some topics a slash and one more number.
 
-#include "quiz/ElementTag.h"
+#include "quiz/session/ElementTag.h"
 
 #include <QTest>
 

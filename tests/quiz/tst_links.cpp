@@ -1,13 +1,13 @@
 #include "PictureFixture.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "lights/LightForm.h"
 #include "platform/window/Controls.h"
 #include "platform/ask/MsgBox.h"
-#include "quiz/LinkServices.h"
+#include "quiz/session/LinkServices.h"
 #include "quiz/QuizForm.h"
 #include "platform/values/Shuffle.h"
-#include "quiz/TopicRegistry.h"
+#include "quiz/session/TopicRegistry.h"
 
 #include <QAction>
 #include <QMenu>

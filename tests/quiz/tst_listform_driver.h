@@ -3,7 +3,7 @@
 // Runs steps inside the item list while it is shown modally, and records the
 // message boxes it shows, answering them as a test says.
 
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "platform/window/Controls.h"
 #include "platform/window/Form.h"
 #include "platform/ask/MsgBox.h"

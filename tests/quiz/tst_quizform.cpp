@@ -7,7 +7,7 @@
 #include "quiz/QuizForm.h"
 #include "platform/values/Shuffle.h"
 #include "quiz/StatForm.h"
-#include "quiz/TopicRegistry.h"
+#include "quiz/session/TopicRegistry.h"
 
 #include <QAction>
 #include <QCheckBox>

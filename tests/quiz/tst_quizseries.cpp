@@ -1,4 +1,4 @@
-#include "quiz/QuizSeries.h"
+#include "quiz/session/QuizSeries.h"
 #include "platform/values/Shuffle.h"
 
 #include <QTest>

@@ -14,7 +14,7 @@
 #include "quiz/ChoiceList.h"
 #include "quiz/ListBox.h"
 #include "quiz/ListForm.h"
-#include "quiz/Topics.h"
+#include "quiz/session/Topics.h"
 #include "shapes/ShapeForm.h"
 #include "sounds/SignalWait.h"
 #include "sounds/SoundForm.h"

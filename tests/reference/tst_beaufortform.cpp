@@ -1,5 +1,5 @@
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "platform/graphics/Colour.h"
 #include "platform/window/Controls.h"
 #include "platform/window/Grid.h"

@@ -1,4 +1,4 @@
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "platform/window/Controls.h"
 #include "platform/ask/MsgBox.h"
 #include "platform/graphics/Twips.h"

@@ -6,7 +6,7 @@
 #include "quiz/WindowControls.h"
 #include "quiz/tst_editor_driver.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "platform/window/Controls.h"
 #include "platform/ask/MsgBox.h"
 #include "platform/graphics/Twips.h"

@@ -5,7 +5,7 @@
 #include "ShapePictures.h"
 #include "quiz/WindowControls.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "platform/window/Controls.h"
 #include "platform/ask/MsgBox.h"
 #include "platform/window/PictureBox.h"
@@ -13,7 +13,7 @@
 #include "quiz/ChoiceList.h"
 #include "quiz/ListForm.h"
 #include "platform/values/Shuffle.h"
-#include "quiz/TopicRegistry.h"
+#include "quiz/session/TopicRegistry.h"
 #include "silhouettes/DrawShape.h"
 #include "shapes/ShapeForm.h"
 

@@ -5,7 +5,7 @@
 #include "../quiz/tst_editor_driver.h"
 #include "SoundPictures.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "platform/window/Controls.h"
 #include "platform/ask/MsgBox.h"
 #include "platform/sound/Sound.h"

@@ -5,7 +5,7 @@
 #include "SoundPictures.h"
 #include "quiz/WindowControls.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "platform/window/Controls.h"
 #include "platform/ask/MsgBox.h"
 #include "platform/window/PictureBox.h"

@@ -8,8 +8,8 @@
 
 #include "lights/StarterLights.h"
 #include "silhouettes/ShapeKinds.h"
-#include "sounds/SignalPlan.h"
-#include "sounds/SoundRows.h"
+#include "sounds/plan/SignalPlan.h"
+#include "sounds/plan/SoundRows.h"
 #include "sounds/StarterSounds.h"
 #include "sounds/VesselDrawing.h"
 
