@@ -4,6 +4,7 @@
 // from the editor.
 
 #include "BuoyFacts.h"
+#include "ProgramState.h"
 
 #include "buoys/BuoyKinds.h"
 #include "buoys/BuoySteps.h"
@@ -90,8 +91,12 @@ class TestBuoyDrawing : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Twips::SetTwipsPerPixel(15, 15); }
-    void cleanupTestCase() { Twips::ResetTwipsPerPixel(); }
+    void init()
+    {
+        ResetProgramState();
+        Twips::SetTwipsPerPixel(15, 15);
+    }
+    void cleanup() { ResetProgramState(); }
 
     void kindTexts_data();
     void kindTexts();

@@ -58,18 +58,14 @@ class TestBuoyForm : public QObject
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        Twips::SetTwipsPerPixel(15, 15);
         // Drawing the last index every time leaves the order as loaded.
         SetShuffleRandom([](long upper) { return upper; });
         RecordMessageBoxes(boxes, MsgBoxAnswer::No);
     }
-    void cleanup()
-    {
-        fixture.reset();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { fixture.reset(); }
 
     void layout_data();
     void layout();

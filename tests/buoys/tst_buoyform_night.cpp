@@ -34,9 +34,9 @@ class TestBuoyFormNight : public QObject
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        Twips::SetTwipsPerPixel(15, 15);
         SetShuffleRandom([](long upper) { return upper; });
         boxes = 0;
         SetMsgBoxHandler([this](const MsgBoxCall &) {
@@ -44,11 +44,7 @@ private slots:
             return MsgBoxAnswer::No;
         });
     }
-    void cleanup()
-    {
-        fixture.reset();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { fixture.reset(); }
 
     void timerFollowsActivation();
     void timerStepsTheLights();

@@ -4,6 +4,7 @@
 // characters the night picture flashes; every buoy shows whole in the quiz;
 // every alternative is another picture; a faulty file makes no database.
 
+#include "ProgramState.h"
 #include "StarterFixture.h"
 
 #include "buoys/BuoyKinds.h"
@@ -190,6 +191,8 @@ class TestBuoyStarter : public QObject
 
 private slots:
     void initTestCase();
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
 
     void rulesAgreeWithTheFlashingLights_data();
     void rulesAgreeWithTheFlashingLights();

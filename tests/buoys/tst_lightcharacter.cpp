@@ -3,6 +3,8 @@
 // characters, the restart a mode change brings, the seconds display and the
 // table of lit buoys, all without a window.
 
+#include "ProgramState.h"
+
 #include "buoys/BuoyKinds.h"
 #include "buoys/BuoySteps.h"
 #include "buoys/LightCharacters.h"
@@ -89,8 +91,12 @@ class TestLightCharacter : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Twips::SetTwipsPerPixel(15, 15); }
-    void cleanupTestCase() { Twips::ResetTwipsPerPixel(); }
+    void init()
+    {
+        ResetProgramState();
+        Twips::SetTwipsPerPixel(15, 15);
+    }
+    void cleanup() { ResetProgramState(); }
 
     void characterOverTwoCycles_data();
     void characterOverTwoCycles();

@@ -76,7 +76,6 @@ class TestMaintBuoy : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -111,15 +110,11 @@ private:
     QStringList messages;
 };
 
-void TestMaintBuoy::initTestCase()
-{
-    Twips::SetTwipsPerPixel(15, 15);
-}
-
 void TestMaintBuoy::init()
 {
     fixture = new PictureFixture;
     QVERIFY(fixture->Create());
+    Twips::SetTwipsPerPixel(15, 15);
     RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
 }
 

@@ -2,6 +2,8 @@
 // and in the editor's element box; fills that stay inside their shapes; the
 // drawing state one quiz row leaves for the next.
 
+#include "ProgramState.h"
+
 #include "collisions/ColDraw.h"
 #include "collisions/ColKinds.h"
 #include "collisions/ColRows.h"
@@ -121,8 +123,12 @@ class TestColDraw : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { Twips::SetTwipsPerPixel(15, 15); }
-    void cleanup() { Twips::ResetTwipsPerPixel(); }
+    void init()
+    {
+        ResetProgramState();
+        Twips::SetTwipsPerPixel(15, 15);
+    }
+    void cleanup() { ResetProgramState(); }
 
     void quizProbes_data();
     void quizProbes();

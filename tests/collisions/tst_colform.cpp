@@ -36,18 +36,14 @@ class TestColForm : public QObject
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        Twips::SetTwipsPerPixel(15, 15);
         // The series keeps the order loaded.
         SetShuffleRandom([](long upper) { return upper; });
         RecordMessageBoxes(boxes, MsgBoxAnswer::No);
     }
-    void cleanup()
-    {
-        fixture.reset();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { fixture.reset(); }
 
     // The window opens 5565 twips high; its inner 7590 x 4875 lays out the
     // picture at 6000 x 3000, the caption at 3240, the text line at 3615,

@@ -4,6 +4,7 @@
 // responsibility pictures give way as the rules say; every element shows
 // whole; every alternative is another picture; a faulty file makes no database.
 
+#include "ProgramState.h"
 #include "StarterFixture.h"
 
 #include "collisions/ColKinds.h"
@@ -169,6 +170,8 @@ class TestColStarter : public QObject
 
 private slots:
     void initTestCase();
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
 
     void everyPictureAgreesWithItsRules();
     void everyRuleHasAPicture_data();

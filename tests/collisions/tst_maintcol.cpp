@@ -55,17 +55,13 @@ class TestMaintCol : public QObject
 private slots:
     void init()
     {
-        // Ten twips to the pixel: every pixel of travel is a whole number of twips.
-        Twips::SetTwipsPerPixel(10, 10);
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        // Ten twips to the pixel: every pixel of travel is a whole number of twips.
+        Twips::SetTwipsPerPixel(10, 10);
         RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
     }
-    void cleanup()
-    {
-        fixture.reset();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { fixture.reset(); }
 
     void controlsAsDesigned()
     {

@@ -43,11 +43,10 @@ private:
     }
 
 private slots:
-    void initTestCase() { Twips::SetTwipsPerPixel(15, 15); }
-
     void init()
     {
         fx.emplace();
+        Twips::SetTwipsPerPixel(15, 15);
         AppPath.clear();
         shown = 0;
         SetProgramFolder(fx->folder.path());
@@ -56,13 +55,7 @@ private slots:
 
     void cleanup()
     {
-        HtmlHelp(nullptr, AppHelpFile(), HelpCommand::CloseAll, 0);
-        Form::SetHelpHandler({});
-        SetMainWindowShower({});
-        SetProgramFolder(QString());
-        SetAppHelpFile(QString());
         QApplication::setWindowIcon(QIcon());
-        Twips::ResetScreenSize();
         fx.reset();
         mainWindow.reset();
     }

@@ -35,8 +35,11 @@ private:
     }
 
 private slots:
-    void initTestCase() { Twips::SetTwipsPerPixel(15, 15); }
-    void init() { fx.emplace(); }
+    void init()
+    {
+        fx.emplace();
+        Twips::SetTwipsPerPixel(15, 15);
+    }
     void cleanup() { fx.reset(); }
 
     // The stored texts and what they mean, from the option rules: a yes/no

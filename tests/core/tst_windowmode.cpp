@@ -1,5 +1,7 @@
 // The window state quiz and reference windows share through WindowMode.
 
+#include "ProgramState.h"
+
 #include "core/state/Global.h"
 #include "core/WindowMode.h"
 #include "platform/window/Form.h"
@@ -23,11 +25,8 @@ class TestWindowMode : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        Forms::DestroyAll();
-        ResetGlobals();
-    }
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
 
     void taken_data()
     {

@@ -1,3 +1,5 @@
+#include "ProgramState.h"
+
 #include "documents/Document.h"
 #include "documents/DocumentLayouts.h"
 #include "platform/print/Printer.h"
@@ -38,8 +40,12 @@ class TestDocument : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { Twips::SetTwipsPerPixel(15, 15); }
-    void cleanup() { Twips::ResetTwipsPerPixel(); }
+    void init()
+    {
+        ResetProgramState();
+        Twips::SetTwipsPerPixel(15, 15);
+    }
+    void cleanup() { ResetProgramState(); }
 
     void layOut_data()
     {

@@ -1,4 +1,5 @@
-#include "core/state/Global.h"
+#include "ProgramState.h"
+
 #include "documents/DocumentForm.h"
 #include "platform/window/Controls.h"
 #include "platform/window/Grid.h"
@@ -60,7 +61,7 @@ class TestDocumentForm : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
         Twips::SetScreenSize(19200, 14400);
         boxes.clear();
@@ -71,13 +72,7 @@ private slots:
         });
         printed.clear();
     }
-    void cleanup()
-    {
-        Forms::DestroyAll();
-        SetInputBoxHandler({});
-        Twips::ResetScreenSize();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { ResetProgramState(); }
 
     void opensWithPassagePlanningChecked()
     {

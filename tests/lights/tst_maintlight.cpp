@@ -48,7 +48,6 @@ class TestMaintLight : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -68,16 +67,12 @@ private:
     QStringList messages;
 };
 
-void TestMaintLight::initTestCase()
-{
-    // Ten twips to the pixel: every pixel of travel is a whole number of twips.
-    Twips::SetTwipsPerPixel(10, 10);
-}
-
 void TestMaintLight::init()
 {
     fixture = new PictureFixture;
     QVERIFY(fixture->Create());
+    // Ten twips to the pixel: every pixel of travel is a whole number of twips.
+    Twips::SetTwipsPerPixel(10, 10);
     RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
 }
 

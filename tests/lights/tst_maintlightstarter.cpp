@@ -3,6 +3,7 @@
 // each agreeing with the table of the regulations kept beside the data; and
 // loaded whole into a new database.
 
+#include "ProgramState.h"
 #include "StarterFixture.h"
 
 #include "data/CreateDatabase.h"
@@ -157,6 +158,9 @@ class TestMaintLightStarter : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
+
     void everyPictureIsComplete();
     void lightsAreTheEditorsInsideTheDesignSpace();
     void alternativesNameOtherPictures();

@@ -1,5 +1,6 @@
 #include "mainwindow/MenuForm.h"
 
+#include "ProgramState.h"
 #include "TestDatabase.h"
 #include "core/AboutForm.h"
 #include "core/state/Global.h"
@@ -43,8 +44,8 @@ class TestMenuForm : public QObject
 private slots:
     void init()
     {
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
-        ResetGlobals();
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         AppPath = MakeTestDatabase(dir->path());
@@ -67,13 +68,7 @@ private slots:
     void cleanup()
     {
         form.reset();
-        HtmlHelp(nullptr, QString(), HelpCommand::CloseAll, 0);
-        Forms::DestroyAll();
-        TopicRegistry::Clear();
-        Form::SetModalHook({});
-        SetMsgBoxHandler({});
-        SetEndHandler({});
-        Twips::ResetTwipsPerPixel();
+        ResetProgramState();
         dir.reset();
     }
 

@@ -1,7 +1,7 @@
+#include "ProgramState.h"
 #include "TestDatabase.h"
 
 #include "core/state/Global.h"
-#include "core/state/ReportError.h"
 #include "mainwindow/CoverPicture.h"
 #include "mainwindow/MenuForm.h"
 #include "platform/window/Controls.h"
@@ -22,8 +22,7 @@ class TestNightSceneMenuForm : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
-        ResetReportError();
+        ResetProgramState();
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         AppPath = MakeTestDatabase(dir->path());
@@ -37,9 +36,7 @@ private slots:
     void cleanup()
     {
         form.reset();
-        SetMsgBoxHandler({});
-        ResetGlobals();
-        ResetReportError();
+        ResetProgramState();
     }
 
     // Activation starts the step timer, whose ticks run the steps.

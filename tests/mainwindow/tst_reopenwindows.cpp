@@ -56,19 +56,15 @@ private:
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
         db = std::make_unique<PictureFixture>();
         QVERIFY(db->Create());
+        Twips::SetTwipsPerPixel(15, 15);
         for (int topic = Topics::First; topic <= Topics::Last; ++topic)
             db->AddPicture(topic, "Picture", 0);
         SetMsgBoxHandler([](const MsgBoxCall &) { return MsgBoxAnswer::Ok; });
     }
 
-    void cleanup()
-    {
-        db.reset();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { db.reset(); }
 
     void reopenAndResize_data()
     {

@@ -4,6 +4,7 @@
 // text of the starter pictures whole in their text line and every answer
 // whole in their choice list.
 
+#include "ProgramState.h"
 #include "WholeTexts.h"
 
 #include "buoys/BuoyForm.h"
@@ -13,7 +14,6 @@
 #include "core/AboutForm.h"
 #include "core/state/Global.h"
 #include "core/IntroForm.h"
-#include "core/state/ReportError.h"
 #include "core/UserForm.h"
 #include "data/Database.h"
 #include "documents/DocumentForm.h"
@@ -148,9 +148,8 @@ private slots:
 
     void init()
     {
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
-        ResetGlobals();
-        ResetReportError();
         AppPath = folder.path() + '/';
         SetMsgBoxHandler([](const MsgBoxCall &) { return MsgBoxAnswer::No; });
         Form::SetModalHook([](Form &form) { form.Unload(); });
@@ -163,12 +162,7 @@ private slots:
     void cleanup()
     {
         menu.reset();
-        Forms::DestroyAll();
-        Form::SetModalHook({});
-        SetMsgBoxHandler({});
-        SetSoundRecorder({});
-        SetSignalWaitHook({});
-        Twips::ResetTwipsPerPixel();
+        ResetProgramState();
     }
 
     // The window font is the narrow face the build installs, not a stand-in

@@ -1,5 +1,7 @@
 // The named colours are blue-green-red integers: red in the low byte.
 
+#include "ProgramState.h"
+
 #include "platform/graphics/Colour.h"
 
 #include <QTest>
@@ -9,6 +11,9 @@ class TestColour : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
+
     void named_data()
     {
         QTest::addColumn<long>("bgr");

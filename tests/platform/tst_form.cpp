@@ -1,3 +1,5 @@
+#include "ProgramState.h"
+
 #include "platform/window/Form.h"
 
 #include <QApplication>
@@ -46,11 +48,8 @@ class TestForm : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        Form::SetModalHook({});
-        Forms::DestroyAll();
-    }
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
 
     // Each load builds the controls afresh while the window's own variables
     // keep their values across closings.

@@ -1,3 +1,5 @@
+#include "ProgramState.h"
+
 #include "platform/graphics/Colour.h"
 #include "platform/window/ControlArray.h"
 #include "platform/window/Controls.h"
@@ -45,6 +47,7 @@ class TestGrid : public QObject
 private slots:
     void init()
     {
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
         window = new QWidget;
         window->resize(800, 600);
@@ -53,7 +56,7 @@ private slots:
     void cleanup()
     {
         delete window;
-        Twips::ResetTwipsPerPixel();
+        ResetProgramState();
     }
 
     void startsAsTwoByTwoWithOneHeadingRow()

@@ -1,3 +1,5 @@
+#include "ProgramState.h"
+
 #include "platform/help/HelpViewer.h"
 #include "platform/ask/MsgBox.h"
 
@@ -64,9 +66,11 @@ private slots:
         QVERIFY2(QFileInfo::exists(helpFile), qPrintable(helpFile));
     }
 
+    void init() { ResetProgramState(); }
+
     void cleanup()
     {
-        HtmlHelp(nullptr, helpFile, HelpCommand::CloseAll, 0);
+        ResetProgramState();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 

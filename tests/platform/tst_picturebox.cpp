@@ -1,3 +1,5 @@
+#include "ProgramState.h"
+
 #include "platform/graphics/Colour.h"
 #include "platform/window/PictureBox.h"
 #include "platform/graphics/Twips.h"
@@ -36,6 +38,7 @@ class TestPictureBox : public QObject
 private slots:
     void init()
     {
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
         pic = new PictureBox;
         pic->resize(200, 150);
@@ -45,7 +48,7 @@ private slots:
     void cleanup()
     {
         delete pic;
-        Twips::ResetTwipsPerPixel();
+        ResetProgramState();
     }
 
     // Box (20,20)-(100,80) px and circle centre (100,75) radius 40 px: the

@@ -60,11 +60,8 @@ public:
     }
     ~PrintDialogFixture()
     {
-        Forms::DestroyAll();
-        PrinterInUse().KillDoc();
         ResetProgramState();
-        Twips::ResetScreenSize();
-        Twips::ResetTwipsPerPixel();
+        PrinterInUse().KillDoc();
     }
     PrintDialogFixture(const PrintDialogFixture &) = delete;
     PrintDialogFixture &operator=(const PrintDialogFixture &) = delete;

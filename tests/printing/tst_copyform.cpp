@@ -1,4 +1,5 @@
-#include "core/state/Global.h"
+#include "ProgramState.h"
+
 #include "documents/DocumentForm.h"
 #include "platform/window/Controls.h"
 #include "platform/window/Grid.h"
@@ -75,7 +76,7 @@ class TestCopyForm : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
         Twips::SetScreenSize(19200, 14400);
         // Names new to every case: what "&Setup" chose stays with a printer.
@@ -110,15 +111,9 @@ private slots:
     }
     void cleanup()
     {
-        Forms::DestroyAll();
+        ResetProgramState();
         PrinterInUse().SetOutput({});
         PrinterInUse().KillDoc();
-        SetPrintSetupHook({});
-        SetMsgBoxHandler({});
-        SetDateSource({});
-        ResetPrinters();
-        Twips::ResetScreenSize();
-        Twips::ResetTwipsPerPixel();
     }
 
     void layout_data()

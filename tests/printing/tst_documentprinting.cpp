@@ -1,5 +1,6 @@
 #include "mainwindow/MenuForm.h"
 
+#include "ProgramState.h"
 #include "TestDatabase.h"
 #include "core/AboutForm.h"
 #include "core/state/Global.h"
@@ -12,7 +13,6 @@
 #include "platform/graphics/Twips.h"
 #include "printing/CopyForm.h"
 #include "printing/FormatDate.h"
-#include "quiz/session/TopicRegistry.h"
 
 #include <QAction>
 #include <QLabel>
@@ -31,8 +31,8 @@ class TestDocumentPrinting : public QObject
 private slots:
     void init()
     {
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
-        ResetGlobals();
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         AppPath = MakeTestDatabase(dir->path());
@@ -51,16 +51,8 @@ private slots:
     void cleanup()
     {
         form.reset();
-        HtmlHelp(nullptr, QString(), HelpCommand::CloseAll, 0);
-        Forms::DestroyAll();
-        TopicRegistry::Clear();
-        Form::SetModalHook({});
-        SetMsgBoxHandler({});
-        SetEndHandler({});
-        SetDateSource({});
+        ResetProgramState();
         PrinterInUse().SetOutput({});
-        ResetPrinters();
-        Twips::ResetTwipsPerPixel();
         dir.reset();
     }
 

@@ -1,5 +1,5 @@
-#include "core/state/Global.h"
-#include "core/state/ReportError.h"
+#include "ProgramState.h"
+
 #include "platform/window/Grid.h"
 #include "platform/ask/MsgBox.h"
 #include "platform/print/Printer.h"
@@ -85,8 +85,7 @@ class TestPrintEngine : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
-        ResetReportError();
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
         boxes.clear();
         SetMsgBoxHandler([this](const MsgBoxCall &call) {
@@ -107,8 +106,7 @@ private slots:
         delete window;
         engine.reset();
         printer.reset();
-        SetMsgBoxHandler({});
-        Twips::ResetTwipsPerPixel();
+        ResetProgramState();
     }
 
     void testPageIsAsMade()

@@ -133,7 +133,6 @@ class TestEditor : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -165,16 +164,12 @@ private:
     QStringList messages;
 };
 
-void TestEditor::initTestCase()
-{
-    // Ten twips to the pixel: every pixel of travel is a whole number of twips.
-    Twips::SetTwipsPerPixel(10, 10);
-}
-
 void TestEditor::init()
 {
     fixture = new PictureFixture;
     QVERIFY(fixture->Create());
+    // Ten twips to the pixel: every pixel of travel is a whole number of twips.
+    Twips::SetTwipsPerPixel(10, 10);
     // A steady clock and no real waits: a run of lock errors is retried
     // silently, however fast the retries come.
     SetReportErrorHooks({[] { return 1000.0; }, nullptr, [](std::chrono::microseconds) {}, nullptr});

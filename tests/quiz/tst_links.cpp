@@ -77,18 +77,13 @@ private:
 private slots:
     void init()
     {
-        TopicRegistry::Clear();
         db = std::make_unique<PictureFixture>();
         QVERIFY(db->Create());
         RecordMessageBoxes(boxes, MsgBoxAnswer::Ok);
         SetShuffleRandom([](long upper) { return upper; });
     }
 
-    void cleanup()
-    {
-        db.reset();
-        TopicRegistry::Clear();
-    }
+    void cleanup() { db.reset(); }
 
     // The answer text of a picture of any topic, looked up in that topic's
     // head table; a picture that is not there gives "Answer Not Found"

@@ -101,20 +101,14 @@ class TestStoredText : public QObject
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        Twips::SetTwipsPerPixel(15, 15);
         RecordMessageBoxes(boxes, MsgBoxAnswer::No);
         SetSoundRecorder([](const SoundCall &) {});
         SetSignalWaitHook([](double) {});
     }
-    void cleanup()
-    {
-        fixture.reset();
-        SetSoundRecorder({});
-        SetSignalWaitHook({});
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { fixture.reset(); }
 
     // The button puts the stored field under the picture; a collision's
     // caption stands under it from the start.

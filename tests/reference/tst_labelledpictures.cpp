@@ -1,4 +1,5 @@
-#include "core/state/Global.h"
+#include "ProgramState.h"
+
 #include "platform/graphics/Colour.h"
 #include "platform/window/Controls.h"
 #include "platform/graphics/Twips.h"
@@ -42,20 +43,13 @@ class TestLabelledPictures : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
         Twips::SetScreenSize(19200, 14400);
         draw = [](long) { return 1L; };
         SetShuffleRandom([this](long upper) { return draw(upper); });
     }
-    void cleanup()
-    {
-        Form::SetModalHook({});
-        Forms::DestroyAll();
-        SetShuffleRandom({});
-        Twips::ResetScreenSize();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { ResetProgramState(); }
 
     void windows_data()
     {

@@ -1,3 +1,5 @@
+#include "ProgramState.h"
+
 #include "reference/WindChill.h"
 
 #include <QTest>
@@ -10,6 +12,9 @@ class TestWindChill : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
+
     // Hand-computed from W = (7.1766 x sqrt(V) + 10.45 - 0.5145 x V) x 0.045 x (T - 33) + 33,
     // e.g. T 0, V 10: (22.6947 + 10.45 - 5.145) x 0.045 x -33 + 33 = -8.5791.
     void windChill_data()

@@ -59,15 +59,12 @@ class TestMaintShape : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        // Ten twips to the pixel: every pixel of travel is a whole number of twips.
-        Twips::SetTwipsPerPixel(10, 10);
-    }
     void init()
     {
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        // Ten twips to the pixel: every pixel of travel is a whole number of twips.
+        Twips::SetTwipsPerPixel(10, 10);
         RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
     }
     void cleanup() { fixture.reset(); }

@@ -36,21 +36,15 @@ class TestShapeForm : public QObject
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
-        Twips::SetScreenSize(1024 * 15, 768 * 15);
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        Twips::SetTwipsPerPixel(15, 15);
+        Twips::SetScreenSize(1024 * 15, 768 * 15);
         // The series keeps the order loaded.
         SetShuffleRandom([](long upper) { return upper; });
         RecordMessageBoxes(boxes, MsgBoxAnswer::No);
     }
-    void cleanup()
-    {
-        fixture.reset();
-        TopicRegistry::Clear();
-        Twips::ResetTwipsPerPixel();
-        Twips::ResetScreenSize();
-    }
+    void cleanup() { fixture.reset(); }
 
     // At the designed client area the layout gives the picture the design
     // space, keeps the right-hand column and moves the bottom row to 3975.

@@ -3,6 +3,7 @@
 // table of the regulations kept beside the data, each shape hoisted on the
 // vessel that carries it, and loaded whole into a new database.
 
+#include "ProgramState.h"
 #include "StarterFixture.h"
 
 #include "lights/StarterLights.h"
@@ -123,6 +124,9 @@ class TestShapeStarter : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
+
     void everyPictureIsComplete();
     void elementsAreTheEditorsInsideTheDesignSpace();
     void everyPictureAgreesWithTheRegulations();
@@ -255,8 +259,6 @@ void TestShapeStarter::signalShapesAreFilledWhereTheQuizDrawsThem()
                                     .arg(shape.y)));
         }
     }
-    Twips::ResetTwipsPerPixel();
-    Twips::ResetScreenSize();
 }
 
 void TestShapeStarter::alternativesNameOtherPicturesThatLookDifferent()

@@ -45,9 +45,9 @@ class TestSoundForm : public QObject
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        Twips::SetTwipsPerPixel(15, 15);
         SetShuffleRandom([](long upper) { return upper; });
         timeline.clear();
         duringWait = {};
@@ -66,13 +66,7 @@ private slots:
             }
         });
     }
-    void cleanup()
-    {
-        fixture.reset();
-        SetSoundRecorder({});
-        SetSignalWaitHook({});
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { fixture.reset(); }
 
     // At the designed client area the picture takes the whole design space;
     // the right-hand column and the bottom row keep their designed places.

@@ -77,6 +77,8 @@ private slots:
         }
     }
     void cleanupTestCase() { server.Stop(); }
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
 
     // Twenty sounds asked for one after another, 1.5 s apart: each starts
     // within 50 ms of the request. The figures are printed.

@@ -1,6 +1,7 @@
 // The sound files the build puts in the program's folder, and the two sound
 // devices that play them.
 
+#include "ProgramState.h"
 #include "SoundAnalysis.h"
 
 #include "platform/sound/Sound.h"
@@ -54,7 +55,8 @@ class TestSoundPlayback : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { SetSoundRecorder({}); }
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
 
     // Each file is mono 16-bit PCM and sounds for about as long as its
     // signal: about 5 s for the prolonged blasts and the rapid ringing, about

@@ -3,6 +3,7 @@
 // regulations kept beside the data says, blast by blast; loaded whole into a
 // new database, with every link between the views of one vessel both ways.
 
+#include "ProgramState.h"
 #include "SoundAnalysis.h"
 #include "StarterFixture.h"
 
@@ -130,6 +131,9 @@ class TestSoundStarter : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
+
     void everySignalIsComplete();
     void vesselsAreTheEditorsInsideTheDesignSpace();
     void signalBarsFitThePicture();
