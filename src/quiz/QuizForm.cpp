@@ -403,7 +403,6 @@ void QuizForm::ShowData(ShowCause cause)
 
     StartDrawing();
     session.ReadPicture(Renderer(), [this](bool found) { HeadRead(found); });
-    FinishDrawing();
 
     session.MarkShown();
     if (Lcheck[0]->isChecked())

@@ -130,8 +130,6 @@ protected:
     // The head row has been read (found or not), before the picture is
     // cleared and drawn.
     virtual void HeadRead(bool) {}
-    // After the last line has been drawn.
-    virtual void FinishDrawing() {}
     virtual void Action_Own(int) {}
 
     // The show step: every show ends here.

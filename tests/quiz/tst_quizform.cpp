@@ -83,7 +83,11 @@ protected:
         picture->SetFillColor(255);
         picture->Circle(row.DoubleValue("XPOS"), row.DoubleValue("YPOS"), row.DoubleValue("SIZE"), 255);
     }
-    void FinishDrawing() override { shown << RecordNo(); }
+    void WalkLines(Database &db, const QString &lineTable, long record) override
+    {
+        PictureRenderer::WalkLines(db, lineTable, record);
+        shown << RecordNo();
+    }
 };
 
 class TestQuizForm : public QObject

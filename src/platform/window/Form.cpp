@@ -134,7 +134,6 @@ int Form::TopTwips() const { return Twips::FromPixelsY(pos().y()); }
 int Form::WidthTwips() const { return Twips::FromPixelsX(width()); }
 int Form::HeightTwips() const { return Twips::FromPixelsY(height()); }
 
-void Form::MoveTwips(int left, int top) { move(Twips::ToPixelsX(left), Twips::ToPixelsY(top)); }
 
 void Form::ResizeTwips(int width, int height) { resize(Twips::ToPixelsX(width), Twips::ToPixelsY(height)); }
 

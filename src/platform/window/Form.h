@@ -44,10 +44,7 @@ public:
     int TopTwips() const;
     int WidthTwips() const;
     int HeightTwips() const;
-    void MoveTwips(int left, int top);
     void ResizeTwips(int width, int height);
-    int ScaleWidthTwips() const { return WidthTwips(); }
-    int ScaleHeightTwips() const { return HeightTwips(); }
 
     // Tests replace the modal wait: the hook runs on the loaded window in
     // place of the event loop and is expected to close it. Empty restores it.

@@ -157,23 +157,7 @@ void Grid::SetWordWrap(bool on)
     Changed();
 }
 
-void Grid::SetRedraw(bool on)
-{
-    redraw = on;
-    Changed();
-}
-
-void Grid::Refresh()
-{
-    if (redraw)
-        viewport()->repaint();
-}
-
-void Grid::Changed()
-{
-    if (redraw)
-        viewport()->update();
-}
+void Grid::Changed() { viewport()->update(); }
 
 // --- Scrolling ------------------------------------------------------------
 
@@ -418,7 +402,6 @@ void CopyControlProperties(const Grid &from, Grid &to)
     to.own.CopyShape(*from.model);
     to.backColor = from.backColor;
     to.wordWrap = from.wordWrap;
-    to.redraw = from.redraw;
     to.currentRow = std::min(from.FixedRows(), from.Rows() - 1);
     to.currentCol = std::min(from.FixedCols(), from.Cols() - 1);
     to.topRow = to.FixedRows();

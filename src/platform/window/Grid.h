@@ -91,11 +91,6 @@ public:
     bool WordWrap() const { return wordWrap; }
     void SetWordWrap(bool on);
 
-    // With redrawing off, changes are not shown until it is on again.
-    bool Redraw() const { return redraw; }
-    void SetRedraw(bool on);
-    void Refresh();
-
 signals:
     // A cell was clicked with the left button; it is now the current cell.
     void Click();
@@ -140,7 +135,6 @@ private:
     int leftCol = 0;
     long backColor = 0xFFFFFF;
     bool wordWrap = false;
-    bool redraw = true;
     bool pressedOnCell = false;
     bool updatingBars = false;
 };
