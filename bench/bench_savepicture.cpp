@@ -2,7 +2,7 @@
 // transaction, as the editor saves it) into tables that already hold 1,000
 // and 100,000 rows. A save must cost about the same whatever the table's size.
 
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "data/CreateDatabase.h"
 #include "data/Database.h"
 

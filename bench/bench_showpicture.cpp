@@ -2,14 +2,14 @@
 // for a picture of 1 light and of 40 lights. A show must stay well inside one
 // movement tick (100 ms).
 
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "data/CreateDatabase.h"
 #include "data/Database.h"
 #include "lights/DrawLight.h"
 #include "lights/LightForm.h"
-#include "platform/PictureBox.h"
-#include "quiz/PictureRecords.h"
-#include "quiz/PictureScale.h"
+#include "platform/window/PictureBox.h"
+#include "quiz/session/PictureRecords.h"
+#include "quiz/session/PictureScale.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,9 +1,10 @@
 #include "core/AboutForm.h"
 #include "core/Main.h"
 #include "mainwindow/MenuForm.h"
-#include "platform/FontConfigReader.h"
-#include "platform/SessionBus.h"
-#include "platform/Form.h"
+#include "platform/graphics/FontConfigReader.h"
+#include "platform/process/SessionBus.h"
+#include "platform/window/Form.h"
+#include "platform/window/MessageBox.h"
 
 #include <QApplication>
 
@@ -22,6 +23,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Norvanta"));
     QApplication::setWindowIcon(ProgramIcon());
     DrawMenuIconsAhead();
+    SetMsgBoxShower(ShowMessageBox);
 
     std::unique_ptr<MenuForm> menu;
     SetMainWindowShower([&menu] {

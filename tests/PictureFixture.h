@@ -11,10 +11,10 @@
 #include "ProgramState.h"
 #include "TestDatabase.h"
 
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "data/Database.h"
-#include "platform/MsgBox.h"
-#include "quiz/Topics.h"
+#include "platform/ask/MsgBox.h"
+#include "quiz/session/Topics.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

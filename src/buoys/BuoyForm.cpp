@@ -2,10 +2,10 @@
 
 #include "buoys/BuoyPlacement.h"
 #include "buoys/LightCharacters.h"
-#include "core/ReportError.h"
-#include "platform/Colour.h"
-#include "platform/Controls.h"
-#include "platform/PictureBox.h"
+#include "core/state/ReportError.h"
+#include "platform/graphics/Colour.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 
 #include <QCheckBox>
 #include <QLabel>

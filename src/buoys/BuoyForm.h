@@ -1,7 +1,7 @@
 #pragma once
 
 #include "buoys/BuoyRenderer.h"
-#include "platform/ControlArray.h"
+#include "platform/window/ControlArray.h"
 #include "quiz/QuizForm.h"
 
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "buoys/BuoyPlacement.h"
 
-#include "platform/Rounding.h"
-#include "quiz/PictureScale.h"
+#include "platform/values/Rounding.h"
+#include "quiz/session/PictureScale.h"
 
 float BuoyPictureScale(double width, double height)
 {

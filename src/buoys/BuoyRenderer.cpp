@@ -2,9 +2,9 @@
 
 #include "buoys/BuoyKinds.h"
 #include "buoys/BuoyPlacement.h"
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
-#include "platform/PictureBox.h"
+#include "platform/window/PictureBox.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "buoys/NightLights.h"
-#include "quiz/QuizSession.h"
+#include "quiz/session/QuizSession.h"
 
 class PictureBox;
 

@@ -1,6 +1,6 @@
 #include "buoys/BuoyTag.h"
 
-#include "quiz/ElementTag.h"
+#include "quiz/session/ElementTag.h"
 
 QString BuoyTag(int size, long kind, long topmark)
 {

@@ -3,8 +3,8 @@
 #include "buoys/BuoyKinds.h"
 #include "buoys/BuoyTag.h"
 #include "data/Database.h"
-#include "platform/Controls.h"
-#include "platform/Rounding.h"
+#include "platform/values/Rounding.h"
+#include "platform/window/Controls.h"
 #include "quiz/MaintText.h"
 
 #include <QListWidget>

@@ -2,8 +2,8 @@
 
 #include "buoys/BuoySteps.h"
 #include "buoys/LightCharacters.h"
-#include "platform/PictureBox.h"
-#include "platform/Rounding.h"
+#include "platform/values/Rounding.h"
+#include "platform/window/PictureBox.h"
 
 NightLights::NightLights() : rows(TableRows) {}
 

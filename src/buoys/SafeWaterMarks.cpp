@@ -2,6 +2,10 @@
 
 #include "buoys/BuoyBodies.h"
 #include "buoys/BuoySteps.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/PictureBox.h"
+
+#include <QPainterPath>
 
 using namespace Colours;
 

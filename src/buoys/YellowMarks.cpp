@@ -2,7 +2,7 @@
 
 #include "buoys/BuoyBodies.h"
 #include "buoys/BuoySteps.h"
-#include "platform/Rounding.h"
+#include "platform/values/Rounding.h"
 
 using namespace Colours;
 

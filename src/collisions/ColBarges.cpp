@@ -2,7 +2,7 @@
 
 #include "collisions/ColDraw.h"
 #include "collisions/ColRoutines.h"
-#include "platform/PictureBox.h"
+#include "platform/window/PictureBox.h"
 
 using namespace Colours;
 

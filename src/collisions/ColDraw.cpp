@@ -2,19 +2,19 @@
 
 #include "collisions/ColKinds.h"
 #include "collisions/ColRoutines.h"
-#include "platform/Controls.h"
-#include "platform/PictureBox.h"
-#include "platform/Rounding.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
+#include "platform/values/Rounding.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/MaintForm.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRect>
 
+#include "data/Database.h"
 #include <cmath>
 #include <cstdint>
-#include "data/Database.h"
 
 ColDraw::ColDraw(PictureBox &picture, long centreX, long centreY, long unit)
     : cx(centreX), cy(centreY), s(unit), surface(picture)

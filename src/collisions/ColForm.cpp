@@ -2,11 +2,11 @@
 
 #include "collisions/ColDraw.h"
 #include "collisions/ColRows.h"
-#include "platform/Controls.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/ChoiceList.h"
-#include "quiz/PictureScale.h"
+#include "quiz/session/PictureScale.h"
 
 #include <QCheckBox>
 #include <QLabel>

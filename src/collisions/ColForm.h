@@ -1,7 +1,7 @@
 #pragma once
 
 #include "collisions/ColRows.h"
-#include "platform/ControlArray.h"
+#include "platform/window/ControlArray.h"
 #include "quiz/OnePictureRenderer.h"
 #include "quiz/QuizForm.h"
 

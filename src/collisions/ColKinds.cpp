@@ -1,6 +1,6 @@
 #include "collisions/ColKinds.h"
 
-#include "platform/Val.h"
+#include "platform/values/Val.h"
 
 const std::array<const char *, CollisionKindCount> CollisionKindTexts = {
     "Mast",

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quiz/ElementTag.h"
+#include "quiz/session/ElementTag.h"
 
 #include <QString>
 

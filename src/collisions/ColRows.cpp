@@ -3,12 +3,12 @@
 #include "collisions/ColDraw.h"
 #include "collisions/ColKinds.h"
 #include "data/Database.h"
-#include "platform/PictureBox.h"
-#include "platform/Rounding.h"
+#include "platform/values/Rounding.h"
+#include "platform/window/PictureBox.h"
 
+#include "data/Database.h"
 #include <cmath>
 #include <cstdint>
-#include "data/Database.h"
 
 HintAndRule SplitHint(const QString &stored)
 {

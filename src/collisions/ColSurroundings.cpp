@@ -3,9 +3,9 @@
 
 #include "collisions/ColDraw.h"
 #include "collisions/ColRoutines.h"
-#include "platform/PictureBox.h"
-#include "platform/Rounding.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
+#include "platform/values/Rounding.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/MaintForm.h"
 
 using namespace Colours;

@@ -3,8 +3,8 @@
 #include "collisions/ColDraw.h"
 #include "collisions/ColKinds.h"
 #include "collisions/ColRows.h"
-#include "core/ReportError.h"
-#include "platform/Controls.h"
+#include "core/state/ReportError.h"
+#include "platform/window/Controls.h"
 #include "quiz/MaintText.h"
 
 #include <QListWidget>

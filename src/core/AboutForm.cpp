@@ -2,7 +2,7 @@
 
 #include "core/Main.h"
 #include "core/WindowServices.h"
-#include "platform/Controls.h"
+#include "platform/window/Controls.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -27,7 +27,7 @@ AboutForm::AboutForm() : Form(QStringLiteral("Norvanta"), 10000, true) {}
 
 void AboutForm::CreateControls()
 {
-    AboutLabel[0] = centredLabel(this, QStringLiteral("Norvanta Version 6"), 0, 120, 4455, 255);
+    AboutLabel[0] = centredLabel(this, QStringLiteral("Norvanta Version " NORVANTA_VERSION), 0, 120, 4455, 255);
     AboutLabel[1] = centredLabel(this, QStringLiteral("Copyright (C) The Norvanta Authors"), 0, 480, 4455, 255);
     AboutLabel[2] = centredLabel(this, QStringLiteral("2026, All Rights Reserved"), 0, 840, 4455, 255);
     AboutLabel[3] = centredLabel(this, QStringLiteral("Loading Program ..."), 960, 1440, 2655, 255);

@@ -1,13 +1,13 @@
 #include "core/IntroForm.h"
 
-#include "core/Global.h"
 #include "core/LoadUser.h"
-#include "core/ReportError.h"
 #include "core/WindowServices.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
-#include "platform/MenuBar.h"
-#include "platform/Controls.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/window/MenuBar.h"
 
 #include <QCheckBox>
 #include <QLabel>

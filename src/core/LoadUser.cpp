@@ -1,11 +1,11 @@
 #include "core/LoadUser.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
-#include "platform/MousePointer.h"
-#include "platform/Rounding.h"
-#include "platform/Val.h"
+#include "platform/graphics/MousePointer.h"
+#include "platform/values/Rounding.h"
+#include "platform/values/Val.h"
 
 #include <memory>
 

@@ -1,14 +1,14 @@
 #include "core/Main.h"
 
 #include "core/AboutForm.h"
-#include "core/Global.h"
 #include "core/LoadUser.h"
 #include "core/ProgramDatabase.h"
-#include "core/ReportError.h"
-#include "platform/Form.h"
-#include "platform/HelpViewer.h"
-#include "platform/SingleInstance.h"
-#include "platform/Twips.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
+#include "platform/graphics/Twips.h"
+#include "platform/help/HelpViewer.h"
+#include "platform/process/SingleInstance.h"
+#include "platform/window/Form.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,8 +1,8 @@
 #include "core/ProgramDatabase.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
-#include "platform/MsgBox.h"
+#include "platform/ask/MsgBox.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "core/WindowMode.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
-#include "platform/Form.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
+#include "platform/window/Form.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "core/WindowServices.h"
 
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/PictureBox.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

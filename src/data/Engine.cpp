@@ -1,6 +1,6 @@
 #include "data/Engine.h"
 
-#include "platform/Rounding.h"
+#include "platform/values/Rounding.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
 #include "documents/Document.h"
 
 #include "documents/DocumentLayouts.h"
-#include "platform/Rounding.h"
+#include "platform/values/Rounding.h"
 
 void Document::LayOut(long Sflag)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/GridModel.h"
+#include "platform/window/GridModel.h"
 
 #include <memory>
 #include <vector>

@@ -1,14 +1,14 @@
 #include "documents/DocumentForm.h"
 
-#include "core/ReportError.h"
 #include "core/WindowServices.h"
+#include "core/state/ReportError.h"
 #include "documents/DocumentLayouts.h"
-#include "platform/Controls.h"
-#include "platform/Fonts.h"
-#include "platform/InputBox.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Fonts.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/window/InputBox.h"
+#include "platform/window/MenuClient.h"
 #include "printing/CopyForm.h"
-#include "quiz/MenuClient.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "documents/Document.h"
-#include "platform/ControlArray.h"
-#include "platform/Form.h"
-#include "platform/Grid.h"
+#include "platform/window/ControlArray.h"
+#include "platform/window/Form.h"
+#include "platform/window/Grid.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
 #include "documents/DocumentLayouts.h"
 
-#include "platform/Grid.h"
+#include "platform/window/Grid.h"
 
 #include <QStringList>
 

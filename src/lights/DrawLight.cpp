@@ -1,8 +1,8 @@
 #include "lights/DrawLight.h"
 
 #include "data/Database.h"
-#include "platform/PictureBox.h"
-#include "quiz/PictureScale.h"
+#include "platform/window/PictureBox.h"
+#include "quiz/session/PictureScale.h"
 
 LightLine ReadLightLine(const Recordset &row)
 {

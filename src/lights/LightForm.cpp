@@ -1,11 +1,11 @@
 #include "lights/LightForm.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
-#include "platform/Controls.h"
-#include "platform/PictureBox.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/ChoiceList.h"
-#include "quiz/PictureScale.h"
+#include "quiz/session/PictureScale.h"
 
 #include <QLabel>
 #include <QPushButton>

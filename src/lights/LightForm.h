@@ -2,7 +2,7 @@
 
 #include "lights/DrawLight.h"
 #include "lights/LightRenderer.h"
-#include "platform/ControlArray.h"
+#include "platform/window/ControlArray.h"
 #include "quiz/QuizForm.h"
 
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "lights/LightRenderer.h"
 
 #include "data/Database.h"
-#include "platform/PictureBox.h"
+#include "platform/window/PictureBox.h"
 
 void LightRenderer::Start(PictureBox &shown, double k)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "lights/DrawLight.h"
-#include "quiz/QuizSession.h"
+#include "quiz/session/QuizSession.h"
 
 #include <vector>
 

@@ -2,9 +2,9 @@
 
 #include "lights/LightChoices.h"
 #include "lights/LightRows.h"
-#include "platform/Controls.h"
-#include "platform/Rounding.h"
-#include "platform/Val.h"
+#include "platform/values/Rounding.h"
+#include "platform/values/Val.h"
+#include "platform/window/Controls.h"
 #include "quiz/MaintText.h"
 
 #include <QListWidget>

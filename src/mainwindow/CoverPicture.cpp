@@ -1,10 +1,10 @@
 #include "mainwindow/CoverPicture.h"
 
-#include "platform/Colour.h"
-#include "platform/Controls.h"
-#include "platform/PictureBox.h"
-#include "platform/Rounding.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Colour.h"
+#include "platform/graphics/Twips.h"
+#include "platform/values/Rounding.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 
 namespace {
 

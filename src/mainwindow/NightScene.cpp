@@ -1,13 +1,13 @@
 #include "mainwindow/NightScene.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
 #include "mainwindow/CoverPicture.h"
-#include "platform/Colour.h"
-#include "platform/Controls.h"
-#include "platform/PictureBox.h"
-#include "platform/Rounding.h"
+#include "platform/graphics/Colour.h"
+#include "platform/values/Rounding.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 
 #include <QLabel>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "printing/GridPages.h"
 
-#include "platform/Rounding.h"
+#include "platform/values/Rounding.h"
 
 namespace {
 // Where a page's first ordinary row begins: under the header and the heading

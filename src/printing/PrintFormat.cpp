@@ -1,8 +1,8 @@
 #include "printing/PrintFormat.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
-#include "platform/Printer.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
+#include "platform/print/Printer.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,10 +1,10 @@
 #include "quiz/AnswerForm.h"
 
-#include "core/Global.h"
 #include "core/WindowServices.h"
-#include "platform/Colour.h"
-#include "platform/Controls.h"
-#include "quiz/MenuClient.h"
+#include "core/state/Global.h"
+#include "platform/graphics/Colour.h"
+#include "platform/window/Controls.h"
+#include "platform/window/MenuClient.h"
 
 #include <QLabel>
 #include <QMenu>

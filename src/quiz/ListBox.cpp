@@ -1,6 +1,6 @@
 #include "quiz/ListBox.h"
 
-#include "platform/WrapEntries.h"
+#include "platform/window/WrapEntries.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

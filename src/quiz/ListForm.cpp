@@ -1,16 +1,16 @@
 #include "quiz/ListForm.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
 #include "core/WindowServices.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
-#include "platform/Controls.h"
-#include "platform/MousePointer.h"
-#include "platform/MsgBox.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/MousePointer.h"
+#include "platform/window/Controls.h"
+#include "platform/window/MenuClient.h"
 #include "quiz/ListBox.h"
-#include "quiz/ListRows.h"
-#include "quiz/MenuClient.h"
-#include "quiz/Topics.h"
+#include "quiz/session/ListRows.h"
+#include "quiz/session/Topics.h"
 
 #include <QMenu>
 #include <QPushButton>

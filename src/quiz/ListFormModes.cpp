@@ -2,13 +2,13 @@
 // saved rows of the selected picture and replacing them.
 #include "quiz/ListForm.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/window/Controls.h"
 #include "quiz/ListBox.h"
-#include "quiz/ListRows.h"
+#include "quiz/session/ListRows.h"
 
 #include <QAction>
 #include <QPushButton>

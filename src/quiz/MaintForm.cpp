@@ -1,17 +1,17 @@
 #include "quiz/MaintForm.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
 #include "core/WindowServices.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
-#include "platform/Controls.h"
-#include "platform/MousePointer.h"
-#include "platform/MsgBox.h"
-#include "platform/Twips.h"
-#include "platform/WrapEntries.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/MousePointer.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/window/MenuClient.h"
+#include "platform/window/WrapEntries.h"
 #include "quiz/ListForm.h"
 #include "quiz/MaintText.h"
-#include "quiz/MenuClient.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/ControlArray.h"
-#include "platform/Form.h"
-#include "platform/PictureBox.h"
+#include "platform/window/ControlArray.h"
+#include "platform/window/Form.h"
+#include "platform/window/PictureBox.h"
 
 #include <QRect>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/ReportError.h"
-#include "platform/PictureBox.h"
-#include "quiz/QuizSession.h"
+#include "core/state/ReportError.h"
+#include "platform/window/PictureBox.h"
+#include "quiz/session/QuizSession.h"
 
 // Draws a picture whose line rows each read into a Line and are drawn on one
 // picture at the show's scale. A row that cannot be read is the session's to

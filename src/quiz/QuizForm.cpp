@@ -1,23 +1,23 @@
 #include "quiz/QuizForm.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
 #include "core/WindowMode.h"
 #include "core/WindowServices.h"
-#include "platform/MenuBar.h"
-#include "platform/Controls.h"
-#include "platform/MousePointer.h"
-#include "platform/MsgBox.h"
-#include "platform/Twips.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/MousePointer.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/window/MenuBar.h"
 #include "quiz/ChoiceList.h"
-#include "quiz/LinkServices.h"
 #include "quiz/ListForm.h"
 #include "quiz/LoadChoices.h"
 #include "quiz/StatForm.h"
+#include "quiz/session/LinkServices.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -394,7 +394,6 @@ void QuizForm::ShowData(ShowCause cause)
 
     StartDrawing();
     session.ReadPicture(Renderer(), [this](bool found) { HeadRead(found); });
-    FinishDrawing();
 
     session.MarkShown();
     if (Lcheck[0]->isChecked())

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/ControlArray.h"
-#include "platform/Form.h"
-#include "quiz/QuizSession.h"
+#include "platform/window/ControlArray.h"
+#include "platform/window/Form.h"
+#include "quiz/session/QuizSession.h"
 
 #include <QList>
 #include <QRect>
@@ -130,8 +130,6 @@ protected:
     // The head row has been read (found or not), before the picture is
     // cleared and drawn.
     virtual void HeadRead(bool) {}
-    // After the last line has been drawn.
-    virtual void FinishDrawing() {}
     virtual void Action_Own(int) {}
 
     // The show step: every show ends here.

@@ -1,9 +1,9 @@
 #include "quiz/StatForm.h"
 
-#include "core/Global.h"
 #include "core/WindowServices.h"
-#include "platform/Controls.h"
-#include "quiz/MenuClient.h"
+#include "core/state/Global.h"
+#include "platform/window/Controls.h"
+#include "platform/window/MenuClient.h"
 
 #include <QLabel>
 #include <QMenu>

@@ -1,10 +1,10 @@
 #include "reference/ChillForm.h"
 
 #include "core/WindowServices.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/Twips.h"
-#include "platform/Val.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/values/Val.h"
+#include "platform/window/Controls.h"
 #include "reference/FitCaption.h"
 #include "reference/WindChill.h"
 

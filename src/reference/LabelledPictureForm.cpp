@@ -1,12 +1,12 @@
 #include "reference/LabelledPictureForm.h"
 
-#include "core/ReportError.h"
 #include "core/WindowServices.h"
-#include "platform/Colour.h"
-#include "platform/Controls.h"
-#include "platform/Twips.h"
-#include "quiz/MenuClient.h"
-#include "quiz/Shuffle.h"
+#include "core/state/ReportError.h"
+#include "platform/graphics/Colour.h"
+#include "platform/graphics/Twips.h"
+#include "platform/values/Shuffle.h"
+#include "platform/window/Controls.h"
+#include "platform/window/MenuClient.h"
 #include "reference/FitCaption.h"
 #include "reference/ReferencePictures.h"
 

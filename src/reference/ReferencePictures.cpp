@@ -1,6 +1,6 @@
 #include "reference/ReferencePictures.h"
 
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

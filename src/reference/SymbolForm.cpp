@@ -1,9 +1,9 @@
 #include "reference/SymbolForm.h"
 
-#include "core/ReportError.h"
 #include "core/WindowServices.h"
-#include "platform/Controls.h"
-#include "quiz/MenuClient.h"
+#include "core/state/ReportError.h"
+#include "platform/window/Controls.h"
+#include "platform/window/MenuClient.h"
 #include "reference/ReferencePictures.h"
 
 #include <QAction>

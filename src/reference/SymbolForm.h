@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Form.h"
+#include "platform/window/Form.h"
 
 #include <QPointer>
 #include <QWidget>

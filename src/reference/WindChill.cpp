@@ -1,6 +1,6 @@
 #include "reference/WindChill.h"
 
-#include "platform/Val.h"
+#include "platform/values/Val.h"
 
 #include <cmath>
 

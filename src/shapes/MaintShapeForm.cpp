@@ -1,12 +1,12 @@
 #include "shapes/MaintShapeForm.h"
 
-#include "core/ReportError.h"
-#include "platform/Controls.h"
+#include "core/state/ReportError.h"
+#include "platform/window/Controls.h"
 #include "quiz/MaintText.h"
+#include "shapes/ShapeRows.h"
 #include "silhouettes/DrawShape.h"
 #include "silhouettes/ElementShape.h"
 #include "silhouettes/ShapeKinds.h"
-#include "shapes/ShapeRows.h"
 
 #include <QListWidget>
 

@@ -1,10 +1,10 @@
 #include "shapes/ShapeForm.h"
 
-#include "platform/Controls.h"
-#include "platform/PictureBox.h"
-#include "quiz/PictureScale.h"
-#include "silhouettes/DrawShape.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
+#include "quiz/session/PictureScale.h"
 #include "shapes/ShapeRows.h"
+#include "silhouettes/DrawShape.h"
 
 namespace {
 QuizForm::Design ShapeDesign()

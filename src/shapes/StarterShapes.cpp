@@ -2,8 +2,8 @@
 
 #include "data/Database.h"
 #include "data/StarterFile.h"
-#include "silhouettes/ShapeKinds.h"
 #include "shapes/ShapeRows.h"
+#include "silhouettes/ShapeKinds.h"
 
 #include <QStringList>
 

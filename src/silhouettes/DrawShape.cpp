@@ -1,6 +1,6 @@
 #include "silhouettes/DrawShape.h"
 
-#include "platform/PictureBox.h"
+#include "platform/window/PictureBox.h"
 
 #include <array>
 

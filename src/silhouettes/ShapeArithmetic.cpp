@@ -1,7 +1,7 @@
 #include "silhouettes/ShapeArithmetic.h"
 
 #include "data/Database.h"
-#include "platform/Rounding.h"
+#include "platform/values/Rounding.h"
 
 #include <cmath>
 #include <limits>

@@ -1,8 +1,8 @@
 #include "silhouettes/ShapeSteps.h"
 
-#include "platform/Colour.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Colour.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/PictureBox.h"
 
 #include <QPainterPath>
 #include <QPolygonF>

@@ -4,8 +4,8 @@
 
 #include "core/WindowServices.h"
 #include "data/Database.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/PictureBox.h"
 #include "silhouettes/ShapeSteps.h"
 
 using namespace ShapeSteps;

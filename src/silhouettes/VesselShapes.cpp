@@ -3,7 +3,7 @@
 
 #include "silhouettes/DrawShape.h"
 
-#include "platform/PictureBox.h"
+#include "platform/window/PictureBox.h"
 #include "silhouettes/ShapeSteps.h"
 
 using namespace ShapeSteps;

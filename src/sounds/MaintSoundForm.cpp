@@ -1,15 +1,15 @@
 #include "sounds/MaintSoundForm.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
-#include "platform/Colour.h"
-#include "platform/Controls.h"
+#include "platform/graphics/Colour.h"
+#include "platform/window/Controls.h"
 #include "quiz/MaintText.h"
-#include "silhouettes/ShapeKinds.h"
 #include "silhouettes/ElementShape.h"
-#include "sounds/SignalPlan.h"
-#include "sounds/SoundTags.h"
+#include "silhouettes/ShapeKinds.h"
 #include "sounds/VesselDrawing.h"
+#include "sounds/plan/SignalPlan.h"
+#include "sounds/plan/SoundTags.h"
 
 #include <QCheckBox>
 #include <QLabel>

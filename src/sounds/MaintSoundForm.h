@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ControlArray.h"
+#include "platform/window/ControlArray.h"
 #include "quiz/MaintForm.h"
 
 #include <array>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/ControlArray.h"
+#include "platform/window/ControlArray.h"
 #include "quiz/QuizForm.h"
-#include "sounds/SignalPlan.h"
-#include "sounds/SignalRows.h"
+#include "sounds/plan/SignalPlan.h"
+#include "sounds/plan/SignalRows.h"
 
 #include <QPointer>
 

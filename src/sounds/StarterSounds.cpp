@@ -3,8 +3,8 @@
 #include "data/Database.h"
 #include "data/StarterFile.h"
 #include "silhouettes/ShapeKinds.h"
-#include "sounds/SoundTags.h"
 #include "sounds/VesselDrawing.h"
+#include "sounds/plan/SoundTags.h"
 
 #include <QStringList>
 

@@ -1,5 +1,6 @@
 #include "sounds/VesselDrawing.h"
 
+#include "quiz/MaintForm.h"
 #include "silhouettes/DrawShape.h"
 #include "silhouettes/ElementShape.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sounds/SoundRows.h"
+#include "sounds/plan/SoundRows.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 // What each buoy kind's drawing fixes: colours in the middle of its parts
 // and how high its body and topmark reach, in size units from the centre.
 
-#include "platform/Colour.h"
+#include "platform/graphics/Colour.h"
 
 #include <vector>
 

@@ -6,7 +6,7 @@
 // quick and very quick flashes at their rates, isophase light and dark alike,
 // occulting light longer than dark, and the period the name gives.
 
-#include "platform/Colour.h"
+#include "platform/graphics/Colour.h"
 
 #include <QList>
 #include <QRegularExpression>

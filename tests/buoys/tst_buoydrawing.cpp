@@ -4,12 +4,13 @@
 // from the editor.
 
 #include "BuoyFacts.h"
+#include "ProgramState.h"
 
 #include "buoys/BuoyKinds.h"
 #include "buoys/BuoySteps.h"
 #include "buoys/YellowMarks.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/PictureBox.h"
 
 #include <QTest>
 
@@ -91,8 +92,12 @@ class TestBuoyDrawing : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Twips::SetTwipsPerPixel(15, 15); }
-    void cleanupTestCase() { Twips::ResetTwipsPerPixel(); }
+    void init()
+    {
+        ResetProgramState();
+        Twips::SetTwipsPerPixel(15, 15);
+    }
+    void cleanup() { ResetProgramState(); }
 
     void kindTexts_data();
     void kindTexts();

@@ -7,14 +7,14 @@
 
 #include "buoys/BuoyForm.h"
 #include "buoys/BuoySteps.h"
-#include "core/Global.h"
-#include "core/ReportError.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/values/Shuffle.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/ChoiceList.h"
-#include "quiz/Shuffle.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -58,18 +58,14 @@ class TestBuoyForm : public QObject
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        Twips::SetTwipsPerPixel(15, 15);
         // Drawing the last index every time leaves the order as loaded.
         SetShuffleRandom([](long upper) { return upper; });
         RecordMessageBoxes(boxes, MsgBoxAnswer::No);
     }
-    void cleanup()
-    {
-        fixture.reset();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { fixture.reset(); }
 
     void layout_data();
     void layout();

@@ -9,11 +9,11 @@
 #include "buoys/BuoyKinds.h"
 #include "buoys/BuoySteps.h"
 #include "buoys/NightLights.h"
-#include "core/Global.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
-#include "quiz/Shuffle.h"
+#include "core/state/Global.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/values/Shuffle.h"
+#include "platform/window/PictureBox.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -38,9 +38,9 @@ class TestBuoyFormNight : public QObject
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        Twips::SetTwipsPerPixel(15, 15);
         SetShuffleRandom([](long upper) { return upper; });
         boxes = 0;
         SetMsgBoxHandler([this](const MsgBoxCall &) {
@@ -48,11 +48,7 @@ private slots:
             return MsgBoxAnswer::No;
         });
     }
-    void cleanup()
-    {
-        fixture.reset();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { fixture.reset(); }
 
     void timerFollowsActivation();
     void timerStepsTheLights();

@@ -4,11 +4,12 @@
 // the one beneath keeps its colours where the later one leaves it clear.
 
 #include "BuoyFacts.h"
+#include "ProgramState.h"
 #include "drawings/SweepSheet.h"
 
 #include "buoys/BuoyKinds.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/PictureBox.h"
 
 #include <QTest>
 
@@ -57,8 +58,12 @@ class TestBuoyOverlap : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Twips::SetTwipsPerPixel(15, 15); }
-    void cleanupTestCase() { Twips::ResetTwipsPerPixel(); }
+    void init()
+    {
+        ResetProgramState();
+        Twips::SetTwipsPerPixel(15, 15);
+    }
+    void cleanup() { ResetProgramState(); }
 
     void laterBuoyWholeOverTheOneBeneath_data();
     void laterBuoyWholeOverTheOneBeneath();

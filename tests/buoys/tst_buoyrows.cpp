@@ -1,6 +1,8 @@
 // From an element's tag to the stored numbers, and from a stored row to the
 // centre, unit, kind and topmark the quiz draws it with.
 
+#include "ProgramState.h"
+
 #include "buoys/BuoyPlacement.h"
 #include "buoys/BuoyTag.h"
 
@@ -11,6 +13,9 @@ class TestBuoyRows : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
+
     void tagText_data();
     void tagText();
     void tagReadBack_data();

@@ -6,6 +6,7 @@
 // another answer; no two pictures look alike but mean different things; a
 // faulty file makes no database.
 
+#include "ProgramState.h"
 #include "StarterFixture.h"
 
 #include "buoys/BuoyKinds.h"
@@ -13,9 +14,9 @@
 #include "buoys/StarterBuoys.h"
 #include "data/CreateDatabase.h"
 #include "data/Database.h"
-#include "platform/Colour.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Colour.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/PictureBox.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -237,7 +238,8 @@ class TestBuoyStarter : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase() { Twips::ResetTwipsPerPixel(); }
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
 
     void rulesAgreeWithTheFlashingLights_data();
     void rulesAgreeWithTheFlashingLights();

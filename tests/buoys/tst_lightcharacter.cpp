@@ -3,12 +3,14 @@
 // characters, the restart a mode change brings, the seconds display and the
 // table of lit buoys, all without a window.
 
+#include "ProgramState.h"
+
 #include "buoys/BuoyKinds.h"
 #include "buoys/BuoySteps.h"
 #include "buoys/LightCharacters.h"
 #include "buoys/NightLights.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/PictureBox.h"
 
 #include <QTest>
 
@@ -92,8 +94,12 @@ class TestLightCharacter : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Twips::SetTwipsPerPixel(15, 15); }
-    void cleanupTestCase() { Twips::ResetTwipsPerPixel(); }
+    void init()
+    {
+        ResetProgramState();
+        Twips::SetTwipsPerPixel(15, 15);
+    }
+    void cleanup() { ResetProgramState(); }
 
     void characterOverTwoCycles_data();
     void characterOverTwoCycles();

@@ -2,18 +2,18 @@
 // tag, the kind names and lights it appends to the texts, and the rows a save
 // writes.
 
-#include "LightPictures.h"
 #include "../quiz/tst_editor_driver.h"
+#include "LightPictures.h"
 
 #include "buoys/BuoyKinds.h"
 #include "buoys/BuoySteps.h"
 #include "buoys/MaintBuoyForm.h"
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/Twips.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/Controls.h"
 #include "quiz/MaintText.h"
 
 #include <QLabel>
@@ -76,7 +76,6 @@ class TestMaintBuoy : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -111,15 +110,11 @@ private:
     QStringList messages;
 };
 
-void TestMaintBuoy::initTestCase()
-{
-    Twips::SetTwipsPerPixel(15, 15);
-}
-
 void TestMaintBuoy::init()
 {
     fixture = new PictureFixture;
     QVERIFY(fixture->Create());
+    Twips::SetTwipsPerPixel(15, 15);
     RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
 }
 

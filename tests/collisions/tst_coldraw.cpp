@@ -2,18 +2,20 @@
 // and in the editor's element box; fills that stay inside their shapes; the
 // drawing state one quiz row leaves for the next.
 
+#include "ProgramState.h"
+
 #include "collisions/ColDraw.h"
 #include "collisions/ColKinds.h"
 #include "collisions/ColRows.h"
-#include "platform/Colour.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Colour.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/MaintForm.h"
 
 #include <QTest>
 
-#include <memory>
 #include "data/Database.h"
+#include <memory>
 
 namespace {
 constexpr long Black = 0;
@@ -121,8 +123,12 @@ class TestColDraw : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { Twips::SetTwipsPerPixel(15, 15); }
-    void cleanup() { Twips::ResetTwipsPerPixel(); }
+    void init()
+    {
+        ResetProgramState();
+        Twips::SetTwipsPerPixel(15, 15);
+    }
+    void cleanup() { ResetProgramState(); }
 
     void quizProbes_data();
     void quizProbes();

@@ -7,13 +7,13 @@
 
 #include "collisions/ColForm.h"
 #include "collisions/ColKinds.h"
-#include "core/ReportError.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "core/state/ReportError.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/values/Shuffle.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/ChoiceList.h"
-#include "quiz/Shuffle.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -36,18 +36,14 @@ class TestColForm : public QObject
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        Twips::SetTwipsPerPixel(15, 15);
         // The series keeps the order loaded.
         SetShuffleRandom([](long upper) { return upper; });
         RecordMessageBoxes(boxes, MsgBoxAnswer::No);
     }
-    void cleanup()
-    {
-        fixture.reset();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { fixture.reset(); }
 
     // The window opens 5565 twips high; its inner 7590 x 4875 lays out the
     // picture at 6000 x 3000, the caption at 3240, the text line at 3615,

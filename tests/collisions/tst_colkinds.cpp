@@ -2,6 +2,8 @@
 // lists, the element's tag, the hint split from its rule, and where a stored
 // element lands on the quiz picture.
 
+#include "ProgramState.h"
+
 #include "collisions/ColKinds.h"
 #include "collisions/ColRows.h"
 
@@ -14,6 +16,9 @@ class TestColKinds : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
+
     // The list texts exactly as the editor shows them, by kind number.
     void kindTexts()
     {

@@ -5,6 +5,7 @@
 // another picture, and none is the answer of a picture drawn alike; a vessel
 // drawn end-on goes the way her caption says; a faulty file makes no database.
 
+#include "ProgramState.h"
 #include "StarterFixture.h"
 
 #include "collisions/ColKinds.h"
@@ -187,6 +188,8 @@ class TestColStarter : public QObject
 
 private slots:
     void initTestCase();
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
 
     void everyPictureAgreesWithItsRules();
     void everyRuleHasAPicture_data();

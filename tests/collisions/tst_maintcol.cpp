@@ -9,14 +9,14 @@
 #include "collisions/ColForm.h"
 #include "collisions/ColKinds.h"
 #include "collisions/MaintColForm.h"
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/values/Shuffle.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/MaintText.h"
-#include "quiz/Shuffle.h"
 
 #include <QAction>
 #include <QLabel>
@@ -55,17 +55,13 @@ class TestMaintCol : public QObject
 private slots:
     void init()
     {
-        // Ten twips to the pixel: every pixel of travel is a whole number of twips.
-        Twips::SetTwipsPerPixel(10, 10);
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        // Ten twips to the pixel: every pixel of travel is a whole number of twips.
+        Twips::SetTwipsPerPixel(10, 10);
         RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
     }
-    void cleanup()
-    {
-        fixture.reset();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { fixture.reset(); }
 
     void controlsAsDesigned()
     {

@@ -1,4 +1,6 @@
-#include "core/Global.h"
+#include "ProgramState.h"
+
+#include "core/state/Global.h"
 
 #include <QTest>
 
@@ -7,6 +9,9 @@ class TestGlobal : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
+
     // Every program-wide variable starts at zero, false or the empty text, and
     // ResetGlobals brings it back there whatever a test left in it.
     void resetRestoresStartingValues()

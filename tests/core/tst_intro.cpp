@@ -2,8 +2,8 @@
 
 #include "core/IntroForm.h"
 #include "core/LoadUser.h"
-#include "platform/Controls.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/Controls.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,8 +29,11 @@ private:
     }
 
 private slots:
-    void initTestCase() { Twips::SetTwipsPerPixel(15, 15); }
-    void init() { fx.emplace(); }
+    void init()
+    {
+        fx.emplace();
+        Twips::SetTwipsPerPixel(15, 15);
+    }
     void cleanup() { fx.reset(); }
 
     // The three paragraphs word for word; only a maximised window mode drops

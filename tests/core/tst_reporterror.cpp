@@ -1,7 +1,8 @@
+#include "ProgramState.h"
 #include "TestDatabase.h"
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
-#include "platform/MsgBox.h"
+#include "platform/ask/MsgBox.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -55,7 +56,7 @@ private:
 
 void TestReportError::init()
 {
-    ResetReportError();
+    ResetProgramState();
     m_clock = 0;
     m_boxAnswer = MsgBoxAnswer::Retry;
     m_boxes.clear();
@@ -78,11 +79,7 @@ void TestReportError::init()
     SetReportErrorHooks(hooks);
 }
 
-void TestReportError::cleanup()
-{
-    SetMsgBoxHandler({});
-    ResetReportError();
-}
+void TestReportError::cleanup() { ResetProgramState(); }
 
 // Sequences of calls, each at its clock value, with what the reporter must
 // answer and show. Expected values follow the reporter's rules: a lock error

@@ -6,9 +6,9 @@
 #include "core/IntroForm.h"
 #include "core/Main.h"
 #include "core/UserForm.h"
-#include "platform/Controls.h"
-#include "platform/HelpViewer.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
+#include "platform/help/HelpViewer.h"
+#include "platform/window/Controls.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,11 +45,10 @@ private:
     }
 
 private slots:
-    void initTestCase() { Twips::SetTwipsPerPixel(15, 15); }
-
     void init()
     {
         fx.emplace();
+        Twips::SetTwipsPerPixel(15, 15);
         AppPath.clear();
         shown = 0;
         SetProgramFolder(fx->folder.path());
@@ -58,13 +57,7 @@ private slots:
 
     void cleanup()
     {
-        HtmlHelp(nullptr, AppHelpFile(), HelpCommand::CloseAll, 0);
-        Form::SetHelpHandler({});
-        SetMainWindowShower({});
-        SetProgramFolder(QString());
-        SetAppHelpFile(QString());
         QApplication::setWindowIcon(QIcon());
-        Twips::ResetScreenSize();
         fx.reset();
         mainWindow.reset();
     }

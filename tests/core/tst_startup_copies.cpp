@@ -2,7 +2,7 @@
 
 #include "core/AboutForm.h"
 #include "core/Main.h"
-#include "platform/SingleInstance.h"
+#include "platform/process/SingleInstance.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -109,6 +109,8 @@ private slots:
         display.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     }
 
+    void init() { ResetProgramState(); }
+
     void cleanup()
     {
         display.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -118,9 +120,7 @@ private slots:
             process->waitForFinished();
         }
         started.clear();
-        SetEndHandler({});
-        SetMainWindowShower({});
-        SetProgramFolder(QString());
+        ResetProgramState();
         QCoreApplication::setApplicationName(QStringLiteral("tst_startup_copies"));
     }
 

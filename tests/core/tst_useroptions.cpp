@@ -5,15 +5,15 @@
 #include "core/IntroForm.h"
 #include "core/LoadUser.h"
 #include "core/UserForm.h"
-#include "platform/Controls.h"
-#include "platform/MousePointer.h"
-#include "platform/Twips.h"
+#include "platform/graphics/MousePointer.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/Controls.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -37,8 +37,11 @@ private:
     }
 
 private slots:
-    void initTestCase() { Twips::SetTwipsPerPixel(15, 15); }
-    void init() { fx.emplace(); }
+    void init()
+    {
+        fx.emplace();
+        Twips::SetTwipsPerPixel(15, 15);
+    }
     void cleanup() { fx.reset(); }
 
     // The stored texts and what they mean, from the option rules: a yes/no

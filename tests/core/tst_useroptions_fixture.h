@@ -2,12 +2,12 @@
 
 #include "ProgramState.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "data/CreateDatabase.h"
 #include "data/Database.h"
-#include "platform/Form.h"
-#include "platform/MsgBox.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/window/Form.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,8 +1,10 @@
 // The window state quiz and reference windows share through WindowMode.
 
-#include "core/Global.h"
+#include "ProgramState.h"
+
 #include "core/WindowMode.h"
-#include "platform/Form.h"
+#include "core/state/Global.h"
+#include "platform/window/Form.h"
 
 #include <QEvent>
 #include <QTest>
@@ -23,11 +25,8 @@ class TestWindowMode : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        Forms::DestroyAll();
-        ResetGlobals();
-    }
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
 
     void taken_data()
     {

@@ -1,14 +1,16 @@
-#include "core/WindowServices.h"
+#include "ProgramState.h"
+
 #include "LateExpose.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "core/WindowServices.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/PictureBox.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTextEdit>
 #include <QTimer>
-#include <QTest>
 
 #include <cmath>
 
@@ -17,13 +19,13 @@ class TestWindowServices : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { Twips::SetTwipsPerPixel(15, 15); }
-
-    void cleanup()
+    void init()
     {
-        Twips::ResetTwipsPerPixel();
-        Twips::ResetScreenSize();
+        ResetProgramState();
+        Twips::SetTwipsPerPixel(15, 15);
     }
+
+    void cleanup() { ResetProgramState(); }
 
     // Screen 19200 x 14400 twips (1280 x 960 pixels at 15 twips a pixel);
     // left = (19200 - width) / 2, top = (14400 - height) / 2.

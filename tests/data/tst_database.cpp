@@ -1,3 +1,4 @@
+#include "ProgramState.h"
 #include "TestDatabase.h"
 #include "data/Database.h"
 
@@ -116,6 +117,7 @@ private:
 
 void TestDatabase::init()
 {
+    ResetProgramState();
     m_dir = new QTemporaryDir;
     QVERIFY(m_dir->isValid());
     m_path = MakeTestDatabase(m_dir->path()) + "CALVOREN.MDB";
@@ -124,7 +126,7 @@ void TestDatabase::init()
 
 void TestDatabase::cleanup()
 {
-    Database::SetWriteHook({});
+    ResetProgramState();
     m_db.reset();
     delete m_dir;
     m_dir = nullptr;

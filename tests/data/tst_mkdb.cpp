@@ -1,3 +1,4 @@
+#include "ProgramState.h"
 #include "TestDatabase.h"
 #include "data/CreateDatabase.h"
 #include "data/Database.h"
@@ -63,6 +64,7 @@ private:
 
 void TestMkdb::init()
 {
+    ResetProgramState();
     m_dir = new QTemporaryDir;
     QVERIFY(m_dir->isValid());
     m_target = m_dir->filePath("bin/CALVOREN.MDB");
@@ -74,6 +76,7 @@ void TestMkdb::cleanup()
 {
     delete m_dir;
     m_dir = nullptr;
+    ResetProgramState();
 }
 
 void TestMkdb::missingDatabaseIsMadeWithEveryTable()

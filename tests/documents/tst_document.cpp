@@ -1,7 +1,9 @@
+#include "ProgramState.h"
+
 #include "documents/Document.h"
 #include "documents/DocumentLayouts.h"
-#include "platform/Printer.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
+#include "platform/print/Printer.h"
 #include "printing/PrintEngine.h"
 
 #include <QApplication>
@@ -38,8 +40,12 @@ class TestDocument : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { Twips::SetTwipsPerPixel(15, 15); }
-    void cleanup() { Twips::ResetTwipsPerPixel(); }
+    void init()
+    {
+        ResetProgramState();
+        Twips::SetTwipsPerPixel(15, 15);
+    }
+    void cleanup() { ResetProgramState(); }
 
     void layOut_data()
     {

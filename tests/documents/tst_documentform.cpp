@@ -1,9 +1,10 @@
-#include "core/Global.h"
+#include "ProgramState.h"
+
 #include "documents/DocumentForm.h"
-#include "platform/Controls.h"
-#include "platform/Grid.h"
-#include "platform/InputBox.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/window/Grid.h"
+#include "platform/window/InputBox.h"
 #include "printing/CopyForm.h"
 
 #include <QAction>
@@ -60,7 +61,7 @@ class TestDocumentForm : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
         Twips::SetScreenSize(19200, 14400);
         boxes.clear();
@@ -71,13 +72,7 @@ private slots:
         });
         printed.clear();
     }
-    void cleanup()
-    {
-        Forms::DestroyAll();
-        SetInputBoxHandler({});
-        Twips::ResetScreenSize();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { ResetProgramState(); }
 
     void opensWithPassagePlanningChecked()
     {

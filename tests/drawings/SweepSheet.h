@@ -4,9 +4,9 @@
 // and a margin, the element's centre and unit, and the checks every drawing
 // must pass, told in units of the element from its centre.
 
-#include "platform/Colour.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Colour.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/PictureBox.h"
 
 #include <QPolygonF>
 #include <QRectF>

@@ -6,6 +6,7 @@
 // filled has its colour well inside; a day shape hoisted on a mast is filled
 // on both sides of the mast line.
 
+#include "ProgramState.h"
 #include "SweepSheet.h"
 #include "buoys/BuoyFacts.h"
 
@@ -192,11 +193,8 @@ private slots:
         mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
     }
 
-    void cleanup()
-    {
-        Twips::ResetTwipsPerPixel();
-        Twips::ResetScreenSize();
-    }
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
 
     void dayShapes_data();
     void dayShapes();

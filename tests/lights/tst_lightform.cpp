@@ -2,12 +2,12 @@
 #include "quiz/WindowControls.h"
 
 #include "lights/LightForm.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/values/Shuffle.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/ChoiceList.h"
-#include "quiz/Shuffle.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -28,9 +28,9 @@ class TestLightForm : public QObject
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        Twips::SetTwipsPerPixel(15, 15);
         SetShuffleRandom([](long upper) { return upper; });
         boxes = 0;
         SetMsgBoxHandler([this](const MsgBoxCall &) {
@@ -38,11 +38,7 @@ private slots:
             return MsgBoxAnswer::No;
         });
     }
-    void cleanup()
-    {
-        fixture.reset();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { fixture.reset(); }
 
     // At the designed client area (7590 x 4485 below the menu bar) the layout
     // gives the picture the whole design space, keeps the text line and the

@@ -1,16 +1,16 @@
 // The lights editor: its three lists, the disc each "&Add" draws, and the
 // fields a save writes for lights placed with the mouse.
 
-#include "LightPictures.h"
 #include "../quiz/tst_editor_driver.h"
+#include "LightPictures.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
 #include "lights/MaintLightForm.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/Twips.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/Controls.h"
 #include "quiz/MaintText.h"
 
 #include <QLabel>
@@ -48,7 +48,6 @@ class TestMaintLight : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -68,16 +67,12 @@ private:
     QStringList messages;
 };
 
-void TestMaintLight::initTestCase()
-{
-    // Ten twips to the pixel: every pixel of travel is a whole number of twips.
-    Twips::SetTwipsPerPixel(10, 10);
-}
-
 void TestMaintLight::init()
 {
     fixture = new PictureFixture;
     QVERIFY(fixture->Create());
+    // Ten twips to the pixel: every pixel of travel is a whole number of twips.
+    Twips::SetTwipsPerPixel(10, 10);
     RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
 }
 

@@ -3,7 +3,9 @@
 // each agreeing with the table of the regulations kept beside the data; no
 // wrong choice that is right as well; and loaded whole into a new database.
 
+#include "ProgramState.h"
 #include "StarterChecks.h"
+#include "StarterFixture.h"
 
 #include "data/CreateDatabase.h"
 #include "data/Database.h"
@@ -235,6 +237,9 @@ class TestMaintLightStarter : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
+
     void everyPictureIsComplete();
     void lightsAreTheEditorsInsideTheDesignSpace();
     void alternativesNameOtherPictures();

@@ -4,8 +4,8 @@
 // with the font metrics of each control's own font and the style's own
 // content rectangles.
 
-#include "platform/Grid.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/Grid.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

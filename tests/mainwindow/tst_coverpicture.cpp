@@ -1,8 +1,10 @@
+#include "ProgramState.h"
+
 #include "mainwindow/CoverPicture.h"
-#include "platform/Controls.h"
-#include "platform/PictureBox.h"
-#include "platform/Rounding.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
+#include "platform/values/Rounding.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 
 #include <QTest>
 
@@ -102,8 +104,12 @@ private:
     }
 
 private slots:
-    void init() { Twips::SetTwipsPerPixel(TwipsPerPixel, TwipsPerPixel); }
-    void cleanup() { Twips::ResetTwipsPerPixel(); }
+    void init()
+    {
+        ResetProgramState();
+        Twips::SetTwipsPerPixel(TwipsPerPixel, TwipsPerPixel);
+    }
+    void cleanup() { ResetProgramState(); }
 
     // The smaller of width / 7845 and height / 4710.
     void scale_data()

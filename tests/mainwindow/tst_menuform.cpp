@@ -1,19 +1,20 @@
 #include "mainwindow/MenuForm.h"
 
+#include "ProgramState.h"
 #include "TestDatabase.h"
 #include "core/AboutForm.h"
-#include "core/Global.h"
 #include "core/LoadUser.h"
 #include "core/Main.h"
+#include "core/state/Global.h"
 #include "data/Database.h"
-#include "platform/Colour.h"
-#include "platform/Controls.h"
-#include "platform/Form.h"
-#include "platform/HelpViewer.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
-#include "quiz/TopicRegistry.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Colour.h"
+#include "platform/graphics/Twips.h"
+#include "platform/help/HelpViewer.h"
+#include "platform/window/Controls.h"
+#include "platform/window/Form.h"
+#include "platform/window/PictureBox.h"
+#include "quiz/session/TopicRegistry.h"
 
 #include <QAction>
 #include <QDir>
@@ -22,8 +23,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
-#include <QWindow>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -43,8 +44,8 @@ class TestMenuForm : public QObject
 private slots:
     void init()
     {
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
-        ResetGlobals();
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         AppPath = MakeTestDatabase(dir->path());
@@ -67,13 +68,7 @@ private slots:
     void cleanup()
     {
         form.reset();
-        HtmlHelp(nullptr, QString(), HelpCommand::CloseAll, 0);
-        Forms::DestroyAll();
-        TopicRegistry::Clear();
-        Form::SetModalHook({});
-        SetMsgBoxHandler({});
-        SetEndHandler({});
-        Twips::ResetTwipsPerPixel();
+        ResetProgramState();
         dir.reset();
     }
 

@@ -1,18 +1,18 @@
+#include "ProgramState.h"
 #include "TestDatabase.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
 #include "data/Database.h"
 #include "mainwindow/NightScene.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -92,9 +92,8 @@ class TestNightScene : public QObject
 private slots:
     void init()
     {
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
-        ResetGlobals();
-        ResetReportError();
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         AppPath = MakeTestDatabase(dir->path());
@@ -104,13 +103,7 @@ private slots:
             return MsgBoxAnswer::Ok;
         });
     }
-    void cleanup()
-    {
-        SetMsgBoxHandler({});
-        Twips::ResetTwipsPerPixel();
-        ResetGlobals();
-        ResetReportError();
-    }
+    void cleanup() { ResetProgramState(); }
 
     // What is shown after each named step of one run, and the step the next
     // tick runs; after step 1800 the loop starts again at step 0.

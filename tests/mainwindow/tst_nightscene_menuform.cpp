@@ -1,13 +1,13 @@
+#include "ProgramState.h"
 #include "TestDatabase.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
 #include "mainwindow/CoverPicture.h"
 #include "mainwindow/MenuForm.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
@@ -22,8 +22,7 @@ class TestNightSceneMenuForm : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
-        ResetReportError();
+        ResetProgramState();
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         AppPath = MakeTestDatabase(dir->path());
@@ -37,9 +36,7 @@ private slots:
     void cleanup()
     {
         form.reset();
-        SetMsgBoxHandler({});
-        ResetGlobals();
-        ResetReportError();
+        ResetProgramState();
     }
 
     // Activation starts the step timer, whose ticks run the steps.

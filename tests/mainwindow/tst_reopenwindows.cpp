@@ -4,7 +4,7 @@
 #include "collisions/ColForm.h"
 #include "core/UserForm.h"
 #include "lights/LightForm.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
 #include "reference/BeaufortForm.h"
 #include "shapes/ShapeForm.h"
 #include "sounds/SoundForm.h"
@@ -58,19 +58,15 @@ private:
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
         db = std::make_unique<PictureFixture>();
         QVERIFY(db->Create());
+        Twips::SetTwipsPerPixel(15, 15);
         for (int topic = Topics::First; topic <= Topics::Last; ++topic)
             db->AddPicture(topic, "Picture", 0);
         SetMsgBoxHandler([](const MsgBoxCall &) { return MsgBoxAnswer::Ok; });
     }
 
-    void cleanup()
-    {
-        db.reset();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { db.reset(); }
 
     // Each window with a sizable frame tells the window system its smallest
     // outer size, so a drag of the frame stops there: 7710 x 5175 twips for

@@ -4,6 +4,7 @@
 // text of the starter pictures whole in their text line and every answer
 // whole in their choice list.
 
+#include "ProgramState.h"
 #include "WholeTexts.h"
 
 #include "buoys/BuoyForm.h"
@@ -11,20 +12,19 @@
 #include "collisions/ColForm.h"
 #include "collisions/MaintColForm.h"
 #include "core/AboutForm.h"
-#include "core/Global.h"
 #include "core/IntroForm.h"
-#include "core/ReportError.h"
 #include "core/UserForm.h"
+#include "core/state/Global.h"
 #include "data/Database.h"
 #include "documents/DocumentForm.h"
 #include "lights/LightForm.h"
 #include "lights/MaintLightForm.h"
 #include "mainwindow/MenuForm.h"
-#include "platform/Fonts.h"
-#include "platform/Grid.h"
-#include "platform/MsgBox.h"
-#include "platform/Sound.h"
-#include "platform/Twips.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Fonts.h"
+#include "platform/graphics/Twips.h"
+#include "platform/sound/Sound.h"
+#include "platform/window/Grid.h"
 #include "printing/CopyForm.h"
 #include "quiz/AnswerForm.h"
 #include "quiz/ChoiceList.h"
@@ -42,8 +42,8 @@
 #include "sounds/SoundForm.h"
 
 #include <QFontInfo>
-#include <QScrollBar>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -169,9 +169,8 @@ private slots:
 
     void init()
     {
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
-        ResetGlobals();
-        ResetReportError();
         AppPath = folder.path() + '/';
         SetMsgBoxHandler([](const MsgBoxCall &) { return MsgBoxAnswer::No; });
         Form::SetModalHook([](Form &form) { form.Unload(); });
@@ -184,12 +183,7 @@ private slots:
     void cleanup()
     {
         menu.reset();
-        Forms::DestroyAll();
-        Form::SetModalHook({});
-        SetMsgBoxHandler({});
-        SetSoundRecorder({});
-        SetSignalWaitHook({});
-        Twips::ResetTwipsPerPixel();
+        ResetProgramState();
     }
 
     // The window font and the print font are the faces the build installs,

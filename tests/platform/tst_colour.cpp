@@ -1,6 +1,8 @@
 // The named colours are blue-green-red integers: red in the low byte.
 
-#include "platform/Colour.h"
+#include "ProgramState.h"
+
+#include "platform/graphics/Colour.h"
 
 #include <QTest>
 
@@ -9,6 +11,9 @@ class TestColour : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
+
     void named_data()
     {
         QTest::addColumn<long>("bgr");

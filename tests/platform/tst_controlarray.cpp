@@ -1,7 +1,9 @@
-#include "platform/ControlArray.h"
-#include "platform/Controls.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "ProgramState.h"
+
+#include "platform/graphics/Twips.h"
+#include "platform/window/ControlArray.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -14,6 +16,7 @@ class TestControlArray : public QObject
 private slots:
     void init()
     {
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
         window = new QWidget;
         window->resize(600, 400);
@@ -22,7 +25,7 @@ private slots:
     void cleanup()
     {
         delete window;
-        Twips::ResetTwipsPerPixel();
+        ResetProgramState();
     }
 
     // Twips place a control on whole pixels, halves to even.

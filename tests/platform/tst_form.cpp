@@ -1,11 +1,13 @@
-#include "platform/Form.h"
+#include "ProgramState.h"
+
+#include "platform/window/Form.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSizeGrip>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 // A window with one label and a button pair, counting its loads in a member
@@ -46,11 +48,8 @@ class TestForm : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        Form::SetModalHook({});
-        Forms::DestroyAll();
-    }
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
 
     // Each load builds the controls afresh while the window's own variables
     // keep their values across closings.

@@ -1,8 +1,10 @@
-#include "platform/Colour.h"
-#include "platform/ControlArray.h"
-#include "platform/Controls.h"
-#include "platform/Grid.h"
-#include "platform/Twips.h"
+#include "ProgramState.h"
+
+#include "platform/graphics/Colour.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/ControlArray.h"
+#include "platform/window/Controls.h"
+#include "platform/window/Grid.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -45,6 +47,7 @@ class TestGrid : public QObject
 private slots:
     void init()
     {
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
         window = new QWidget;
         window->resize(800, 600);
@@ -53,7 +56,7 @@ private slots:
     void cleanup()
     {
         delete window;
-        Twips::ResetTwipsPerPixel();
+        ResetProgramState();
     }
 
     void startsAsTwoByTwoWithOneHeadingRow()

@@ -1,5 +1,7 @@
-#include "platform/HelpViewer.h"
-#include "platform/MsgBox.h"
+#include "ProgramState.h"
+
+#include "platform/ask/MsgBox.h"
+#include "platform/help/HelpViewer.h"
 
 #include <QCryptographicHash>
 #include <QDialog>
@@ -10,8 +12,8 @@
 #include <QHelpLink>
 #include <QPointer>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <random>
 
@@ -64,9 +66,11 @@ private slots:
         QVERIFY2(QFileInfo::exists(helpFile), qPrintable(helpFile));
     }
 
+    void init() { ResetProgramState(); }
+
     void cleanup()
     {
-        HtmlHelp(nullptr, helpFile, HelpCommand::CloseAll, 0);
+        ResetProgramState();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 

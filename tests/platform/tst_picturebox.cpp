@@ -1,6 +1,8 @@
-#include "platform/Colour.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "ProgramState.h"
+
+#include "platform/graphics/Colour.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/PictureBox.h"
 
 #include <QPainterPath>
 #include <QTest>
@@ -37,6 +39,7 @@ class TestPictureBox : public QObject
 private slots:
     void init()
     {
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
         pic = new PictureBox;
         pic->resize(200, 150);
@@ -46,7 +49,7 @@ private slots:
     void cleanup()
     {
         delete pic;
-        Twips::ResetTwipsPerPixel();
+        ResetProgramState();
     }
 
     // Box (20,20)-(100,80) px and circle centre (100,75) radius 40 px: the

@@ -1,4 +1,4 @@
-#include "platform/SessionBus.h"
+#include "platform/process/SessionBus.h"
 
 #include <QDBusConnection>
 #include <QFile>

@@ -1,4 +1,6 @@
-#include "platform/SingleInstance.h"
+#include "ProgramState.h"
+
+#include "platform/process/SingleInstance.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -96,6 +98,9 @@ private slots:
         QCoreApplication::setApplicationName(QStringLiteral("Norvanta"));
         QVERIFY(folder.isValid());
     }
+
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
 
     // The first copy of a folder finds no other; the second finds the first,
     // whether or not the folder is written with its trailing separator.

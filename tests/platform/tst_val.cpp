@@ -1,7 +1,9 @@
 // The number a text begins with: wind-chill input, stored sound modes and the
 // tags editor elements carry are all read this way.
 
-#include "platform/Val.h"
+#include "ProgramState.h"
+
+#include "platform/values/Val.h"
 
 #include <QTest>
 
@@ -12,6 +14,9 @@ class TestVal : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
+
     void leadingNumber_data()
     {
         QTest::addColumn<QString>("text");

@@ -8,12 +8,12 @@
 
 #include "ProgramState.h"
 
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "documents/DocumentForm.h"
-#include "platform/Form.h"
-#include "platform/MsgBox.h"
-#include "platform/Printer.h"
-#include "platform/Twips.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/print/Printer.h"
+#include "platform/window/Form.h"
 #include "printing/CopyForm.h"
 #include "printing/FormatDate.h"
 
@@ -23,8 +23,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <vector>
@@ -60,11 +60,8 @@ public:
     }
     ~PrintDialogFixture()
     {
-        Forms::DestroyAll();
-        PrinterInUse().KillDoc();
         ResetProgramState();
-        Twips::ResetScreenSize();
-        Twips::ResetTwipsPerPixel();
+        PrinterInUse().KillDoc();
     }
     PrintDialogFixture(const PrintDialogFixture &) = delete;
     PrintDialogFixture &operator=(const PrintDialogFixture &) = delete;

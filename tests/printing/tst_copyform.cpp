@@ -1,10 +1,11 @@
-#include "core/Global.h"
+#include "ProgramState.h"
+
 #include "documents/DocumentForm.h"
-#include "platform/Controls.h"
-#include "platform/Grid.h"
-#include "platform/MsgBox.h"
-#include "platform/Printer.h"
-#include "platform/Twips.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/print/Printer.h"
+#include "platform/window/Controls.h"
+#include "platform/window/Grid.h"
 #include "printing/CopyForm.h"
 #include "printing/FormatDate.h"
 
@@ -81,7 +82,7 @@ class TestCopyForm : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
         Twips::SetScreenSize(19200, 14400);
         // Names new to every case: what "&Setup" chose stays with a printer.
@@ -116,15 +117,9 @@ private slots:
     }
     void cleanup()
     {
-        Forms::DestroyAll();
+        ResetProgramState();
         PrinterInUse().SetOutput({});
         PrinterInUse().KillDoc();
-        SetPrintSetupHook({});
-        SetMsgBoxHandler({});
-        SetDateSource({});
-        ResetPrinters();
-        Twips::ResetScreenSize();
-        Twips::ResetTwipsPerPixel();
     }
 
     void layout_data()

@@ -1,18 +1,18 @@
 #include "mainwindow/MenuForm.h"
 
+#include "ProgramState.h"
 #include "TestDatabase.h"
 #include "core/AboutForm.h"
-#include "core/Global.h"
 #include "core/Main.h"
+#include "core/state/Global.h"
 #include "documents/DocumentForm.h"
-#include "platform/Form.h"
-#include "platform/HelpViewer.h"
-#include "platform/MsgBox.h"
-#include "platform/Printer.h"
-#include "platform/Twips.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/help/HelpViewer.h"
+#include "platform/print/Printer.h"
+#include "platform/window/Form.h"
 #include "printing/CopyForm.h"
 #include "printing/FormatDate.h"
-#include "quiz/TopicRegistry.h"
 
 #include <QAction>
 #include <QLabel>
@@ -31,8 +31,8 @@ class TestDocumentPrinting : public QObject
 private slots:
     void init()
     {
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
-        ResetGlobals();
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         AppPath = MakeTestDatabase(dir->path());
@@ -51,16 +51,8 @@ private slots:
     void cleanup()
     {
         form.reset();
-        HtmlHelp(nullptr, QString(), HelpCommand::CloseAll, 0);
-        Forms::DestroyAll();
-        TopicRegistry::Clear();
-        Form::SetModalHook({});
-        SetMsgBoxHandler({});
-        SetEndHandler({});
-        SetDateSource({});
+        ResetProgramState();
         PrinterInUse().SetOutput({});
-        ResetPrinters();
-        Twips::ResetTwipsPerPixel();
         dir.reset();
     }
 

@@ -1,7 +1,7 @@
 #include "PdfPages.h"
 #include "PrintDialogFixture.h"
 
-#include "platform/Grid.h"
+#include "platform/window/Grid.h"
 
 #include <QTemporaryDir>
 

@@ -1,9 +1,10 @@
-#include "core/Global.h"
-#include "core/ReportError.h"
-#include "platform/Grid.h"
-#include "platform/MsgBox.h"
-#include "platform/Printer.h"
-#include "platform/Twips.h"
+#include "ProgramState.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/print/Printer.h"
+#include "platform/window/Grid.h"
 #include "printing/GridPages.h"
 #include "printing/PrintEngine.h"
 
@@ -86,8 +87,7 @@ class TestPrintEngine : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
-        ResetReportError();
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
         boxes.clear();
         SetMsgBoxHandler([this](const MsgBoxCall &call) {
@@ -108,8 +108,7 @@ private slots:
         delete window;
         engine.reset();
         printer.reset();
-        SetMsgBoxHandler({});
-        Twips::ResetTwipsPerPixel();
+        ResetProgramState();
     }
 
     void testPageIsAsMade()
@@ -244,7 +243,6 @@ private slots:
         QVERIFY(engine->PrintStop);
         QVERIFY(!engine->Stopped);
         QVERIFY(grid->isEnabled());
-        QVERIFY(grid->Redraw());
         const double t = printer->TextHeight("X");
         // The next grid would start under this one's last row: the header
         // (2t) under the start at 20, then four rows.
@@ -452,7 +450,6 @@ private slots:
         printer->EndDoc();
         QVERIFY(jobs.empty());
         QVERIFY(grid->isEnabled());
-        QVERIFY(grid->Redraw());
         for (int c = 0; c < 3; ++c)
             QCOMPARE(grid->ColWidth(c), 3402);
     }

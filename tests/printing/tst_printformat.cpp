@@ -1,7 +1,8 @@
-#include "core/Global.h"
-#include "core/ReportError.h"
-#include "platform/MsgBox.h"
-#include "platform/Printer.h"
+#include "ProgramState.h"
+
+#include "core/state/Global.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/print/Printer.h"
 #include "printing/FormatDate.h"
 #include "printing/PrintFormat.h"
 
@@ -27,19 +28,14 @@ class TestPrintFormat : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
-        ResetReportError();
+        ResetProgramState();
         boxes.clear();
         SetMsgBoxHandler([this](const MsgBoxCall &call) {
             boxes << call;
             return MsgBoxAnswer::Ok;
         });
     }
-    void cleanup()
-    {
-        SetMsgBoxHandler({});
-        SetDateSource({});
-    }
+    void cleanup() { ResetProgramState(); }
 
     // Lines worked out by hand from the breaking rules: a carriage return
     // first, then the whole rest, then the last blank at or before the

@@ -2,7 +2,7 @@
 
 // A window's controls as the layout tables name and place them.
 
-#include "platform/Controls.h"
+#include "platform/window/Controls.h"
 
 #include <QRect>
 #include <QString>

@@ -1,7 +1,9 @@
-#include "core/Global.h"
-#include "platform/Controls.h"
-#include "platform/Form.h"
-#include "platform/Twips.h"
+#include "ProgramState.h"
+
+#include "core/state/Global.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/Controls.h"
+#include "platform/window/Form.h"
 #include "quiz/AnswerForm.h"
 #include "quiz/ChoiceList.h"
 #include "quiz/LoadChoices.h"
@@ -63,16 +65,15 @@ private:
 private slots:
     void init()
     {
-        ResetGlobals();
+        ResetProgramState();
         list = new ChoiceList;
         list->SetChoices({{"Sailing vessel underway", -1}, {"Vessel at anchor", 0}});
     }
 
     void cleanup()
     {
-        Form::SetModalHook({});
         delete list;
-        Forms::DestroyAll();
+        ResetProgramState();
     }
 
     // What the answer window shows for a right and a wrong choice, as the
@@ -264,10 +265,6 @@ private slots:
     {
         Twips::SetTwipsPerPixel(15, 15);
         Twips::SetScreenSize(19200, 14400);
-        const auto restore = qScopeGuard([] {
-            Twips::ResetTwipsPerPixel();
-            Twips::ResetScreenSize();
-        });
         auto place = [](const QWidget &w) {
             return QRect(ControlLeft(w), ControlTop(w), ControlWidth(w), ControlHeight(w));
         };

@@ -1,17 +1,17 @@
-#include "ShownText.h"
 #include "PictureFixture.h"
+#include "ShownText.h"
 
-#include "core/ReportError.h"
-#include "platform/MsgBox.h"
-#include "platform/WrapEntries.h"
+#include "core/state/ReportError.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/values/Shuffle.h"
+#include "platform/window/WrapEntries.h"
 #include "quiz/ChoiceList.h"
 #include "quiz/LoadChoices.h"
-#include "quiz/Shuffle.h"
 
 #include <QHelpEvent>
 #include <QScrollBar>
-#include <QToolTip>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 // Stored rows of a test: "topic:asked:offered:R|W", separated by blanks.

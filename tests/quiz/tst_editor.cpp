@@ -5,12 +5,12 @@
 #include "LightPictures.h"
 #include "tst_editor_driver.h"
 
-#include "core/Global.h"
-#include "core/ReportError.h"
+#include "core/state/Global.h"
+#include "core/state/ReportError.h"
 #include "data/Database.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/Twips.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/Controls.h"
 #include "quiz/MaintForm.h"
 #include "quiz/MaintText.h"
 
@@ -135,7 +135,6 @@ class TestEditor : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -168,16 +167,12 @@ private:
     QStringList messages;
 };
 
-void TestEditor::initTestCase()
-{
-    // Ten twips to the pixel: every pixel of travel is a whole number of twips.
-    Twips::SetTwipsPerPixel(10, 10);
-}
-
 void TestEditor::init()
 {
     fixture = new PictureFixture;
     QVERIFY(fixture->Create());
+    // Ten twips to the pixel: every pixel of travel is a whole number of twips.
+    Twips::SetTwipsPerPixel(10, 10);
     // A steady clock and no real waits: a run of lock errors is retried
     // silently, however fast the retries come.
     SetReportErrorHooks({[] { return 1000.0; }, nullptr, [](std::chrono::microseconds) {}, nullptr});

@@ -1,7 +1,9 @@
 // The tag text an editor's element carries from "&Add" to "&Save": the size,
 // a backslash, the kind, and for some topics a slash and one more number.
 
-#include "quiz/ElementTag.h"
+#include "ProgramState.h"
+
+#include "quiz/session/ElementTag.h"
 
 #include <QTest>
 
@@ -10,6 +12,9 @@ class TestElementTag : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
+
     void written_data()
     {
         QTest::addColumn<long>("size");

@@ -1,13 +1,13 @@
 #include "PictureFixture.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 #include "lights/LightForm.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "quiz/LinkServices.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/values/Shuffle.h"
+#include "platform/window/Controls.h"
 #include "quiz/QuizForm.h"
-#include "quiz/Shuffle.h"
-#include "quiz/TopicRegistry.h"
+#include "quiz/session/LinkServices.h"
+#include "quiz/session/TopicRegistry.h"
 
 #include <QAction>
 #include <QMenu>
@@ -77,18 +77,13 @@ private:
 private slots:
     void init()
     {
-        TopicRegistry::Clear();
         db = std::make_unique<PictureFixture>();
         QVERIFY(db->Create());
         RecordMessageBoxes(boxes, MsgBoxAnswer::Ok);
         SetShuffleRandom([](long upper) { return upper; });
     }
 
-    void cleanup()
-    {
-        db.reset();
-        TopicRegistry::Clear();
-    }
+    void cleanup() { db.reset(); }
 
     // The answer text of a picture of any topic, looked up in that topic's
     // head table; a picture that is not there gives "Answer Not Found"

@@ -1,8 +1,8 @@
 #include "PictureFixture.h"
 #include "tst_listform_driver.h"
 
-#include "core/ReportError.h"
-#include "platform/Twips.h"
+#include "core/state/ReportError.h"
+#include "platform/graphics/Twips.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -33,18 +33,14 @@ private:
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
         db = std::make_unique<PictureFixture>();
         QVERIFY(db->Create());
+        Twips::SetTwipsPerPixel(15, 15);
         boxes = Boxes();
         boxes.Install();
     }
 
-    void cleanup()
-    {
-        db.reset();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { db.reset(); }
 
     // ListRecord after each way of closing: only "&Ok" (or Enter) chooses; a
     // value left by an earlier showing or by reading a picture's alternatives

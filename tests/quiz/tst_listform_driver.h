@@ -3,10 +3,10 @@
 // Runs steps inside the item list while it is shown modally, and records the
 // message boxes it shows, answering them as a test says.
 
-#include "core/Global.h"
-#include "platform/Controls.h"
-#include "platform/Form.h"
-#include "platform/MsgBox.h"
+#include "core/state/Global.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/window/Controls.h"
+#include "platform/window/Form.h"
 #include "quiz/ListBox.h"
 #include "quiz/ListForm.h"
 

@@ -1,7 +1,7 @@
 #include "PictureFixture.h"
 #include "tst_listform_driver.h"
 
-#include "core/ReportError.h"
+#include "core/state/ReportError.h"
 
 #include <QAction>
 #include <QPushButton>

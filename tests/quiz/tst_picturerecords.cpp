@@ -1,7 +1,7 @@
 #include "LightPictures.h"
 
-#include "quiz/PictureRecords.h"
-#include "quiz/PictureScale.h"
+#include "quiz/session/PictureRecords.h"
+#include "quiz/session/PictureScale.h"
 
 #include <QTest>
 

@@ -1,13 +1,13 @@
 #include "LightPictures.h"
 
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/values/Shuffle.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/QuizForm.h"
-#include "quiz/Shuffle.h"
 #include "quiz/StatForm.h"
-#include "quiz/TopicRegistry.h"
+#include "quiz/session/TopicRegistry.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -83,7 +83,11 @@ protected:
         picture->SetFillColor(255);
         picture->Circle(row.DoubleValue("XPOS"), row.DoubleValue("YPOS"), row.DoubleValue("SIZE"), 255);
     }
-    void FinishDrawing() override { shown << RecordNo(); }
+    void WalkLines(Database &db, const QString &lineTable, long record) override
+    {
+        PictureRenderer::WalkLines(db, lineTable, record);
+        shown << RecordNo();
+    }
 };
 
 class TestQuizForm : public QObject
@@ -93,9 +97,9 @@ class TestQuizForm : public QObject
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        Twips::SetTwipsPerPixel(15, 15);
         // Draws that leave the series in key order.
         SetShuffleRandom([](long upper) { return upper; });
         boxes.clear();
@@ -107,11 +111,7 @@ private slots:
             return MsgBoxAnswer::Ok;
         });
     }
-    void cleanup()
-    {
-        fixture.reset();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { fixture.reset(); }
 
     // Steps: F first, P previous, N next, L last, H hint, U further text,
     // C "Cheat", R resize. After each step: the position on show, whether
@@ -364,7 +364,6 @@ private slots:
         QCOMPARE(opened, (QList<QList<long>>{{2, 1, 1, a, 2}}));
         form.Action[2]->click();
         QCOMPARE(enabled(), (QList<bool>{false, false, false, false, true}));
-        TopicRegistry::Clear();
     }
 
     // In link mode the series is the linked pictures, the end never asks, the

@@ -1,5 +1,7 @@
-#include "quiz/QuizSeries.h"
-#include "quiz/Shuffle.h"
+#include "ProgramState.h"
+
+#include "platform/values/Shuffle.h"
+#include "quiz/session/QuizSeries.h"
 
 #include <QTest>
 
@@ -10,7 +12,8 @@ class TestQuizSeries : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { SetShuffleRandom({}); }
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
 
     // Fisher-Yates from the last entry down: step i swaps entry i with the
     // drawn j in 0..i. Hand-computed for the draws given.

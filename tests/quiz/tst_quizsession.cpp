@@ -1,9 +1,9 @@
 #include "PictureFixture.h"
 
-#include "core/Global.h"
+#include "core/state/Global.h"
 #include "data/Database.h"
-#include "platform/MsgBox.h"
-#include "quiz/QuizSession.h"
+#include "platform/ask/MsgBox.h"
+#include "quiz/session/QuizSession.h"
 
 #include <QTest>
 

@@ -1,5 +1,7 @@
-#include "core/Global.h"
-#include "platform/Form.h"
+#include "ProgramState.h"
+
+#include "core/state/Global.h"
+#include "platform/window/Form.h"
 #include "quiz/StatForm.h"
 
 #include <QLabel>
@@ -12,13 +14,8 @@ class TestStat : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { ResetGlobals(); }
-
-    void cleanup()
-    {
-        Form::SetModalHook({});
-        Forms::DestroyAll();
-    }
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
 
     // The percentage in single precision and its "#0.0" form with halves
     // away from zero, worked out by hand from the counts.

@@ -8,13 +8,13 @@
 #include "buoys/BuoyForm.h"
 #include "collisions/ColForm.h"
 #include "lights/LightForm.h"
-#include "platform/Sound.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
+#include "platform/sound/Sound.h"
 #include "quiz/AnswerForm.h"
 #include "quiz/ChoiceList.h"
 #include "quiz/ListBox.h"
 #include "quiz/ListForm.h"
-#include "quiz/Topics.h"
+#include "quiz/session/Topics.h"
 #include "shapes/ShapeForm.h"
 #include "sounds/SignalWait.h"
 #include "sounds/SoundForm.h"
@@ -23,8 +23,8 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QToolTip>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 // Texts that a label in the automatic format would take as markup: a red
@@ -101,20 +101,14 @@ class TestStoredText : public QObject
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        Twips::SetTwipsPerPixel(15, 15);
         RecordMessageBoxes(boxes, MsgBoxAnswer::No);
         SetSoundRecorder([](const SoundCall &) {});
         SetSignalWaitHook([](double) {});
     }
-    void cleanup()
-    {
-        fixture.reset();
-        SetSoundRecorder({});
-        SetSignalWaitHook({});
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { fixture.reset(); }
 
     // The button puts the stored field under the picture; a collision's
     // caption stands under it from the start.

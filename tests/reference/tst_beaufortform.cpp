@@ -1,11 +1,12 @@
-#include "core/Global.h"
-#include "core/ReportError.h"
-#include "platform/Colour.h"
-#include "platform/Controls.h"
-#include "platform/Grid.h"
-#include "platform/MsgBox.h"
-#include "platform/Twips.h"
-#include "quiz/Shuffle.h"
+#include "ProgramState.h"
+
+#include "core/state/Global.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Colour.h"
+#include "platform/graphics/Twips.h"
+#include "platform/values/Shuffle.h"
+#include "platform/window/Controls.h"
+#include "platform/window/Grid.h"
 #include "reference/BeaufortForm.h"
 
 #include <QAction>
@@ -54,28 +55,18 @@ class TestBeaufortForm : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
         Twips::SetScreenSize(19200, 14400);
         draw = [](long) { return 0L; };
         SetShuffleRandom([this](long upper) { return draw(upper); });
-        ResetReportError();
         boxes.clear();
         SetMsgBoxHandler([this](const MsgBoxCall &call) {
             boxes << call;
             return MsgBoxAnswer::Ok;
         });
     }
-    void cleanup()
-    {
-        SetMsgBoxHandler({});
-        ResetReportError();
-        Form::SetModalHook({});
-        Forms::DestroyAll();
-        SetShuffleRandom({});
-        Twips::ResetScreenSize();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { ResetProgramState(); }
 
     void captionAndMenus()
     {

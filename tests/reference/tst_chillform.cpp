@@ -1,7 +1,8 @@
-#include "core/Global.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/Twips.h"
+#include "ProgramState.h"
+
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/Controls.h"
 #include "reference/ChillForm.h"
 
 #include <QLabel>
@@ -16,7 +17,7 @@ class TestChillForm : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
         Twips::SetScreenSize(19200, 14400);
         boxes.clear();
@@ -25,13 +26,7 @@ private slots:
             return MsgBoxAnswer::Ok;
         });
     }
-    void cleanup()
-    {
-        Forms::DestroyAll();
-        SetMsgBoxHandler({});
-        Twips::ResetScreenSize();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { ResetProgramState(); }
 
     void layout_data()
     {

@@ -1,8 +1,9 @@
-#include "core/Global.h"
-#include "platform/Colour.h"
-#include "platform/Controls.h"
-#include "platform/Twips.h"
-#include "quiz/Shuffle.h"
+#include "ProgramState.h"
+
+#include "platform/graphics/Colour.h"
+#include "platform/graphics/Twips.h"
+#include "platform/values/Shuffle.h"
+#include "platform/window/Controls.h"
 #include "reference/SailForm.h"
 #include "reference/SymbolForm.h"
 #include "reference/YachtForm.h"
@@ -42,20 +43,13 @@ class TestLabelledPictures : public QObject
 private slots:
     void init()
     {
-        ResetGlobals();
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
         Twips::SetScreenSize(19200, 14400);
         draw = [](long) { return 1L; };
         SetShuffleRandom([this](long upper) { return draw(upper); });
     }
-    void cleanup()
-    {
-        Form::SetModalHook({});
-        Forms::DestroyAll();
-        SetShuffleRandom({});
-        Twips::ResetScreenSize();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { ResetProgramState(); }
 
     void windows_data()
     {

@@ -1,3 +1,5 @@
+#include "ProgramState.h"
+
 #include "reference/MeteorologyTables.h"
 
 #include <QTest>
@@ -9,6 +11,9 @@ class TestMeteorologyTables : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
+
     // Shape and heading row of every table, in the order of TableNo.
     void layout_data()
     {

@@ -1,3 +1,5 @@
+#include "ProgramState.h"
+
 #include "reference/WindChill.h"
 
 #include <QTest>
@@ -10,6 +12,9 @@ class TestWindChill : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
+
     // Reference values worked out from the index, 13.12 + 0.6215 T -
     // 11.37 V^0.16 + 0.3965 T V^0.16 (T in C, V in km/h), across its whole
     // range; the wind is typed in knots, km/h / 1.852. E.g. -10 C at 40 km/h:

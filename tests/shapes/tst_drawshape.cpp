@@ -2,9 +2,11 @@
 // draws in the editor and in the quiz, fills kept inside their outlines and
 // overflowing arithmetic.
 
+#include "ProgramState.h"
+
 #include "data/Database.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/MaintForm.h"
 #include "silhouettes/DrawShape.h"
 #include "silhouettes/ElementShape.h"
@@ -79,14 +81,11 @@ class TestDrawShape : public QObject
 private slots:
     void init()
     {
+        ResetProgramState();
         Twips::SetTwipsPerPixel(15, 15);
         Twips::SetScreenSize(1024 * 15, 768 * 15);
     }
-    void cleanup()
-    {
-        Twips::ResetTwipsPerPixel();
-        Twips::ResetScreenSize();
-    }
+    void cleanup() { ResetProgramState(); }
 
     // Element boxes in multiples of s, s' = s x 1.6 for the side and fishing
     // vessels; the cones keep the template's 400 x 400.

@@ -6,14 +6,14 @@
 #include "quiz/WindowControls.h"
 #include "quiz/tst_editor_driver.h"
 
-#include "core/ReportError.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/Twips.h"
+#include "core/state/ReportError.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/Controls.h"
 #include "quiz/ListForm.h"
 #include "quiz/MaintText.h"
-#include "silhouettes/DrawShape.h"
 #include "shapes/MaintShapeForm.h"
+#include "silhouettes/DrawShape.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -59,15 +59,12 @@ class TestMaintShape : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        // Ten twips to the pixel: every pixel of travel is a whole number of twips.
-        Twips::SetTwipsPerPixel(10, 10);
-    }
     void init()
     {
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        // Ten twips to the pixel: every pixel of travel is a whole number of twips.
+        Twips::SetTwipsPerPixel(10, 10);
         RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
     }
     void cleanup() { fixture.reset(); }

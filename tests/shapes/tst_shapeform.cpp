@@ -5,17 +5,17 @@
 #include "ShapePictures.h"
 #include "quiz/WindowControls.h"
 
-#include "core/ReportError.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "core/state/ReportError.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/values/Shuffle.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/ChoiceList.h"
 #include "quiz/ListForm.h"
-#include "quiz/Shuffle.h"
-#include "quiz/TopicRegistry.h"
-#include "silhouettes/DrawShape.h"
+#include "quiz/session/TopicRegistry.h"
 #include "shapes/ShapeForm.h"
+#include "silhouettes/DrawShape.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -36,21 +36,15 @@ class TestShapeForm : public QObject
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
-        Twips::SetScreenSize(1024 * 15, 768 * 15);
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        Twips::SetTwipsPerPixel(15, 15);
+        Twips::SetScreenSize(1024 * 15, 768 * 15);
         // The series keeps the order loaded.
         SetShuffleRandom([](long upper) { return upper; });
         RecordMessageBoxes(boxes, MsgBoxAnswer::No);
     }
-    void cleanup()
-    {
-        fixture.reset();
-        TopicRegistry::Clear();
-        Twips::ResetTwipsPerPixel();
-        Twips::ResetScreenSize();
-    }
+    void cleanup() { fixture.reset(); }
 
     // At the designed client area the layout gives the picture the design
     // space, keeps the right-hand column and moves the bottom row to 3975.

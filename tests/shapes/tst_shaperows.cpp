@@ -1,12 +1,13 @@
 // The day-shapes tables as the editor writes and the quiz reads them, and the
 // tag text an element carries from "&Add" to "&Save".
 
+#include "ProgramState.h"
 #include "TestDatabase.h"
 
 #include "data/Database.h"
-#include "silhouettes/ShapeKinds.h"
-#include "silhouettes/ElementShape.h"
 #include "shapes/ShapeRows.h"
+#include "silhouettes/ElementShape.h"
+#include "silhouettes/ShapeKinds.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,10 +21,12 @@ class TestShapeRows : public QObject
 private slots:
     void init()
     {
+        ResetProgramState();
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
         path = MakeTestDatabase(dir->path()) + "CALVOREN.MDB";
     }
+    void cleanup() { ResetProgramState(); }
 
     // The editor's lists: the fourteen kinds in kind order, three sizes.
     void kindsAndSizes()

@@ -4,13 +4,15 @@
 // vessel that carries it, no wrong choice that is right as well, and loaded
 // whole into a new database.
 
+#include "ProgramState.h"
 #include "StarterChecks.h"
+#include "StarterFixture.h"
 
 #include "lights/StarterLights.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
-#include "silhouettes/ShapeKinds.h"
+#include "platform/graphics/Twips.h"
+#include "platform/window/PictureBox.h"
 #include "shapes/StarterShapes.h"
+#include "silhouettes/ShapeKinds.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -152,6 +154,9 @@ class TestShapeStarter : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
+
     void everyPictureIsComplete();
     void elementsAreTheEditorsInsideTheDesignSpace();
     void everyPictureAgreesWithTheRegulations();
@@ -290,8 +295,6 @@ void TestShapeStarter::signalShapesAreFilledWhereTheQuizDrawsThem()
                                     .arg(shape.y)));
         }
     }
-    Twips::ResetTwipsPerPixel();
-    Twips::ResetScreenSize();
 }
 
 void TestShapeStarter::alternativesNameOtherPicturesThatLookDifferent()

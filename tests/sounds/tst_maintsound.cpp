@@ -5,13 +5,13 @@
 #include "../quiz/tst_editor_driver.h"
 #include "SoundPictures.h"
 
-#include "core/ReportError.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/Sound.h"
-#include "platform/Twips.h"
+#include "core/state/ReportError.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/sound/Sound.h"
+#include "platform/values/Shuffle.h"
+#include "platform/window/Controls.h"
 #include "quiz/MaintText.h"
-#include "quiz/Shuffle.h"
 #include "sounds/MaintSoundForm.h"
 #include "sounds/SignalWait.h"
 #include "sounds/SoundForm.h"
@@ -74,16 +74,12 @@ class TestMaintSound : public QObject
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        Twips::SetTwipsPerPixel(15, 15);
         RecordMessageBoxes(messages, MsgBoxAnswer::Ok);
     }
-    void cleanup()
-    {
-        fixture.reset();
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { fixture.reset(); }
 
     void listsAtOpening()
     {

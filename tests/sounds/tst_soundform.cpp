@@ -6,20 +6,20 @@
 #include "SoundPictures.h"
 #include "quiz/WindowControls.h"
 
-#include "core/ReportError.h"
-#include "platform/Controls.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/Sound.h"
-#include "platform/Twips.h"
+#include "core/state/ReportError.h"
+#include "platform/ask/MsgBox.h"
+#include "platform/graphics/Twips.h"
+#include "platform/sound/Sound.h"
+#include "platform/values/Shuffle.h"
+#include "platform/window/Controls.h"
+#include "platform/window/PictureBox.h"
 #include "quiz/ChoiceList.h"
 #include "quiz/ListBox.h"
 #include "quiz/ListForm.h"
-#include "quiz/Shuffle.h"
 #include "quiz/StatForm.h"
-#include "sounds/SignalPlan.h"
 #include "sounds/SignalWait.h"
 #include "sounds/SoundForm.h"
+#include "sounds/plan/SignalPlan.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,9 +29,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 constexpr long Blue = 0x800000;
@@ -54,9 +54,9 @@ class TestSoundForm : public QObject
 private slots:
     void init()
     {
-        Twips::SetTwipsPerPixel(15, 15);
         fixture = std::make_unique<PictureFixture>();
         QVERIFY(fixture->Create());
+        Twips::SetTwipsPerPixel(15, 15);
         SetShuffleRandom([](long upper) { return upper; });
         timeline.clear();
         duringWait = {};
@@ -75,15 +75,7 @@ private slots:
             }
         });
     }
-    void cleanup()
-    {
-        fixture.reset();
-        SetSoundRecorder({});
-        SetSoundWatcher({});
-        SetSpeakerFolder({});
-        SetSignalWaitHook({});
-        Twips::ResetTwipsPerPixel();
-    }
+    void cleanup() { fixture.reset(); }
 
     // At the designed client area the picture takes the whole design space;
     // the right-hand column and the bottom row keep their designed places.

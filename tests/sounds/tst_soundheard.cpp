@@ -6,18 +6,18 @@
 
 #include "MachineStalls.h"
 #include "SoundAnalysis.h"
-#include "SoundServer.h"
 #include "SoundPictures.h"
+#include "SoundServer.h"
 
-#include "platform/Sound.h"
-#include "quiz/Shuffle.h"
+#include "platform/sound/Sound.h"
+#include "platform/values/Shuffle.h"
 #include "sounds/SignalWait.h"
 #include "sounds/SoundForm.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
 #include <functional>
@@ -85,6 +85,8 @@ private slots:
         }
     }
     void cleanupTestCase() { server.Stop(); }
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
 
     // Twenty sounds asked for one after another, 1.5 s apart: each starts
     // within 50 ms of the request. The figures are printed.

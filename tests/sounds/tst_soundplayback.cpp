@@ -1,11 +1,12 @@
 // The sound files the build puts in the program's folder, the sound output
 // beside the program, and the two sound devices that play them.
 
+#include "ProgramState.h"
 #include "SoundAnalysis.h"
 
-#include "platform/Sound.h"
-#include "platform/SpeakerModule.h"
-#include "platform/WaveFile.h"
+#include "platform/sound/Sound.h"
+#include "platform/sound/SpeakerModule.h"
+#include "platform/sound/WaveFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -57,11 +58,8 @@ class TestSoundPlayback : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        SetSoundRecorder({});
-        SetSpeakerFolder({});
-    }
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
 
     // Each file is mono 16-bit PCM and sounds for about as long as its
     // signal: about 5 s for the prolonged blasts and the rapid ringing, about

@@ -5,10 +5,10 @@
 #include "StarterFixture.h"
 
 #include "data/Database.h"
-#include "quiz/ListRows.h"
-#include "sounds/SignalPlan.h"
-#include "sounds/SoundRows.h"
-#include "sounds/SoundTags.h"
+#include "quiz/session/ListRows.h"
+#include "sounds/plan/SignalPlan.h"
+#include "sounds/plan/SoundRows.h"
+#include "sounds/plan/SoundTags.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -5,15 +5,16 @@
 // things; loaded whole into a new database, with every link between the views
 // of one vessel both ways.
 
+#include "ProgramState.h"
 #include "SoundAnalysis.h"
 #include "StarterFixture.h"
 
 #include "lights/StarterLights.h"
 #include "silhouettes/ShapeKinds.h"
-#include "sounds/SignalPlan.h"
-#include "sounds/SoundRows.h"
 #include "sounds/StarterSounds.h"
 #include "sounds/VesselDrawing.h"
+#include "sounds/plan/SignalPlan.h"
+#include "sounds/plan/SoundRows.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -178,6 +179,9 @@ class TestSoundStarter : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { ResetProgramState(); }
+    void cleanup() { ResetProgramState(); }
+
     void everySignalIsComplete();
     void vesselsAreTheEditorsInsideTheDesignSpace();
     void signalBarsFitThePicture();
