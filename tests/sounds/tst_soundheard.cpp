@@ -69,8 +69,6 @@ private slots:
     {
         const QString problem = server.Start();
         QVERIFY2(problem.isEmpty(), qPrintable("No sound server for the test: " + problem));
-        // The sound output lies beside the program, not beside the test.
-        SetSpeakerFolder(appDir());
         for (const QString &name : SoundFiles) {
             Wave wave;
             QVERIFY2(ReadWave(appDir() + name, wave), qPrintable(name));
@@ -85,7 +83,12 @@ private slots:
         }
     }
     void cleanupTestCase() { server.Stop(); }
-    void init() { ResetProgramState(); }
+    void init()
+    {
+        ResetProgramState();
+        // The sound output lies beside the program, not beside the test.
+        SetSpeakerFolder(appDir());
+    }
     void cleanup() { ResetProgramState(); }
 
     // Twenty sounds asked for one after another, 1.5 s apart: each starts
@@ -203,8 +206,9 @@ private slots:
         QFETCH(std::vector<StoredSoundLine>, lines);
         QFETCH(QStringList, schedule);
         QFETCH(QString, damaged);
-        PictureFixture fixture;
+        PictureFixture fixture; // a fresh program state: the output is looked for anew
         QVERIFY(fixture.Create());
+        SetSpeakerFolder(appDir());
         for (const QString &name : SoundFiles)
             QVERIFY(QFile::copy(appDir() + name, AppPath + name));
         if (!damaged.isEmpty()) {
@@ -224,8 +228,9 @@ private slots:
     // signals at once.
     void nextSilencesTheSignalBefore()
     {
-        PictureFixture fixture;
+        PictureFixture fixture; // a fresh program state: the output is looked for anew
         QVERIFY(fixture.Create());
+        SetSpeakerFolder(appDir());
         for (const QString &name : SoundFiles)
             QVERIFY(QFile::copy(appDir() + name, AppPath + name));
         AddSignal(fixture, "h", "rings on", "e", {Sound(3, 1, 1)});
