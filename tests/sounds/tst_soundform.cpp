@@ -170,8 +170,13 @@ private slots:
         QTest::addColumn<QStringList>("heard");
         QTest::addColumn<bool>("bars");
         QTest::addColumn<QString>("label");
-        const QStringList card = Silenced + QStringList{"card Play HORN5.WAV", "wait 5", "card Play HORN5.WAV",
-                                                        "wait 5", "card Play WHISTLE1.WAV", "wait 1", "wait 2"};
+        const QStringList card = Silenced + QStringList{"card Play HORN5.WAV",
+                                                        "wait 5",
+                                                        "card Play HORN5.WAV",
+                                                        "wait 5",
+                                                        "card Play WHISTLE1.WAV",
+                                                        "wait 1",
+                                                        "wait 2"};
         const QStringList mm = Silenced + QStringList{"multimedia Close",
                                                       "multimedia Open HORN5.WAV",
                                                       "multimedia Play",
@@ -238,8 +243,7 @@ private slots:
     {
         SoundMode = 1;
         // Head-on vessel: hull boxes below the centre, 8 units to each side.
-        AddSignal(*fixture, "h", Answer, "e",
-                           {Sound(2, 1, 1), Vessel(1500, 1500, 80, 1), Vessel(4500, 1500, 150, 1)});
+        AddSignal(*fixture, "h", Answer, "e", {Sound(2, 1, 1), Vessel(1500, 1500, 80, 1), Vessel(4500, 1500, 150, 1)});
         SoundForm &form = Open();
         form.Action[7]->click();
         const PictureBox &picture = *form.Lpicture[0];
@@ -340,11 +344,11 @@ private slots:
         bool fileOff = false;
         bool othersOn = false;
         duringWait = [&] {
-            navigationOff = !form.Action[0]->isEnabled() && !form.Action[1]->isEnabled()
-                            && !form.Action[2]->isEnabled() && !form.Action[3]->isEnabled();
+            navigationOff = !form.Action[0]->isEnabled() && !form.Action[1]->isEnabled() &&
+                            !form.Action[2]->isEnabled() && !form.Action[3]->isEnabled();
             fileOff = !form.FileMenu->isEnabled();
-            othersOn = form.Action[4]->isEnabled() && form.Action[7]->isEnabled() && form.Action[8]->isEnabled()
-                       && form.Lcheck[0]->isEnabled();
+            othersOn = form.Action[4]->isEnabled() && form.Action[7]->isEnabled() && form.Action[8]->isEnabled() &&
+                       form.Lcheck[0]->isEnabled();
             form.Action[7]->click();
             form.Action[2]->click();
             form.Lcheck[0]->setChecked(true);
@@ -422,11 +426,15 @@ private slots:
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("message");
-        QTest::addRow("no-sound-output") << "output"
-                                          << "No sound can be heard: the sound output %1norvanta_speakers.so is missing.";
-        QTest::addRow("missing-file") << "missing" << "The sound file %1HORN1.WAV is missing, so it cannot be heard.";
-        QTest::addRow("empty-file") << "empty" << "The sound file %1HORN1.WAV is empty, so it cannot be heard.";
-        QTest::addRow("damaged-file") << "damaged" << "The sound file %1HORN1.WAV is damaged, so it cannot be heard.";
+        QTest::addRow("no-sound-output")
+            << "output"
+            << "No sound can be heard: the sound output %1norvanta_speakers.so is missing.";
+        QTest::addRow("missing-file") << "missing"
+                                      << "The sound file %1HORN1.WAV is missing, so it cannot be heard.";
+        QTest::addRow("empty-file") << "empty"
+                                    << "The sound file %1HORN1.WAV is empty, so it cannot be heard.";
+        QTest::addRow("damaged-file") << "damaged"
+                                      << "The sound file %1HORN1.WAV is damaged, so it cannot be heard.";
     }
     void unheardToldOnce()
     {
@@ -457,8 +465,8 @@ private slots:
         form.Load();
         form.Fmenu[3]->trigger();
         form.Load();
-        const QString folder = QDir::toNativeSeparators((fault == "output" ? noOutput.path() : AppPath) + '/')
-                                   .replace("//", "/");
+        const QString folder =
+            QDir::toNativeSeparators((fault == "output" ? noOutput.path() : AppPath) + '/').replace("//", "/");
         QCOMPARE(boxes, QStringList{message.arg(folder)});
         QCOMPARE(timeline, QStringList({"HORN5.WAV", "HORN1.WAV", "HORN1.WAV", "HORN5.WAV", "HORN1.WAV", "HORN1.WAV"}));
     }
@@ -553,9 +561,9 @@ private slots:
             emit form.Clist->Click();
         };
         form.Action[7]->click();
-        QCOMPARE(timeline, Silenced + QStringList({"card Play HORN5.WAV", "wait 5", "card Play HORN5.WAV", "wait 5",
-                                                   "wait 2"})
-                               + Silenced + QStringList({"card Play GONG.WAV", "wait 5", "wait 2"}));
+        QCOMPARE(timeline,
+                 Silenced + QStringList({"card Play HORN5.WAV", "wait 5", "card Play HORN5.WAV", "wait 5", "wait 2"}) +
+                     Silenced + QStringList({"card Play GONG.WAV", "wait 5", "wait 2"}));
         QCOMPARE(form.Series().Position(), 1L);
         QCOMPARE(form.HintText(), QString("second hint"));
         QCOMPARE(form.Llabel[0]->text(), QString("second"));
@@ -748,9 +756,12 @@ private slots:
         QTest::addColumn<QVariant>("extra");
         QTest::addColumn<QString>("hintText");
         QTest::addColumn<QString>("extraText");
-        QTest::addRow("all-given") << QVariant("a hint") << QVariant("more") << "a hint" << "more";
-        QTest::addRow("null-texts") << QVariant() << QVariant() << "No Hint" << "Unknown";
-        QTest::addRow("empty-extra") << QVariant("x") << QVariant("") << "x" << "";
+        QTest::addRow("all-given") << QVariant("a hint") << QVariant("more") << "a hint"
+                                   << "more";
+        QTest::addRow("null-texts") << QVariant() << QVariant() << "No Hint"
+                                    << "Unknown";
+        QTest::addRow("empty-extra") << QVariant("x") << QVariant("") << "x"
+                                     << "";
     }
     void headTexts()
     {
@@ -813,8 +824,7 @@ private slots:
     void unreadableRowLeftOut_data()
     {
         const QString null = "Unexpected Error In - SoundForm:ShowData, Error Number 94, Invalid use of Null";
-        const QString text =
-            "Unexpected Error In - SoundForm:ShowData, Error Number 3421, Data type conversion error.";
+        const QString text = "Unexpected Error In - SoundForm:ShowData, Error Number 3421, Data type conversion error.";
         QTest::addColumn<QString>("field");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QString>("report");

@@ -5,19 +5,25 @@
 namespace {
 bool drawsGraphics(int mode)
 {
-    return mode == SoundModes::Graphics || mode == SoundModes::SoundCardAndGraphics
-           || mode == SoundModes::MultimediaAndGraphics;
+    return mode == SoundModes::Graphics || mode == SoundModes::SoundCardAndGraphics ||
+           mode == SoundModes::MultimediaAndGraphics;
 }
 
 bool playsSound(int mode)
 {
-    return mode == SoundModes::SoundCard || mode == SoundModes::Multimedia
-           || mode == SoundModes::SoundCardAndGraphics || mode == SoundModes::MultimediaAndGraphics;
+    return mode == SoundModes::SoundCard || mode == SoundModes::Multimedia ||
+           mode == SoundModes::SoundCardAndGraphics || mode == SoundModes::MultimediaAndGraphics;
 }
 
-bool onMultimedia(int mode) { return mode == SoundModes::Multimedia || mode == SoundModes::MultimediaAndGraphics; }
+bool onMultimedia(int mode)
+{
+    return mode == SoundModes::Multimedia || mode == SoundModes::MultimediaAndGraphics;
+}
 
-bool isSound(long kind) { return kind >= SoundKind::Horn && kind <= SoundKind::Whistle; }
+bool isSound(long kind)
+{
+    return kind >= SoundKind::Horn && kind <= SoundKind::Whistle;
+}
 
 // The pause after a signal that was heard, before the next can be asked for.
 constexpr double AfterSound = 2;
@@ -117,8 +123,7 @@ QStringList SoundFileNames()
     return names;
 }
 
-SignalPlan PlanSignal(const std::vector<SoundRow> &rows, int mode, double scale, double unit,
-                      const QString &appPath)
+SignalPlan PlanSignal(const std::vector<SoundRow> &rows, int mode, double scale, double unit, const QString &appPath)
 {
     SignalPlan plan;
     double barX = 0;
@@ -145,7 +150,8 @@ SignalPlan PlanSignal(const std::vector<SoundRow> &rows, int mode, double scale,
                 QString rowText;
                 for (long i = 0; i < row.number; ++i)
                     rowText += QLatin1Char(' ') + name;
-                plan.signalText = plan.signalText.isEmpty() ? rowText : plan.signalText + QStringLiteral(", ") + rowText;
+                plan.signalText =
+                    plan.signalText.isEmpty() ? rowText : plan.signalText + QStringLiteral(", ") + rowText;
             }
             if (isSound(row.kind)) {
                 for (long i = 0; i < row.number; ++i) {
