@@ -131,8 +131,6 @@ SignalPlan PlanSignal(const std::vector<SoundRow> &rows, int mode, double scale,
     // The gaps take the picture's background: light grey for a signal heard
     // without a vessel in sight, white once a vessel is drawn.
     long background = Colours::LightGrey;
-    // Any kind that is neither a sound nor silence brings the signal again
-    // after its duration, as a cycle does; the last such row counts.
     long cycle = 0;
     for (const SoundRow &row : rows) {
         if (row.IsPicture()) {
@@ -141,6 +139,13 @@ SignalPlan PlanSignal(const std::vector<SoundRow> &rows, int mode, double scale,
             step.row = row;
             plan.steps.push_back(step);
             background = Colours::White;
+            continue;
+        }
+        // Any kind that is neither a sound nor silence brings the signal
+        // again after its duration, as a cycle does; the last such row counts.
+        if (!isSound(row.kind) && row.kind != SoundKind::Silence) {
+            if (drawsGraphics(mode) || playsSound(mode))
+                cycle = row.duration;
             continue;
         }
 
@@ -160,8 +165,6 @@ SignalPlan PlanSignal(const std::vector<SoundRow> &rows, int mode, double scale,
                     plan.steps.push_back(barStep(barX + 1, barX + unit, barBottom, background));
                     barX += unit;
                 }
-            } else if (row.kind != SoundKind::Silence) {
-                cycle = row.duration;
             }
         }
 
@@ -178,10 +181,9 @@ SignalPlan PlanSignal(const std::vector<SoundRow> &rows, int mode, double scale,
                     plan.steps.push_back(play);
                     plan.steps.push_back(waitStep(row.duration));
                 }
-            } else if (row.kind == SoundKind::Silence) {
-                plan.steps.push_back(waitStep(row.duration));
             } else {
-                cycle = row.duration;
+                // A silence.
+                plan.steps.push_back(waitStep(row.duration));
             }
         }
     }
