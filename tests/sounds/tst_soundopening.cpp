@@ -11,7 +11,6 @@
 #include "platform/graphics/Twips.h"
 #include "platform/sound/Sound.h"
 #include "platform/window/PictureBox.h"
-#include "quiz/session/TopicRegistry.h"
 #include "sounds/SignalWait.h"
 #include "sounds/SoundForm.h"
 
@@ -32,20 +31,20 @@ class TestSoundOpening : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Twips::SetTwipsPerPixel(15, 15); }
-    void cleanupTestCase() { Twips::ResetTwipsPerPixel(); }
-
     void firstSignalOutsideMultipleChoice()
     {
+        QStringList boxes;
+        QStringList heard;
+        // Puts the program back in its first state now and at the end, while
+        // the lists the hooks fill are still there.
         PictureFixture fixture;
         QVERIFY(fixture.Create());
+        Twips::SetTwipsPerPixel(15, 15);
         AddSignal(fixture, "Two Prolonged Blasts", "Power-Driven Vessel Underway But Stopped", "Rule 35(b)",
                   {Vessel(3000, 1500, 150, 2), Sound(1, 5, 1), Sound(6, 2, 1), Sound(1, 5, 1)});
         LoadUser();
         QVERIFY(MultiChoice);
-        QStringList boxes;
         RecordMessageBoxes(boxes, MsgBoxAnswer::Ok);
-        QStringList heard;
         SetSoundRecorder([&](const SoundCall &call) {
             if (call.command == "Play")
                 heard << QString(call.file).remove(AppPath);
@@ -90,10 +89,6 @@ private slots:
         QCOMPARE(heard, QStringList({"HORN5.WAV", "HORN5.WAV"}));
         QVERIFY2(drawn, "the picture is blank");
         QCOMPARE(boxes, QStringList{});
-
-        menu.reset();
-        TopicRegistry::Clear();
-        SetSoundRecorder({});
     }
 };
 
