@@ -5,6 +5,7 @@
 
 #include "SoundPictures.h"
 #include "quiz/WindowControls.h"
+#include "quiz/tst_listform_driver.h"
 
 #include "core/state/ReportError.h"
 #include "platform/ask/MsgBox.h"
@@ -205,7 +206,7 @@ private slots:
         SoundMode = mode;
         AddSignal(*fixture, "h", Answer, "e", HornsAndWhistle);
         SoundForm &form = Open();
-        form.Action[7]->click();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
         QCOMPARE(timeline, heard);
         // Bars along the top: blue 1-600 twips (pixels 0-40), a gap, then at
         // 1441-1560 twips (pixels 96-104) the whistle's magenta.
@@ -233,7 +234,7 @@ private slots:
             horn = form.Lpicture[0]->PixelColour(60, 3);
             whistle = form.Lpicture[0]->PixelColour(100, 3);
         };
-        form.Action[7]->click();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
         QCOMPARE(horn, Blue);
         QCOMPARE(whistle, Grey);
     }
@@ -245,7 +246,7 @@ private slots:
         // Head-on vessel: hull boxes below the centre, 8 units to each side.
         AddSignal(*fixture, "h", Answer, "e", {Sound(2, 1, 1), Vessel(1500, 1500, 80, 1), Vessel(4500, 1500, 150, 1)});
         SoundForm &form = Open();
-        form.Action[7]->click();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
         const PictureBox &picture = *form.Lpicture[0];
         QCOMPARE(picture.PixelColour(100 + 4, 100 + 2), Grey);
         QCOMPARE(picture.PixelColour(300 + 4, 100 + 2), Grey);
@@ -270,7 +271,7 @@ private slots:
         SoundForm &form = Open();
         QString duringFirstWait = "none";
         duringWait = [&] { duringFirstWait = form.Llabel[0]->text(); };
-        form.Lcheck[0]->setChecked(true);
+        QTest::mouseClick(form.Lcheck[0], Qt::LeftButton);
         if (mode != 1)
             QCOMPARE(duringFirstWait, Answer);
         QCOMPARE(form.Llabel[0]->text(), Answer);
@@ -325,10 +326,10 @@ private slots:
         MultiChoice = true;
         AddSignal(*fixture, "A hint", Answer, "e", HornsAndWhistle);
         SoundForm &form = Open();
-        form.Action[4]->click();
+        QTest::mouseClick(form.Action[4], Qt::LeftButton);
         QVERIFY(form.Clist->isHidden());
         QCOMPARE(form.Llabel[0]->text(), QString("A hint"));
-        form.Action[4]->click();
+        QTest::mouseClick(form.Action[4], Qt::LeftButton);
         QVERIFY(form.Clist->isVisible());
         QCOMPARE(form.Llabel[0]->text(), Answer);
     }
@@ -349,11 +350,11 @@ private slots:
             fileOff = !form.FileMenu->isEnabled();
             othersOn = form.Action[4]->isEnabled() && form.Action[7]->isEnabled() && form.Action[8]->isEnabled() &&
                        form.Lcheck[0]->isEnabled();
-            form.Action[7]->click();
-            form.Action[2]->click();
-            form.Lcheck[0]->setChecked(true);
+            QTest::mouseClick(form.Action[7], Qt::LeftButton);
+            QTest::mouseClick(form.Action[2], Qt::LeftButton);
+            QTest::mouseClick(form.Lcheck[0], Qt::LeftButton);
         };
-        form.Action[7]->click();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
         QVERIFY(navigationOff);
         QVERIFY(fileOff);
         QVERIFY(othersOn);
@@ -408,7 +409,7 @@ private slots:
                 auto &list = static_cast<ListForm &>(shown);
                 for (int row = 0; row < list.Llist[0]->count(); ++row)
                     if (list.Llist[0]->ItemData(row) == third)
-                        list.Llist[0]->setCurrentRow(row);
+                        ClickEntry(*list.Llist[0], row);
                 QTest::mouseClick(list.Action[0], Qt::LeftButton);
             });
             form.Fmenu[1]->trigger();
@@ -481,11 +482,11 @@ private slots:
         SoundForm &form = Open();
         const QSize opening = form.size();
         duringWait = [&] { form.resize(opening * 3 / 2); };
-        form.Action[7]->click();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
         QVERIFY(!form.Busy);
         QCOMPARE(timeline.count("card Play HORN1.WAV"), 4);
         const QImage afterResize = form.Lpicture[0]->Image().copy();
-        form.Action[7]->click();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
         QCOMPARE(form.Lpicture[0]->Image(), afterResize);
     }
 
@@ -501,7 +502,7 @@ private slots:
             if (call.command == "Play")
                 countingAtFirstSound = form.Stimer->isActive() && form.Stimer->interval() == 12000;
         });
-        form.Action[7]->click();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
         QVERIFY(countingAtFirstSound);
         QVERIFY(form.Stimer->isActive());
         QCOMPARE(form.Stimer->interval(), 12000);
@@ -523,7 +524,7 @@ private slots:
     {
         AddSignal(*fixture, "h", Answer, "e", {Sound(1, 5, 2), Sound(7, 10, 1)});
         SoundForm &form = Open();
-        form.Action[7]->click();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
         timeline.clear();
         duringWait = [&] {
             for (int i = 0; i < 12; ++i)
@@ -556,11 +557,8 @@ private slots:
         SoundForm &form = Open();
         QCOMPARE(form.HintText(), QString("first hint"));
         timeline.clear();
-        duringWait = [&] {
-            form.Clist->setCurrentRow(0);
-            emit form.Clist->Click();
-        };
-        form.Action[7]->click();
+        duringWait = [&] { ClickEntry(*form.Clist, 0); };
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
         QCOMPARE(timeline,
                  Silenced + QStringList({"card Play HORN5.WAV", "wait 5", "card Play HORN5.WAV", "wait 5", "wait 2"}) +
                      Silenced + QStringList({"card Play GONG.WAV", "wait 5", "wait 2"}));
@@ -575,10 +573,10 @@ private slots:
     {
         AddSignal(*fixture, "h", Answer, "e", {Sound(7, 60, 1)});
         SoundForm &form = Open();
-        form.Action[7]->click();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
         QVERIFY(form.Stimer->isActive());
         form.Stimer_Timer();
-        form.Action[7]->click();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
         QCOMPARE(form.TickCount, 0L);
         QVERIFY(form.Stimer->isActive());
         QCOMPARE(form.Stimer->interval(), 6000);
@@ -603,7 +601,7 @@ private slots:
             else
                 form.close();
         };
-        form.Action[7]->click();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
         QCOMPARE(timeline, Silenced + QStringList({"card Play HORN5.WAV", "wait 5", "card Stop", "multimedia Stop",
                                                    "multimedia Close"}));
         QVERIFY(!form.Busy);
@@ -619,7 +617,7 @@ private slots:
             auto &form = static_cast<SoundForm &>(shown);
             timeline.clear();
             duringWait = [&] { form.close(); };
-            form.Action[7]->click();
+            QTest::mouseClick(form.Action[7], Qt::LeftButton);
             timeline << "returned";
         });
         FormInstance<SoundForm>().ShowModal();
@@ -663,7 +661,7 @@ private slots:
     {
         AddSignal(*fixture, "h", Answer, "e", {Sound(7, 10, 1)});
         SoundForm &form = Open();
-        form.Action[7]->click();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
         QPointer<QTimer> timer = form.Stimer;
         QVERIFY(timer->isActive());
         form.Fmenu[3]->trigger();
@@ -679,15 +677,15 @@ private slots:
         AddSignal(*fixture, "h", "a", "e", {Sound(7, 10, 1)});
         AddSignal(*fixture, "h", "b", "e", {Sound(7, 10, 1)});
         SoundForm &form = Open();
-        form.Action[7]->click();
-        form.Action[2]->click();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
+        QTest::mouseClick(form.Action[2], Qt::LeftButton);
         QCOMPARE(boxes, QStringList{});
-        form.Action[7]->click();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
         for (int i = 0; i < 10; ++i)
             form.Stimer_Timer();
         form.SetOuterSize(9000, 6000);
         QCOMPARE(boxes, QStringList{});
-        form.Action[2]->click();
+        QTest::mouseClick(form.Action[2], Qt::LeftButton);
         QCOMPARE(boxes, QStringList{"This Is The Last Picture In This Series, Do You Want To Shuffle And Restart"});
     }
 
@@ -701,7 +699,7 @@ private slots:
         QVERIFY(!form.Fmenu[2]->isEnabled());
         form.Activate();
         QVERIFY(form.Fmenu[2]->isEnabled());
-        form.Action[3]->click();
+        QTest::mouseClick(form.Action[3], Qt::LeftButton);
         Form::SetModalHook([](Form &shown) {
             QVERIFY(qobject_cast<StatForm *>(&shown));
             Response = 6;
@@ -742,7 +740,7 @@ private slots:
         fixture->AddLink(4, a, 1, 3);
         fixture->AddLink(4, a, 4, b);
         SoundForm &form = Open();
-        form.Action[7]->click();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
         QVERIFY(form.Lmenu[0]->isEnabled());
         QVERIFY(!form.Lmenu[3]->isEnabled());
         QVERIFY(!form.Lmenu[2]->isEnabled());
@@ -769,7 +767,7 @@ private slots:
         QFETCH(QVariant, extra);
         AddSignal(*fixture, hint, QVariant(), extra, {Sound(1, 1, 1)});
         SoundForm &form = Open();
-        form.Action[7]->click();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
         QTEST(form.HintText(), "hintText");
         QTEST(form.ExtraText(), "extraText");
         QCOMPARE(form.AnswerText(), QString("No Text"));
@@ -794,7 +792,7 @@ private slots:
             LinkTypeTwo = 4;
         }
         SoundForm &form = Open();
-        form.Action[7]->click();
+        QTest::mouseClick(form.Action[7], Qt::LeftButton);
         QCOMPARE(boxes, QStringList{});
         QCOMPARE(timeline, Silenced + QStringList{"wait 2"});
         QCOMPARE(form.Lpicture[0]->PixelColour(200, 100), Grey);
