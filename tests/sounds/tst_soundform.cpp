@@ -383,21 +383,24 @@ private slots:
     }
 
     // Every way to another signal, or to the same again, first ends every
-    // sound of the one before, on both devices.
+    // sound of the one before, on both devices. From the second of three
+    // signals, each way leads to the position given.
     void newSignalSilencesTheOld_data()
     {
         QTest::addColumn<int>("button");
-        QTest::addRow("first") << 0;
-        QTest::addRow("previous") << 1;
-        QTest::addRow("next") << 2;
-        QTest::addRow("last") << 3;
-        QTest::addRow("play") << 7;
+        QTest::addColumn<long>("position");
+        QTest::addRow("first") << 0 << 0L;
+        QTest::addRow("previous") << 1 << 0L;
+        QTest::addRow("next") << 2 << 2L;
+        QTest::addRow("last") << 3 << 2L;
+        QTest::addRow("play") << 7 << 1L;
         // File > List, the third signal chosen.
-        QTest::addRow("list") << -1;
+        QTest::addRow("list") << -1 << 2L;
     }
     void newSignalSilencesTheOld()
     {
         QFETCH(int, button);
+        QFETCH(long, position);
         AddSignal(*fixture, "h", "a", "e", {Sound(4, 5, 1)});
         AddSignal(*fixture, "h", "b", "e", {Sound(4, 5, 1)});
         const long third = AddSignal(*fixture, "h", "c", "e", {Sound(4, 5, 1)});
@@ -417,6 +420,7 @@ private slots:
             QTest::mouseClick(form.Action[button], Qt::LeftButton);
         }
         QCOMPARE(timeline, Silenced + QStringList({"card Play GONG.WAV", "wait 5", "wait 2"}));
+        QCOMPARE(form.Series().Position(), position);
     }
 
     // With the sound output missing, or a sound file missing, empty or
@@ -466,8 +470,7 @@ private slots:
         form.Load();
         form.Fmenu[3]->trigger();
         form.Load();
-        const QString folder =
-            QDir::toNativeSeparators((fault == "output" ? noOutput.path() : AppPath) + '/').replace("//", "/");
+        const QString folder = QDir::toNativeSeparators(fault == "output" ? noOutput.path() + '/' : AppPath);
         QCOMPARE(boxes, QStringList{message.arg(folder)});
         QCOMPARE(timeline, QStringList({"HORN5.WAV", "HORN1.WAV", "HORN1.WAV", "HORN5.WAV", "HORN1.WAV", "HORN1.WAV"}));
     }
