@@ -152,6 +152,7 @@ public:
     {
         copy.CopyText->setFocus(Qt::TabFocusReason);
         QTest::keyClick(copy.CopyText, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(copy.CopyText, Qt::Key_Backspace);
         QTest::keyClicks(copy.CopyText, copies);
     }
 
