@@ -205,7 +205,7 @@ private slots:
         QFETCH(float, required);
         QFETCH(bool, tooWide);
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(mode - 2);
+        document.Dmenu[mode - 2]->trigger();
         Show(document, [&](CopyForm &copy) {
             PrintDialogFixture::ChoosePrinter(copy, entry);
             QVERIFY(qAbs(copy.Engine.RequiredWidth - required) < 0.05f);
@@ -246,7 +246,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, copies);
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(2);
+        document.Dmenu[2]->trigger();
         Show(document, [&](CopyForm &copy) {
             PrintDialogFixture::TypeCopies(copy, text);
             PrintDialogFixture::Click(copy.Action[0]);
@@ -275,7 +275,7 @@ private slots:
     void printsTheWholeDocument()
     {
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(2);
+        document.Dmenu[2]->trigger();
         document.Dgrid[3]->SetTextMatrix(7, 0, QStringLiteral("1215"));
         document.Dgrid[4]->SetTextMatrix(1, 0, QStringLiteral("Transit"));
         Show(document, [&](CopyForm &copy) {
@@ -324,7 +324,7 @@ private slots:
     void scaledToThePaper()
     {
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(0);
+        document.Dmenu[0]->trigger();
         document.Dgrid[0]->SetTextMatrix(2, 10, QStringLiteral("last"));
         Show(document, [&](CopyForm &copy) {
             QVERIFY(copy.Coption[0]->isEnabled());
@@ -355,7 +355,7 @@ private slots:
     void truncatedAtThePageEdge()
     {
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(0);
+        document.Dmenu[0]->trigger();
         for (int c = 0; c < 11; ++c)
             document.Dgrid[0]->SetTextMatrix(2, c, QStringLiteral("col%1").arg(c));
         Show(document, [&](CopyForm &copy) {
@@ -401,7 +401,7 @@ private slots:
                                             QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
         SetPrinters(printers, defaultPrinter);
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(2);
+        document.Dmenu[2]->trigger();
         Show(document, [&](CopyForm &copy) {
             QVERIFY(!copy.Coption[0]->isEnabled());
             PrintDialogFixture::Click(copy.Action[0]);
@@ -418,7 +418,7 @@ private slots:
     void cancelWhilePrinting()
     {
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(1);
+        document.Dmenu[1]->trigger();
         int rows = 0;
         Show(document, [&](CopyForm &copy) {
             copy.Engine.DoEvents = [&] {
@@ -449,7 +449,7 @@ private slots:
             PrintDialogFixture::Click(copy.Action[1]);
         });
         SetPrinters({}, defaultPrinter);
-        document.Dmenu_Click(2);
+        document.Dmenu[2]->trigger();
         Show(document, [&](CopyForm &copy) {
             QCOMPARE(copy.CopyText->text(), QString("2"));
             QCOMPARE(copy.Plist->count(), 3);
@@ -468,7 +468,7 @@ private slots:
     void backToTheDefaultPrinter()
     {
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(2);
+        document.Dmenu[2]->trigger();
         Show(document, [&](CopyForm &copy) {
             PrintDialogFixture::ChoosePrinter(copy, 2);
             PrintDialogFixture::ChoosePrinter(copy, 0);
@@ -566,7 +566,7 @@ private slots:
         SetPrinters(printers, defaultPrinter);
         PrinterInUse().SetOutput({});
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(2);
+        document.Dmenu[2]->trigger();
         Show(document, [&](CopyForm &copy) { PrintDialogFixture::Click(copy.Action[0]); });
         QFile file(defaultPrinter.Port);
         QVERIFY(file.open(QIODevice::ReadOnly));
