@@ -124,7 +124,7 @@ private slots:
         QFETCH(QList<Place>, places);
         QFETCH(int, outerHeight);
         DocumentForm &form = Open();
-        form.Dmenu_Click(item);
+        form.Dmenu[item]->trigger();
         const QList<Place> actual = Places(form);
         QCOMPARE(actual.size(), places.size());
         for (int i = 0; i < places.size(); ++i) {
@@ -181,7 +181,7 @@ private slots:
         QFETCH(int, alignment);
         QFETCH(QList<int>, widths);
         DocumentForm &form = Open();
-        form.Dmenu_Click(item);
+        form.Dmenu[item]->trigger();
         const Grid &g = *form.Dgrid[grid];
         QCOMPARE(g.Cols(), static_cast<int>(widths.size()));
         QCOMPARE(g.Rows(), rows);
@@ -251,9 +251,9 @@ private slots:
         QFETCH(QStringList, texts);
         DocumentForm &form = Open();
         // From another document first, so that nothing is left over.
-        form.Dmenu_Click((item + 1) % 3);
+        form.Dmenu[(item + 1) % 3]->trigger();
         FillEveryCell(form);
-        form.Dmenu_Click(item);
+        form.Dmenu[item]->trigger();
         const Grid &g = *form.Dgrid[grid];
         QStringList actual;
         for (int i = 0; i < texts.size(); ++i)
@@ -279,14 +279,14 @@ private slots:
         QList<QStringList> expected;
         {
             DocumentForm &blank = Open();
-            blank.Dmenu_Click(item);
+            blank.Dmenu[item]->trigger();
             expected = Texts(blank);
             Forms::DestroyAll();
         }
         DocumentForm &form = Open();
-        form.Dmenu_Click(before);
+        form.Dmenu[before]->trigger();
         FillEveryCell(form);
-        form.Dmenu_Click(item);
+        form.Dmenu[item]->trigger();
         QCOMPARE(Texts(form), expected);
         for (const QStringList &grid : expected)
             QVERIFY(!grid.contains(QStringLiteral("entry")));
@@ -314,12 +314,12 @@ private slots:
     void logEntriesGoneAfterPlanningSheet()
     {
         DocumentForm &form = Open();
-        form.Dmenu_Click(1);
+        form.Dmenu[1]->trigger();
         Grid &log = *form.Dgrid[0];
         for (int r = 2; r < 25; ++r)
             for (int c = 0; c < 10; ++c)
                 log.SetTextMatrix(r, c, QStringLiteral("x"));
-        form.Dmenu_Click(0);
+        form.Dmenu[0]->trigger();
         Grid &first = *form.Dgrid[0];
         QCOMPARE(&first, &log);
         QCOMPARE(first.Rows(), 15);
@@ -332,10 +332,10 @@ private slots:
     void sameDocumentAgainIsBlank()
     {
         DocumentForm &form = Open();
-        form.Dmenu_Click(2);
+        form.Dmenu[2]->trigger();
         form.Dgrid[3]->SetTextMatrix(1, 0, QStringLiteral("0600"));
         form.Dgrid[0]->SetTextMatrix(2, 1, QStringLiteral("SW 4"));
-        form.Dmenu_Click(2);
+        form.Dmenu[2]->trigger();
         QVERIFY(form.Dgrid[3]->TextMatrix(1, 0).isEmpty());
         QVERIFY(form.Dgrid[0]->TextMatrix(2, 1).isEmpty());
         QCOMPARE(form.Dgrid[3]->TextMatrix(1, 1), QString("-6"));
@@ -346,8 +346,8 @@ private slots:
     void afterNavigationSheetGridsAreFullWidth()
     {
         DocumentForm &form = Open();
-        form.Dmenu_Click(2);
-        form.Dmenu_Click(0);
+        form.Dmenu[2]->trigger();
+        form.Dmenu[0]->trigger();
         for (int i = 1; i <= 4; ++i) {
             QCOMPARE(ControlLeft(*form.Dgrid[i]), 120);
             QCOMPARE(ControlWidth(*form.Dgrid[i]), 9390);
@@ -412,7 +412,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, result);
         DocumentForm &form = Open();
-        form.Dmenu_Click(item);
+        form.Dmenu[item]->trigger();
         Grid &g = *form.Dgrid[grid];
         g.SetRow(row);
         g.SetCol(col);
@@ -430,7 +430,7 @@ private slots:
     void clickOnCellEdits()
     {
         DocumentForm &form = Open();
-        form.Dmenu_Click(2);
+        form.Dmenu[2]->trigger();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         Grid &g = *form.Dgrid[3];
@@ -460,7 +460,7 @@ private slots:
         QFETCH(int, item);
         QFETCH(long, mode);
         DocumentForm &form = Open();
-        form.Dmenu_Click(item);
+        form.Dmenu[item]->trigger();
         form.Dgrid[0]->SetTextMatrix(3, 1, QStringLiteral("kept"));
         CloseThePrintDialog(form);
         form.Fmenu[0]->trigger();
@@ -481,7 +481,7 @@ private slots:
     void quitAndReopenIsBlankPlanningSheet()
     {
         DocumentForm &form = Open();
-        form.Dmenu_Click(1);
+        form.Dmenu[1]->trigger();
         form.Dgrid[1]->SetTextMatrix(4, 1, QStringLiteral("Reefed"));
         form.Fmenu[1]->trigger();
         QVERIFY(!form.IsLoaded());

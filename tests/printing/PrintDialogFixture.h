@@ -43,6 +43,27 @@ inline PrinterInfo PdfPrinter(const QString &name, const QString &file, const QP
     return PrinterInfo{QStringLiteral("PDF"), name, file, paper, true, true};
 }
 
+// The documents of the documents window's menu, in its order.
+inline const char *const Documents[] = {"planning", "log", "sheet"};
+
+// The papers the printed pages are read on.
+struct Paper {
+    const char *name;
+    QPageSize::PageSizeId size;
+    QPageLayout::Orientation orientation;
+    QPageLayout Layout() const { return PdfPaper(size, orientation); }
+};
+inline const Paper Papers[] = {{"a4", QPageSize::A4, QPageLayout::Portrait},
+                               {"a4-on-its-side", QPageSize::A4, QPageLayout::Landscape},
+                               {"a5", QPageSize::A5, QPageLayout::Portrait},
+                               {"a5-on-its-side", QPageSize::A5, QPageLayout::Landscape}};
+
+// Wider than the paper once measured (the first grid's columns and 128.4
+// twips each, times 1.15), so "&Truncate" is offered: the planning sheet
+// (11959 twips) on upright A4 (11906) and on A5 either way (8391 and
+// 11906), every document on upright A5.
+inline const bool TooWide[3][4] = {{true, false, true, true}, {false, false, true, false}, {false, false, true, false}};
+
 class PrintDialogFixture
 {
 public:
@@ -85,6 +106,39 @@ public:
         return closedItself;
     }
 
+    // The PDF file the paper printers write.
+    QString Pdf() const { return folder.filePath(QStringLiteral("Norvanta.pdf")); }
+
+    // A PDF writer for every paper, in the dialog's list from entry 1 in
+    // the order of Papers; the first is the default printer. Their names
+    // are new to every fixture, so no paper chosen earlier stays with them.
+    void UsePaperPrinters()
+    {
+        static int run = 0;
+        ++run;
+        std::vector<PrinterInfo> printers;
+        for (const Paper &paper : Papers)
+            printers.push_back(PdfPrinter(QStringLiteral("%1 %2").arg(paper.name).arg(run), Pdf(), paper.Layout()));
+        SetPrinters(printers, printers.front());
+    }
+
+    // Prints the document shown on the paper's printer, so many copies,
+    // scaled or cut off at the page edge. True when "&Truncate" was there to
+    // click where asked for and the dialog closed itself.
+    bool PrintOn(int paper, bool cut, int copies = 1)
+    {
+        bool offered = true;
+        const bool closed = Print([&](CopyForm &copy) {
+            ChoosePrinter(copy, paper + 1);
+            TypeCopies(copy, QString::number(copies));
+            offered = copy.Coption[0]->isEnabled();
+            if (cut)
+                Click(copy.Coption[0]);
+            Click(copy.Action[0]);
+        });
+        return (!cut || offered) && closed;
+    }
+
     static void Click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     static void ChoosePrinter(CopyForm &copy, int entry)
@@ -98,6 +152,7 @@ public:
     {
         copy.CopyText->setFocus(Qt::TabFocusReason);
         QTest::keyClick(copy.CopyText, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(copy.CopyText, Qt::Key_Backspace);
         QTest::keyClicks(copy.CopyText, copies);
     }
 

@@ -1,3 +1,4 @@
+#include "PrintDialogFixture.h"
 #include "ProgramState.h"
 
 #include "documents/DocumentForm.h"
@@ -23,12 +24,6 @@
 
 namespace {
 constexpr double Margin = 6.35;
-
-QPageLayout Paper(QPageSize::PageSizeId size, QPageLayout::Orientation orientation)
-{
-    return QPageLayout(QPageSize(size), orientation, QMarginsF(Margin, Margin, Margin, Margin),
-                       QPageLayout::Millimeter);
-}
 
 struct Text {
     int page;
@@ -87,13 +82,13 @@ private slots:
         Twips::SetScreenSize(19200, 14400);
         // Names new to every case: what "&Setup" chose stays with a printer.
         ++run;
-        defaultPrinter = PrinterInfo{"PDF", QStringLiteral("Default %1").arg(run), "FILE:",
-                                     Paper(QPageSize::A4, QPageLayout::Portrait), true};
+        defaultPrinter = PrinterInfo{"PDF", QStringLiteral("Default %1").arg(run),
+                                     "FILE:", PdfPaper(QPageSize::A4, QPageLayout::Portrait), true};
         printers = {
-            PrinterInfo{"HP LaserJet", QStringLiteral("Office %1").arg(run), "LPT1:",
-                        Paper(QPageSize::A4, QPageLayout::Landscape), false},
+            PrinterInfo{"HP LaserJet", QStringLiteral("Office %1").arg(run),
+                        "LPT1:", PdfPaper(QPageSize::A4, QPageLayout::Landscape), false},
             PrinterInfo{"Brother", QStringLiteral("Small %1").arg(run), "USB001",
-                        Paper(QPageSize::A5, QPageLayout::Portrait), true},
+                        PdfPaper(QPageSize::A5, QPageLayout::Portrait), true},
         };
         SetPrinters(printers, defaultPrinter);
         jobs.clear();
@@ -183,7 +178,7 @@ private slots:
             QCOMPARE(copy.Plist->item(2)->text(), QStringLiteral("Brother/Small %1/USB001").arg(run));
             QCOMPARE(copy.Plist->currentRow(), 0);
             QCOMPARE(copy.HeightTwips() + 420, 2475);
-            copy.Action[1]->click();
+            PrintDialogFixture::Click(copy.Action[1]);
         });
     }
 
@@ -210,15 +205,15 @@ private slots:
         QFETCH(float, required);
         QFETCH(bool, tooWide);
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(mode - 2);
+        document.Dmenu[mode - 2]->trigger();
         Show(document, [&](CopyForm &copy) {
-            copy.Plist->setCurrentRow(entry);
+            PrintDialogFixture::ChoosePrinter(copy, entry);
             QVERIFY(qAbs(copy.Engine.RequiredWidth - required) < 0.05f);
             QCOMPARE(copy.Coption[0]->isEnabled(), tooWide);
             QCOMPARE(copy.Coption[1]->isEnabled(), tooWide);
             QVERIFY(copy.Coption[1]->isChecked());
             QVERIFY(copy.Action[0]->isEnabled());
-            copy.Action[1]->click();
+            PrintDialogFixture::Click(copy.Action[1]);
         });
         QVERIFY(jobs.empty());
     }
@@ -251,10 +246,10 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, copies);
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(2);
+        document.Dmenu[2]->trigger();
         Show(document, [&](CopyForm &copy) {
-            copy.CopyText->setText(text);
-            copy.Action[0]->click();
+            PrintDialogFixture::TypeCopies(copy, text);
+            PrintDialogFixture::Click(copy.Action[0]);
             QCOMPARE(copy.isVisible(), copies == 0);
         });
         if (copies == 0) {
@@ -280,12 +275,12 @@ private slots:
     void printsTheWholeDocument()
     {
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(2);
+        document.Dmenu[2]->trigger();
         document.Dgrid[3]->SetTextMatrix(7, 0, QStringLiteral("1215"));
         document.Dgrid[4]->SetTextMatrix(1, 0, QStringLiteral("Transit"));
         Show(document, [&](CopyForm &copy) {
             QVERIFY(!copy.Coption[0]->isEnabled());
-            copy.Action[0]->click();
+            PrintDialogFixture::Click(copy.Action[0]);
             QVERIFY(!copy.isVisible());
         });
         QCOMPARE(jobs.size(), size_t(1));
@@ -329,11 +324,11 @@ private slots:
     void scaledToThePaper()
     {
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(0);
+        document.Dmenu[0]->trigger();
         document.Dgrid[0]->SetTextMatrix(2, 10, QStringLiteral("last"));
         Show(document, [&](CopyForm &copy) {
             QVERIFY(copy.Coption[0]->isEnabled());
-            copy.Action[0]->click();
+            PrintDialogFixture::Click(copy.Action[0]);
         });
         QCOMPARE(jobs.size(), size_t(1));
         const double width = 210 - 2 * Margin;
@@ -360,13 +355,13 @@ private slots:
     void truncatedAtThePageEdge()
     {
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(0);
+        document.Dmenu[0]->trigger();
         for (int c = 0; c < 11; ++c)
             document.Dgrid[0]->SetTextMatrix(2, c, QStringLiteral("col%1").arg(c));
         Show(document, [&](CopyForm &copy) {
-            copy.Plist->setCurrentRow(2);
-            copy.Coption[0]->setChecked(true);
-            copy.Action[0]->click();
+            PrintDialogFixture::ChoosePrinter(copy, 2);
+            PrintDialogFixture::Click(copy.Coption[0]);
+            PrintDialogFixture::Click(copy.Action[0]);
         });
         QCOMPARE(jobs.size(), size_t(1));
         QCOMPARE(jobs[0].printer.DeviceName, printers[1].DeviceName);
@@ -406,10 +401,10 @@ private slots:
                                             QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
         SetPrinters(printers, defaultPrinter);
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(2);
+        document.Dmenu[2]->trigger();
         Show(document, [&](CopyForm &copy) {
             QVERIFY(!copy.Coption[0]->isEnabled());
-            copy.Action[0]->click();
+            PrintDialogFixture::Click(copy.Action[0]);
         });
         QCOMPARE(jobs.size(), size_t(1));
         if (line < 0)
@@ -423,15 +418,15 @@ private slots:
     void cancelWhilePrinting()
     {
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(1);
+        document.Dmenu[1]->trigger();
         int rows = 0;
         Show(document, [&](CopyForm &copy) {
             copy.Engine.DoEvents = [&] {
                 QVERIFY(!copy.Action[0]->isEnabled());
                 if (++rows == 3)
-                    copy.Action[1]->click();
+                    PrintDialogFixture::Click(copy.Action[1]);
             };
-            copy.Action[0]->click();
+            PrintDialogFixture::Click(copy.Action[0]);
             QVERIFY(copy.Action[0]->isEnabled());
             QVERIFY(!copy.isVisible());
         });
@@ -449,12 +444,12 @@ private slots:
         DocumentForm &document = FormInstance<DocumentForm>();
         Show(document, [&](CopyForm &copy) {
             QVERIFY(copy.Coption[0]->isEnabled());
-            copy.CopyText->setText(QStringLiteral("2"));
-            copy.Plist->setCurrentRow(1);
-            copy.Action[1]->click();
+            PrintDialogFixture::TypeCopies(copy, QStringLiteral("2"));
+            PrintDialogFixture::ChoosePrinter(copy, 1);
+            PrintDialogFixture::Click(copy.Action[1]);
         });
         SetPrinters({}, defaultPrinter);
-        document.Dmenu_Click(2);
+        document.Dmenu[2]->trigger();
         Show(document, [&](CopyForm &copy) {
             QCOMPARE(copy.CopyText->text(), QString("2"));
             QCOMPARE(copy.Plist->count(), 3);
@@ -462,7 +457,7 @@ private slots:
             QCOMPARE(copy.PrintMode, 4L);
             QVERIFY(qAbs(copy.Engine.RequiredWidth - 11285.64f) < 0.05f);
             // The printer of entry 1 is gone: the one in use stays.
-            copy.Action[0]->click();
+            PrintDialogFixture::Click(copy.Action[0]);
         });
         QCOMPARE(jobs.size(), size_t(1));
         QCOMPARE(jobs[0].printer.DeviceName, printers[0].DeviceName);
@@ -473,11 +468,11 @@ private slots:
     void backToTheDefaultPrinter()
     {
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(2);
+        document.Dmenu[2]->trigger();
         Show(document, [&](CopyForm &copy) {
-            copy.Plist->setCurrentRow(2);
-            copy.Plist->setCurrentRow(0);
-            copy.Action[0]->click();
+            PrintDialogFixture::ChoosePrinter(copy, 2);
+            PrintDialogFixture::ChoosePrinter(copy, 0);
+            PrintDialogFixture::Click(copy.Action[0]);
         });
         QCOMPARE(jobs.size(), size_t(1));
         QCOMPARE(jobs[0].printer.DeviceName, defaultPrinter.DeviceName);
@@ -499,17 +494,17 @@ private slots:
         DocumentForm &document = FormInstance<DocumentForm>();
         Show(document, [&](CopyForm &copy) {
             QVERIFY(copy.Coption[0]->isEnabled());
-            copy.Coption[0]->setChecked(true);
-            copy.Action[2]->click();
+            PrintDialogFixture::Click(copy.Coption[0]);
+            PrintDialogFixture::Click(copy.Action[2]);
             QCOMPARE(setups, 1);
             QCOMPARE(copy.Coption[0]->isEnabled(), !accepted);
             QVERIFY(copy.Coption[1]->isChecked());
-            copy.Action[1]->click();
+            PrintDialogFixture::Click(copy.Action[1]);
         });
         // The paper chosen stays with the printer.
         Show(document, [&](CopyForm &copy) {
             QCOMPARE(copy.Coption[0]->isEnabled(), !accepted);
-            copy.Action[0]->click();
+            PrintDialogFixture::Click(copy.Action[0]);
         });
         QCOMPARE(jobs.size(), size_t(1));
         QCOMPARE(jobs[0].printer.Layout.orientation(), accepted ? QPageLayout::Landscape : QPageLayout::Portrait);
@@ -522,11 +517,11 @@ private slots:
         SetPrintSetupHook([](QPageLayout &) -> bool { throw PrinterError(482, "Printer error"); });
         DocumentForm &document = FormInstance<DocumentForm>();
         Show(document, [&](CopyForm &copy) {
-            copy.Coption[0]->setChecked(true);
-            copy.Action[2]->click();
+            PrintDialogFixture::Click(copy.Coption[0]);
+            PrintDialogFixture::Click(copy.Action[2]);
             QVERIFY(copy.isVisible());
             QVERIFY(copy.Coption[0]->isChecked());
-            copy.Action[0]->click();
+            PrintDialogFixture::Click(copy.Action[0]);
         });
         QVERIFY(boxes.isEmpty());
         QCOMPARE(jobs.size(), size_t(1));
@@ -537,7 +532,7 @@ private slots:
     {
         DocumentForm &document = FormInstance<DocumentForm>();
         Show(document, [&](CopyForm &copy) {
-            copy.CopyText->setText(QStringLiteral("5"));
+            PrintDialogFixture::TypeCopies(copy, QStringLiteral("5"));
             copy.close();
             QVERIFY(!copy.isVisible());
         });
@@ -550,13 +545,13 @@ private slots:
     void copiesTextSelectedOnFocus()
     {
         Show(2, [&](CopyForm &copy) {
-            copy.CopyText->setText(QStringLiteral("12"));
+            PrintDialogFixture::TypeCopies(copy, QStringLiteral("12"));
             copy.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&copy));
             copy.Action[0]->setFocus();
             copy.CopyText->setFocus(Qt::TabFocusReason);
             QCOMPARE(copy.CopyText->selectedText(), QString("12"));
-            copy.Action[1]->click();
+            PrintDialogFixture::Click(copy.Action[1]);
         });
     }
 
@@ -571,8 +566,8 @@ private slots:
         SetPrinters(printers, defaultPrinter);
         PrinterInUse().SetOutput({});
         DocumentForm &document = FormInstance<DocumentForm>();
-        document.Dmenu_Click(2);
-        Show(document, [&](CopyForm &copy) { copy.Action[0]->click(); });
+        document.Dmenu[2]->trigger();
+        Show(document, [&](CopyForm &copy) { PrintDialogFixture::Click(copy.Action[0]); });
         QFile file(defaultPrinter.Port);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray pdf = file.readAll();

@@ -67,7 +67,7 @@ private slots:
             CopyForm &copy = FormInstance<CopyForm>();
             QTimer::singleShot(0, &copy, [&copy, &mode] {
                 mode = copy.PrintMode;
-                copy.Action[0]->click();
+                QTest::mouseClick(copy.Action[0], Qt::LeftButton);
             });
             document->Fmenu[0]->trigger();
             document->Unload();

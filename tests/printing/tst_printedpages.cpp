@@ -77,12 +77,8 @@ private slots:
     {
         fixture = std::make_unique<PrintDialogFixture>();
         QVERIFY(fixture->folder.isValid());
-        pdf = fixture->folder.filePath("Norvanta.pdf");
-        ++run;
-        SetPrinters({PdfPrinter(QStringLiteral("Landscape %1").arg(run), pdf,
-                                PdfPaper(QPageSize::A4, QPageLayout::Landscape)),
-                     PdfPrinter(QStringLiteral("Small %1").arg(run), pdf, PdfPaper(QPageSize::A5, QPageLayout::Portrait))},
-                    PdfPrinter(QStringLiteral("Default %1").arg(run), pdf, PdfPaper(QPageSize::A4, QPageLayout::Portrait)));
+        fixture->UsePaperPrinters();
+        pdf = fixture->Pdf();
     }
     void cleanup() { fixture.reset(); }
 
@@ -95,39 +91,27 @@ private slots:
     {
         QTest::addColumn<int>("document");
         QTest::addColumn<int>("copies");
-        QTest::addColumn<int>("entry");
+        QTest::addColumn<int>("paper");
         QTest::addColumn<bool>("truncate");
-        const char *documents[] = {"planning", "log", "sheet"};
-        const char *papers[] = {"a4", "a4-on-its-side", "a5"};
-        // Wider than the paper: the planning sheet on upright A4, every
-        // document on A5.
-        const bool tooWide[3][3] = {{true, false, true}, {false, false, true}, {false, false, true}};
+        // The first three papers: A4 both ways and upright A5.
         for (int copies : {1, 3})
             for (int d = 0; d < 3; ++d)
                 for (int p = 0; p < 3; ++p) {
-                    QTest::addRow("%s-%s-%d-scaled", documents[d], papers[p], copies) << d << copies << p << false;
-                    if (tooWide[d][p])
-                        QTest::addRow("%s-%s-%d-cut", documents[d], papers[p], copies) << d << copies << p << true;
+                    QTest::addRow("%s-%s-%d-scaled", Documents[d], Papers[p].name, copies) << d << copies << p << false;
+                    if (TooWide[d][p])
+                        QTest::addRow("%s-%s-%d-cut", Documents[d], Papers[p].name, copies) << d << copies << p << true;
                 }
     }
     void everyPageReadable()
     {
         QFETCH(int, document);
         QFETCH(int, copies);
-        QFETCH(int, entry);
+        QFETCH(int, paper);
         QFETCH(bool, truncate);
         DocumentForm &form = fixture->Document();
         form.Dmenu[document]->trigger();
         FillFirstColumns(form);
-        fixture->Print([&](CopyForm &copy) {
-            PrintDialogFixture::ChoosePrinter(copy, entry);
-            PrintDialogFixture::TypeCopies(copy, QString::number(copies));
-            if (truncate) {
-                QVERIFY(copy.Coption[0]->isEnabled());
-                PrintDialogFixture::Click(copy.Coption[0]);
-            }
-            PrintDialogFixture::Click(copy.Action[0]);
-        });
+        QVERIFY(fixture->PrintOn(paper, truncate, copies));
         QVERIFY(QFile::exists(pdf));
 
         const QString title = CopyForm::ReportTitle(document + 2);
@@ -168,7 +152,6 @@ private slots:
 private:
     std::unique_ptr<PrintDialogFixture> fixture;
     QString pdf;
-    int run = 0;
 };
 
 QTEST_MAIN(TestPrintedPages)

@@ -14,24 +14,6 @@
 // A4 and A5, upright and on their side, scaled to the paper and cut off at
 // its edge, then read back; and the scale line stands clear of every word.
 namespace {
-const char *const Documents[] = {"planning", "log", "sheet"};
-
-struct Paper {
-    const char *name;
-    QPageSize::PageSizeId size;
-    QPageLayout::Orientation orientation;
-};
-const Paper Papers[] = {{"a4", QPageSize::A4, QPageLayout::Portrait},
-                        {"a4-on-its-side", QPageSize::A4, QPageLayout::Landscape},
-                        {"a5", QPageSize::A5, QPageLayout::Portrait},
-                        {"a5-on-its-side", QPageSize::A5, QPageLayout::Landscape}};
-
-// Wider than the paper once measured (the first grid's columns and 128.4
-// twips each, times 1.15): the planning sheet (11959 twips) on upright A4
-// (11906) and on A5 either way (8391 and 11906), every document on upright
-// A5.
-const bool TooWide[3][4] = {{true, false, true, true}, {false, false, true, false}, {false, false, true, false}};
-
 // Entries as a sailor writes them, each short enough for any column.
 const QStringList Entries{"0800", "SW 4", "Fuel 40 l", "Reefed"};
 
@@ -131,13 +113,8 @@ private slots:
     {
         fixture = std::make_unique<PrintDialogFixture>();
         QVERIFY(fixture->folder.isValid());
-        pdf = fixture->folder.filePath("Norvanta.pdf");
-        ++run;
-        std::vector<PrinterInfo> printers;
-        for (const Paper &paper : Papers)
-            printers.push_back(PdfPrinter(QStringLiteral("%1 %2").arg(paper.name).arg(run), pdf,
-                                          PdfPaper(paper.size, paper.orientation)));
-        SetPrinters(printers, printers.front());
+        fixture->UsePaperPrinters();
+        pdf = fixture->Pdf();
     }
     void cleanup() { fixture.reset(); }
 
@@ -172,9 +149,7 @@ private slots:
 
         QStringList whole;
         int leftOut = 0;
-        const double printable = PdfPaper(Papers[paper].size, Papers[paper].orientation)
-                                     .paintRect(QPageLayout::Millimeter)
-                                     .width();
+        const double printable = Papers[paper].Layout().paintRect(QPageLayout::Millimeter).width();
         for (int i = 0; i <= form.Dgrid.UBound(); ++i) {
             const Grid &grid = *form.Dgrid[i];
             const int printed = PrintedColumns(grid, printable, cut);
@@ -272,7 +247,7 @@ private slots:
         QVERIFY(!images.empty());
         QCOMPARE(words.size(), images.size());
         const QImage &last = images.back();
-        const QRectF area = PdfPaper(Papers[paper].size, Papers[paper].orientation).paintRect(QPageLayout::Millimeter);
+        const QRectF area = Papers[paper].Layout().paintRect(QPageLayout::Millimeter);
         const double pixelsPerMm = Dpi / 25.4;
         const int top = qCeil((area.top() + 10) * pixelsPerMm) + 2;
         const int bottom = qFloor(area.bottom() * pixelsPerMm) - 2;
@@ -304,22 +279,10 @@ private slots:
 private:
     // Prints the document on the paper's printer, scaled or cut off at the
     // page edge; true when the PDF is there.
-    bool Print(int paper, bool cut)
-    {
-        bool offered = true;
-        fixture->Print([&](CopyForm &copy) {
-            PrintDialogFixture::ChoosePrinter(copy, paper + 1);
-            offered = copy.Coption[0]->isEnabled();
-            if (cut)
-                PrintDialogFixture::Click(copy.Coption[0]);
-            PrintDialogFixture::Click(copy.Action[0]);
-        });
-        return (!cut || offered) && QFile::exists(pdf);
-    }
+    bool Print(int paper, bool cut) { return fixture->PrintOn(paper, cut) && QFile::exists(pdf); }
 
     std::unique_ptr<PrintDialogFixture> fixture;
     QString pdf;
-    int run = 0;
 };
 
 QTEST_MAIN(TestPrintedTexts)
