@@ -86,8 +86,8 @@ inline bool ContainsAll(QStringList whole, const QStringList &part)
     return true;
 }
 
-// Links from or to a picture of topic `topic` (a topic code) that lead to
-// no stored picture or have no way back.
+// Links from or to a picture of topic `topic` (a topic code) that join a
+// topic to itself, lead to no stored picture or have no way back.
 inline QStringList LinkFaults(Database &db, int topic)
 {
     static const QStringList heads{"LIGHTHEAD", "SHAPEHEAD", "BUOYHEAD", "SOUNDHEAD", "COLHEAD"};
@@ -110,6 +110,8 @@ inline QStringList LinkFaults(Database &db, int topic)
     QStringList faults;
     for (const auto &[typeOne, recordOne, typeTwo, recordTwo] : links) {
         const QString link = QStringLiteral("%1:%2 -> %3:%4").arg(typeOne).arg(recordOne).arg(typeTwo).arg(recordTwo);
+        if (typeOne == typeTwo)
+            faults << link + QStringLiteral(" joins a topic to itself");
         if (!stored(typeOne, recordOne) || !stored(typeTwo, recordTwo))
             faults << link + QStringLiteral(" leads to no stored picture");
         if (!links.count({typeTwo, recordTwo, typeOne, recordOne}))

@@ -7,6 +7,7 @@
 // faulty file makes no database.
 
 #include "ProgramState.h"
+#include "StarterChecks.h"
 #include "StarterFixture.h"
 
 #include "buoys/BuoyKinds.h"
@@ -417,8 +418,8 @@ void TestBuoyStarter::cardinalsStandRoundTheRock()
     for (const StarterBuoy &b : scene->buoys) {
         QVERIFY(b.kind == 0 || b.kind == 2 || b.kind == 4 || b.kind == 6);
         marks[b.kind] = &b;
-        drawn[b.kind / 2] = QRectF(QPointF(b.x - 3.2 * b.size, b.y - 6.2 * b.size),
-                                   QPointF(b.x + 3.2 * b.size, b.y + 3.1 * b.size));
+        drawn[b.kind / 2] =
+            QRectF(QPointF(b.x - 3.2 * b.size, b.y - 6.2 * b.size), QPointF(b.x + 3.2 * b.size, b.y + 3.1 * b.size));
     }
     QCOMPARE(marks.size(), size_t(4));
     const StarterBuoy &north = *marks[0], &east = *marks[2], &south = *marks[4], &west = *marks[6];
@@ -433,60 +434,26 @@ void TestBuoyStarter::cardinalsStandRoundTheRock()
 
 void TestBuoyStarter::alternativesAreOtherPictures()
 {
-    std::map<long, QString> answers;
     for (const StarterBuoyPicture &p : loaded)
-        answers[p.record] = p.text;
-    for (const StarterBuoyPicture &p : loaded) {
-        const QString which = QString::number(p.record);
-        QVERIFY2(p.alternatives.size() >= 3 && p.alternatives.size() <= 4, qPrintable(which));
-        for (long other : p.alternatives) {
-            QVERIFY2(other != p.record && answers.count(other),
-                     qPrintable(which + " offers " + QString::number(other)));
-            QVERIFY2(answers[other] != p.text, qPrintable(which + " offers its own answer"));
-        }
-    }
+        QVERIFY2(p.alternatives.size() >= 3 && p.alternatives.size() <= 4, qPrintable(QString::number(p.record)));
+    const QStringList faults = OwnAnswersOffered(loaded);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
 // A learner tells a picture by what is drawn: two that look alike must have
 // one answer.
 void TestBuoyStarter::picturesThatLookAlikeMeanTheSame()
 {
-    for (size_t i = 0; i < loaded.size(); ++i)
-        for (size_t j = i + 1; j < loaded.size(); ++j)
-            QVERIFY2(lookOf(loaded[i]) != lookOf(loaded[j]) || loaded[i].text == loaded[j].text,
-                     qPrintable(QString("%1 and %2 look alike: %3")
-                                    .arg(loaded[i].record)
-                                    .arg(loaded[j].record)
-                                    .arg(lookOf(loaded[i]))));
+    const QStringList faults = AlikeButAnsweredApart(loaded, lookOf);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
 // Every link of the build's new database that leads to or from a buoy
 // picture leads to a stored picture and has its way back.
 void TestBuoyStarter::everyLinkPointsBothWays()
 {
-    QTemporaryDir tmp;
-    const QString path = tmp.filePath("CALVOREN.MDB");
-    QCOMPARE(MakeStarterDatabase(path), QString());
-    auto db = Database::OpenDatabase(path);
-    const QStringList heads{"", "LIGHTHEAD", "SHAPEHEAD", "BUOYHEAD", "SOUNDHEAD", "COLHEAD"};
-    Recordset rs = db->OpenQuery("Select * From LINKS Where TYPEONE = 3 Or TYPETWO = 3");
-    for (; !rs.Eof(); rs.MoveNext()) {
-        const long typeOne = rs.LongValue("TYPEONE"), typeTwo = rs.LongValue("TYPETWO");
-        const long recordOne = rs.LongValue("RECORDONE"), recordTwo = rs.LongValue("RECORDTWO");
-        const QString link = QString("%1:%2 -> %3:%4").arg(typeOne).arg(recordOne).arg(typeTwo).arg(recordTwo);
-        QVERIFY2(typeOne != typeTwo && typeOne >= 1 && typeOne <= 5 && typeTwo >= 1 && typeTwo <= 5, qPrintable(link));
-        QVERIFY2(CountRows(*db,
-                           "Select Count(*) As N From LINKS Where TYPEONE = ? And RECORDONE = ? And TYPETWO = ? "
-                           "And RECORDTWO = ?",
-                           {qlonglong(typeTwo), qlonglong(recordTwo), qlonglong(typeOne), qlonglong(recordOne)}) == 1,
-                 qPrintable(link + " has no way back"));
-        for (const auto &[type, record] : {std::pair{typeOne, recordOne}, std::pair{typeTwo, recordTwo}})
-            QVERIFY2(CountRows(*db, "Select Count(*) As N From " + heads[type] + " Where RECORD = ?",
-                               {qlonglong(record)}) == 1,
-                     qPrintable(link));
-    }
-    rs.Close();
-    db->Close();
+    const QStringList faults = StarterLinkFaults(3);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
 // The database holds the file's pictures as the file writes them, and each

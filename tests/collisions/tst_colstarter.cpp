@@ -2,10 +2,12 @@
 // database, every picture agrees with the rows of the rules its rule names
 // (data/collision-rules.txt); crossing, tack and responsibility pictures give
 // way as the rules say; every element shows whole; every alternative is
-// another picture, and none is the answer of a picture drawn alike; a vessel
-// drawn end-on goes the way her caption says; a faulty file makes no database.
+// another picture, and none is the answer of a picture drawn alike; every
+// link leads to a picture and back; a vessel drawn end-on goes the way her
+// caption says; a faulty file makes no database.
 
 #include "ProgramState.h"
+#include "StarterChecks.h"
 #include "StarterFixture.h"
 
 #include "collisions/ColKinds.h"
@@ -202,6 +204,7 @@ private slots:
     void alternativesAreOtherPictures();
     void picturesAlikeShareTheirAnswer();
     void noWrongChoiceFromAPictureDrawnAlike();
+    void everyLinkLeadsToAPictureAndBack();
     void endOnVesselComesTowardsYouUnlessShowingHerTow();
     void loadedAsTheFileWritesIt();
     void buildToolLoadsTheStarterFolder();
@@ -407,31 +410,19 @@ void TestColStarter::everyElementShowsWhole()
 // picture's own answer text.
 void TestColStarter::alternativesAreOtherPictures()
 {
-    std::map<long, QString> answers;
     for (const StarterColPicture &p : loaded)
-        answers[p.record] = p.text;
-    for (const StarterColPicture &p : loaded) {
-        const QString which = QString::number(p.record);
-        QVERIFY2(p.alternatives.size() >= 3 && p.alternatives.size() <= 4, qPrintable(which));
-        for (long other : p.alternatives) {
-            QVERIFY2(other != p.record && answers.count(other),
-                     qPrintable(which + " offers " + QString::number(other)));
-            QVERIFY2(answers[other] != p.text, qPrintable(which + " offers its own answer"));
-        }
-    }
+        QVERIFY2(p.alternatives.size() >= 3 && p.alternatives.size() <= 4, qPrintable(QString::number(p.record)));
+    const QStringList faults = OwnAnswersOffered(loaded);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
 // A learner shown the same drawing under the same caption twice is owed one
 // answer.
 void TestColStarter::picturesAlikeShareTheirAnswer()
 {
-    for (size_t i = 0; i < loaded.size(); ++i)
-        for (size_t j = i + 1; j < loaded.size(); ++j) {
-            const StarterColPicture &a = loaded[i];
-            const StarterColPicture &b = loaded[j];
-            if (drawing(a) == drawing(b) && a.caption == b.caption)
-                QVERIFY2(a.text == b.text, qPrintable(QString("pictures %1 and %2").arg(a.record).arg(b.record)));
-        }
+    const QStringList faults =
+        AlikeButAnsweredApart(loaded, [](const StarterColPicture &p) { return drawing(p) + " | " + p.caption; });
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
 // Where two pictures draw the same, only their captions tell them apart (what
@@ -439,13 +430,15 @@ void TestColStarter::picturesAlikeShareTheirAnswer()
 // other's answer, which the drawing cannot rule out.
 void TestColStarter::noWrongChoiceFromAPictureDrawnAlike()
 {
-    std::map<long, QString> drawings;
-    for (const StarterColPicture &p : loaded)
-        drawings[p.record] = drawing(p);
-    for (const StarterColPicture &p : loaded)
-        for (long other : p.alternatives)
-            QVERIFY2(drawings[other] != drawing(p),
-                     qPrintable(QString("picture %1 offers %2: %3").arg(p.record).arg(other).arg(drawing(p))));
+    const QStringList faults = TrueAnswersOffered(
+        loaded, [](const StarterColPicture &p, const StarterColPicture &o) { return drawing(p) == drawing(o); });
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+void TestColStarter::everyLinkLeadsToAPictureAndBack()
+{
+    const QStringList faults = StarterLinkFaults(5);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
 // A vessel drawn end-on shows no bow or stern of her own, so alone she is

@@ -7,6 +7,7 @@
 
 #include "ProgramState.h"
 #include "SoundAnalysis.h"
+#include "StarterChecks.h"
 #include "StarterFixture.h"
 
 #include "lights/StarterLights.h"
@@ -306,29 +307,20 @@ void TestSoundStarter::alternativesNameOtherSignalsThatSoundDifferent()
         QVERIFY2(s.alternatives.size() >= 3 && s.alternatives.size() <= 4, qPrintable(which));
         const std::set<long> distinct(s.alternatives.begin(), s.alternatives.end());
         QVERIFY2(distinct.size() == s.alternatives.size() && !distinct.count(s.record), qPrintable(which));
-        for (long other : s.alternatives) {
-            QVERIFY2(other >= 1 && other <= static_cast<long>(starterSignals.size()), qPrintable(which));
-            const StarterSignal &o = starterSignals[static_cast<size_t>(other - 1)];
-            QVERIFY2(signalOf(s) != signalOf(o), qPrintable(which + " and " + QString::number(other) + " sound alike"));
-            QVERIFY2(s.text != o.text, qPrintable(which + " offers its own answer as " + QString::number(other)));
-        }
     }
+    const QStringList faults = OwnAnswersOffered(starterSignals) +
+                               TrueAnswersOffered(starterSignals, [](const StarterSignal &s, const StarterSignal &o) {
+                                   return signalOf(s) == signalOf(o);
+                               });
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
 // A learner tells a signal by what is drawn and heard: two that look and
 // sound alike must have one answer.
 void TestSoundStarter::signalsThatLookAndSoundAlikeMeanTheSame()
 {
-    const auto starterSignals = starter();
-    for (size_t i = 0; i < starterSignals.size(); ++i)
-        for (size_t j = i + 1; j < starterSignals.size(); ++j) {
-            const StarterSignal &a = starterSignals[i];
-            const StarterSignal &b = starterSignals[j];
-            QVERIFY2(
-                lookAndSoundOf(a) != lookAndSoundOf(b) || a.text == b.text,
-                qPrintable(
-                    QString("%1 and %2 look and sound alike: %3").arg(a.record).arg(b.record).arg(lookAndSoundOf(a))));
-        }
+    const QStringList faults = AlikeButAnsweredApart(starter(), lookAndSoundOf);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
 void TestSoundStarter::loadedWholeIntoANewDatabase()
@@ -391,8 +383,8 @@ void TestSoundStarter::loadedWholeIntoANewDatabase()
     db->Close();
 }
 
-// Every link of the new database leads to a stored picture and has its way
-// back; every day-shapes picture and every fog signal leads to the lights of
+// Every link of a fog signal in the new database leads to a stored picture
+// and has its way back; every day-shapes picture and every fog signal leads to the lights of
 // its vessel, and a fog signal to her day shapes where the lights lead to both.
 void TestSoundStarter::everyLinkPointsBothWays()
 {
@@ -401,7 +393,8 @@ void TestSoundStarter::everyLinkPointsBothWays()
     const QString failure = MakeStarterDatabase(path);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     auto db = Database::OpenDatabase(path);
-    const QStringList heads{"", "LIGHTHEAD", "SHAPEHEAD", "BUOYHEAD", "SOUNDHEAD", "COLHEAD"};
+    const QStringList faults = LinkFaults(*db, 4);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 
     using Link = std::tuple<long, long, long, long>;
     std::set<Link> links;
@@ -413,15 +406,6 @@ void TestSoundStarter::everyLinkPointsBothWays()
     }
     rs.Close();
     QVERIFY(!links.empty());
-    for (const auto &[typeOne, recordOne, typeTwo, recordTwo] : links) {
-        const QString link = QString("%1:%2 -> %3:%4").arg(typeOne).arg(recordOne).arg(typeTwo).arg(recordTwo);
-        QVERIFY2(typeOne != typeTwo && typeOne >= 1 && typeOne <= 5 && typeTwo >= 1 && typeTwo <= 5, qPrintable(link));
-        QVERIFY2(links.count({typeTwo, recordTwo, typeOne, recordOne}), qPrintable(link + " has no way back"));
-        for (const auto &[type, record] : {std::pair{typeOne, recordOne}, std::pair{typeTwo, recordTwo}})
-            QVERIFY2(CountRows(*db, "Select Count(*) As N From " + heads[type] + " Where RECORD = ?", {key(record)}) ==
-                         1,
-                     qPrintable(link));
-    }
 
     auto linked = [&](long typeOne, long recordOne, long typeTwo) {
         std::set<long> records;
