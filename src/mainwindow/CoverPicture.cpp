@@ -6,6 +6,8 @@
 #include "platform/window/Controls.h"
 #include "platform/window/PictureBox.h"
 
+#include <algorithm>
+
 namespace {
 
 using namespace Colours;
@@ -28,8 +30,7 @@ void FillAtTwips(PictureBox &cover, double x, double y)
 class SceneObject
 {
 public:
-    SceneObject(PictureBox &cover, float sceneScale, float anchorX, float anchorY, float unit,
-                float unitFactor = 1.0f)
+    SceneObject(PictureBox &cover, float sceneScale, float anchorX, float anchorY, float unit, float unitFactor = 1.0f)
         : cover(cover)
     {
         x0 = sceneScale * anchorX;
@@ -43,18 +44,9 @@ public:
     double Y(double b) const { return y0 + b * u; }
 
     void FillColour(long colour) { cover.SetFillColor(colour); }
-    void Line(double a1, double b1, double a2, double b2)
-    {
-        cover.Line(X(a1), Y(b1), X(a2), Y(b2), Black);
-    }
-    void Box(double a1, double b1, double a2, double b2)
-    {
-        cover.Box(X(a1), Y(b1), X(a2), Y(b2), Black);
-    }
-    void FilledBox(double a1, double b1, double a2, double b2)
-    {
-        cover.FilledBox(X(a1), Y(b1), X(a2), Y(b2), Black);
-    }
+    void Line(double a1, double b1, double a2, double b2) { cover.Line(X(a1), Y(b1), X(a2), Y(b2), Black); }
+    void Box(double a1, double b1, double a2, double b2) { cover.Box(X(a1), Y(b1), X(a2), Y(b2), Black); }
+    void FilledBox(double a1, double b1, double a2, double b2) { cover.FilledBox(X(a1), Y(b1), X(a2), Y(b2), Black); }
     void Arc(double a, double b, double radius, double start, double end)
     {
         cover.Arc(X(a), Y(b), radius * u, Black, start, end);
@@ -81,16 +73,13 @@ private:
 void DrawBanks(PictureBox &cover)
 {
     const double width = ControlWidth(cover);
-    const float widthScale = static_cast<float>(ControlWidth(cover)) / SceneUnitsWide;
-    const float scale = CoverSceneScale(cover);
-    const double inset = 0.2 * (scale < widthScale ? SceneUnitsWide * double(scale) : width);
+    const double inset = 0.2 * std::min(width, SceneUnitsWide * double(CoverSceneScale(cover)));
     cover.SetFillColor(Grey);
     cover.SetDrawWidth(2);
     cover.Line(1, ControlHeight(cover), inset, 1, Black);
     Fill(cover, 10, 10);
     cover.Line(width, ControlHeight(cover), width - inset, 1, Black);
-    Fill(cover, static_cast<int>(RoundHalfEven(double(ControlWidth(cover)) / Twips::PerPixelX() - 10)),
-         10);
+    Fill(cover, static_cast<int>(RoundHalfEven(double(ControlWidth(cover)) / Twips::PerPixelX() - 10)), 10);
 }
 
 // Heading left, foresail red, mainsail left in the water's colour.

@@ -3,13 +3,27 @@
 // What each buoy kind's drawing fixes: colours in the middle of its parts
 // and how high its body and topmark reach, in size units from the centre.
 
+#include "buoys/BuoyKinds.h"
 #include "platform/graphics/Colour.h"
+
+#include <QRectF>
+#include <QString>
 
 #include <vector>
 
 namespace BuoyFacts {
 
 using namespace Colours;
+
+// Where every kind reaches, its topmark included, in units from its centre;
+// its lines may stand a few pixels beyond.
+inline const QRectF Reach(QPointF(-3.2, -6.2), QPointF(3.2, 3.1));
+
+// A kind's name as a test row names it: "north-cardinal-stick" for kind 1.
+inline QString RowName(long kind)
+{
+    return BuoyKindText(kind).toLower().replace(' ', '-');
+}
 
 // A colour expected at (x + u s, y + v s); a topmark probe finds the
 // background when the buoy is drawn without its topmark.

@@ -23,11 +23,6 @@ using namespace BuoyFacts;
 
 namespace {
 
-QString rowName(long kind)
-{
-    return BuoyKindText(kind).toLower().replace(' ', '-');
-}
-
 // One buoy drawn on a blue surface with room on every side.
 struct Drawing {
     std::unique_ptr<PictureBox> pic;
@@ -64,12 +59,13 @@ int topRow(const PictureBox &pic)
     return -1;
 }
 
-// Pixels drawn outside the rectangle that holds every kind: -3.2 to 3.2
-// across, -6.2 to 3.1 down, widened by three pixels for the lines. A fill that
-// runs out of its outline paints the whole background and shows here.
+// Pixels drawn outside the rectangle that holds every kind, widened by
+// three pixels for the lines. A fill that runs out of its outline paints the
+// whole background and shows here.
 int strayPixels(const Drawing &d)
 {
-    const QRect holds(QPoint(d.px(-3.2) - 3, d.py(-6.2) - 3), QPoint(d.px(3.2) + 3, d.py(3.1) + 3));
+    const QRect holds(QPoint(d.px(Reach.left()) - 3, d.py(Reach.top()) - 3),
+                      QPoint(d.px(Reach.right()) + 3, d.py(Reach.bottom()) + 3));
     const QImage &image = d.pic->Image();
     int stray = 0;
     for (int row = 0; row < image.height(); ++row)
@@ -206,7 +202,7 @@ void TestBuoyDrawing::coloursOfEveryKind_data()
     for (long kind = 0; kind < BuoyKindCount; ++kind) {
         for (const auto &size : sizes) {
             for (long topmark : {-1L, 0L}) {
-                QTest::addRow("%s-%s-s%g-%s", qPrintable(rowName(kind)), formName(size.second), size.first,
+                QTest::addRow("%s-%s-s%g-%s", qPrintable(RowName(kind)), formName(size.second), size.first,
                               topmark ? "topmark" : "bare")
                     << kind << size.first << topmark << size.second;
             }
@@ -242,7 +238,7 @@ void TestBuoyDrawing::reachWithAndWithoutTopmark_data()
     QTest::addColumn<long>("topmark");
     for (long kind = 0; kind < BuoyKindCount; ++kind)
         for (long topmark : {-1L, 0L, 1L, 7L})
-            QTest::addRow("%s-flag%ld", qPrintable(rowName(kind)), topmark) << kind << topmark;
+            QTest::addRow("%s-flag%ld", qPrintable(RowName(kind)), topmark) << kind << topmark;
 }
 
 void TestBuoyDrawing::reachWithAndWithoutTopmark()
@@ -272,7 +268,7 @@ void TestBuoyDrawing::fillsStayInsideAtEverySize_data()
     for (long kind = 0; kind < BuoyKindCount; ++kind)
         for (double s : sizes)
             for (BuoyDrawingFor form : {BuoyDrawingFor::Editor, BuoyDrawingFor::Quiz})
-                QTest::addRow("%s-%s-s%g", qPrintable(rowName(kind)), formName(form), s) << kind << s << form;
+                QTest::addRow("%s-%s-s%g", qPrintable(RowName(kind)), formName(form), s) << kind << s << form;
 }
 
 void TestBuoyDrawing::fillsStayInsideAtEverySize()
@@ -300,7 +296,7 @@ void TestBuoyDrawing::quizDrawsLikeTheEditor_data()
         if (differing.contains(kind))
             continue;
         for (double s : {80.0, 150.0, 600.0})
-            QTest::addRow("%s-s%g", qPrintable(rowName(kind)), s) << kind << s;
+            QTest::addRow("%s-s%g", qPrintable(RowName(kind)), s) << kind << s;
     }
 }
 
@@ -368,11 +364,10 @@ void TestBuoyDrawing::safeWaterRoundStripesMirrorEachOther()
                 continue;
             const long colour = buoy.PixelColour(col, row);
             const long mirrored = buoy.PixelColour(2 * middle - col, row);
-            QVERIFY2(!onAPixel || colour == mirrored, qPrintable(QString("colour %1 at (%2, %3), its mirror image %4")
-                                                                     .arg(colour)
-                                                                     .arg(col)
-                                                                     .arg(row)
-                                                                     .arg(mirrored)));
+            QVERIFY2(
+                !onAPixel || colour == mirrored,
+                qPrintable(
+                    QString("colour %1 at (%2, %3), its mirror image %4").arg(colour).arg(col).arg(row).arg(mirrored)));
             if (colour != Red)
                 continue;
             for (const QPoint &next : {QPoint(col + 1, row), QPoint(col - 1, row), QPoint(col, row + 1)})
@@ -440,7 +435,7 @@ void TestBuoyDrawing::routinesSetTheirOwnWidthAndFill()
         carried.pic->SetDrawWidth(9);
         carried.pic->SetFillColor(16711935);
         DrawBuoyKind(*carried.pic, kind, carried.x, carried.y, 120, -1, BuoyDrawingFor::Quiz);
-        QVERIFY2(plain.pic->Image() == carried.pic->Image(), qPrintable(rowName(kind)));
+        QVERIFY2(plain.pic->Image() == carried.pic->Image(), qPrintable(RowName(kind)));
     }
 }
 

@@ -2,6 +2,7 @@
 // the window is active, the light-mode button, the restart of the animation
 // at every show, and every light as a sailor times it from the picture.
 
+#include "BuoyFacts.h"
 #include "BuoyPictures.h"
 #include "LightChart.h"
 
@@ -262,7 +263,7 @@ void TestBuoyFormNight::lightsAsASailorTimesThem_data()
     QTest::addColumn<QString>("name");
     for (long code = 1; code <= BuoyKindCount; ++code)
         for (int mode = 0; mode < 3; ++mode)
-            QTest::addRow("%s-mode-%d", qPrintable(BuoyKindText(code - 1).toLower().replace(' ', '-')), mode + 1)
+            QTest::addRow("%s-mode-%d", qPrintable(BuoyFacts::RowName(code - 1)), mode + 1)
                 << code << mode << ChartNames(code)[mode];
 }
 

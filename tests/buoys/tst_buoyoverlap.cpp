@@ -20,8 +20,6 @@ using namespace BuoyFacts;
 
 namespace {
 constexpr double Unit = 150;
-// Where every kind reaches, in units from its centre.
-const QRectF Reach(QPointF(-3.2, -6.2), QPointF(3.2, 3.1));
 
 // The topmarks of the kinds drawn here, in units: a part's pixels well
 // inside it take its colour.
@@ -45,11 +43,6 @@ std::vector<SweepPart> Topmark(long kind)
     default:
         return {};
     }
-}
-
-QString KindName(long kind)
-{
-    return BuoyKindText(kind).toLower().replace(' ', '-');
 }
 } // namespace
 
@@ -91,7 +84,7 @@ void TestBuoyOverlap::laterBuoyWholeOverTheOneBeneath_data()
                 {4, 20, 2.5, {1, -1.2}, Yellow},
                 {4, 0, 3, {1.2, -0.5}, Yellow}};
     for (const auto &row : rows)
-        QTest::addRow("%s-over-%s", qPrintable(KindName(row.later)), qPrintable(KindName(row.beneath)))
+        QTest::addRow("%s-over-%s", qPrintable(RowName(row.later)), qPrintable(RowName(row.beneath)))
             << row.beneath << row.later << row.below << row.clear << row.clearColour;
 }
 

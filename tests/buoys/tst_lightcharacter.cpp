@@ -3,6 +3,7 @@
 // characters, the restart a mode change brings, the seconds display and the
 // table of lit buoys, all without a window.
 
+#include "BuoyFacts.h"
 #include "ProgramState.h"
 
 #include "buoys/BuoyKinds.h"
@@ -74,12 +75,6 @@ private:
 // at (3000, 750).
 constexpr long TestX = 3000;
 constexpr long TestY = 750;
-
-// "north-cardinal-stick" for light code 2.
-QString KindName(long code)
-{
-    return BuoyKindText(code - 1).toLower().replace(' ', '-');
-}
 
 void RecordWithPortHandFirst(NightLights &lights, long kind)
 {
@@ -184,7 +179,7 @@ void TestLightCharacter::characterOverTwoCycles_data()
         for (long code = f.first; code <= f.last; ++code)
             for (long mode = 0; mode < 3; ++mode) {
                 const Character &c = f.modes[mode];
-                QTest::addRow("%s-mode-%ld", qPrintable(KindName(code)), mode)
+                QTest::addRow("%s-mode-%ld", qPrintable(BuoyFacts::RowName(code - 1)), mode)
                     << code << mode << c.colour << c.restart << QString::fromLatin1(c.runs);
             }
 }

@@ -81,7 +81,10 @@ Mark SolidMark(int kind, double diamondHeight)
     }
 }
 
-bool IsSolidMark(int kind) { return kind >= 1 && kind <= 5; }
+bool IsSolidMark(int kind)
+{
+    return kind >= 1 && kind <= 5;
+}
 
 // The screen the quiz's diamond takes its height from.
 constexpr int ScreenWidthPixels = 3840;
@@ -97,8 +100,7 @@ Mark ShapeVessel(int kind, bool editor)
                 {Box("hull-right", 0, 0, 8, 4, Grey), Box("hull-left", -8, 0, 0, 4, Grey),
                  Box("superstructure", -4, -3, 4, 0, Grey), Box("top", -2, -4, 2, -3, Grey)}};
     case 9:
-        return {QRectF(-10, -8, 22, 11),
-                {Part("hull", {{-10, 0}, {12, 0}, {8, 3}, {-9, 3}}, Grey)}};
+        return {QRectF(-10, -8, 22, 11), {Part("hull", {{-10, 0}, {12, 0}, {8, 3}, {-9, 3}}, Grey)}};
     case 10:
         return {QRectF(-4, -1, 8, 2), {Box("barge", -4, -1, 4, 1, Grey)}};
     case 11: {
@@ -138,26 +140,35 @@ Mark ColSideView(int kind)
         return {QRectF(-10, -12, 20, 18),
                 {Part("hull", {{10, 2}, {-10, 3}, {-9, 6}, {8, 6}}, Grey),
                  Part("headsail", {{0, -12}, {10, 2}, {0, 2}}, {Red, Black}),
-                 Box("headsail-foot", -2, 1, 0, 2, {Red, Black}),
-                 Part("mainsail", {{0, -12}, {-9, 1}, {0, 1}}, Open)}};
+                 Box("headsail-foot", -2, 1, 0, 2, {Red, Black}), Part("mainsail", {{0, -12}, {-9, 1}, {0, 1}}, Open)}};
     }
 }
 
 // The vessel drawn bow to port: the mark mirrored about its centre line.
 Mark Mirrored(Mark mark)
 {
-    mark.reach = QRectF(QPointF(-mark.reach.right(), mark.reach.top()), QPointF(-mark.reach.left(), mark.reach.bottom()));
+    mark.reach =
+        QRectF(QPointF(-mark.reach.right(), mark.reach.top()), QPointF(-mark.reach.left(), mark.reach.bottom()));
     for (SweepPart &part : mark.parts)
         for (QPointF &p : part.shape)
             p.setX(-p.x());
     return mark;
 }
 
-bool IsSideView(int kind) { return kind == 9 || kind == 10 || (kind >= 13 && kind <= 16); }
+bool IsSideView(int kind)
+{
+    return kind == 9 || kind == 10 || (kind >= 13 && kind <= 16);
+}
 
-double ColUnit(int kind, double s) { return IsSideView(kind) && kind != 15 && kind != 16 ? std::nearbyint(1.6 * s) : s; }
+double ColUnit(int kind, double s)
+{
+    return IsSideView(kind) && kind != 15 && kind != 16 ? std::nearbyint(1.6 * s) : s;
+}
 
-const char *FormName(bool editor) { return editor ? "editor" : "quiz"; }
+const char *FormName(bool editor)
+{
+    return editor ? "editor" : "quiz";
+}
 
 void SetDensity(int twipsPerPixel)
 {
@@ -166,8 +177,7 @@ void SetDensity(int twipsPerPixel)
 }
 
 // The first unit of the range at which the drawing fails, with what failed.
-template <class Draw>
-QString FirstFault(const std::vector<double> &units, Draw draw)
+template <class Draw> QString FirstFault(const std::vector<double> &units, Draw draw)
 {
     for (double s : units) {
         const QString fault = draw(s);
@@ -267,8 +277,8 @@ void TestDrawingSweep::buoys_data()
             for (long topmark : {-1L, 0L})
                 for (bool editor : {true, false})
                     if (share.Takes())
-                        QTest::addRow("%s-%s-%s-at-%d", qPrintable(BuoyKindText(kind)),
-                                      topmark ? "topmark" : "bare", FormName(editor), tpp)
+                        QTest::addRow("%s-%s-%s-at-%d", qPrintable(BuoyKindText(kind)), topmark ? "topmark" : "bare",
+                                      FormName(editor), tpp)
                             << kind << topmark << editor << tpp;
 }
 
@@ -297,7 +307,7 @@ void TestDrawingSweep::buoys()
     const auto units = Units(QuizUnits(twipsPerPixel, 80, 150, 3000, 1500, 2, 1485), 0.5);
     const BuoyFacts::KindFacts facts = BuoyFacts::facts(kind);
     const QString fault = FirstFault(units, [&](double s) {
-        SweepSheet sheet(surface, Blue, QRectF(QPointF(-3.2, -6.2), QPointF(3.2, 3.1)), s);
+        SweepSheet sheet(surface, Blue, BuoyFacts::Reach, s);
         DrawBuoyKind(surface, kind, sheet.X(), sheet.Y(), s, topmark,
                      editor ? BuoyDrawingFor::Editor : BuoyDrawingFor::Quiz);
         QString stray = sheet.Strays();
@@ -396,8 +406,9 @@ void TestDrawingSweep::collisionElements()
         if (kind == Fog || kind == Channel)
             return DrawSurroundings(kind, editor, size, range);
         const bool sideView = IsSideView(kind);
-        Mark mark = kind >= HeadOnVessel ? (sideView ? ColSideView(kind) : ShapeVessel(kind == HeadOnVessel ? 8 : kind - 1, editor))
-                                         : SolidMark(kind, 1);
+        Mark mark = kind >= HeadOnVessel
+                        ? (sideView ? ColSideView(kind) : ShapeVessel(kind == HeadOnVessel ? 8 : kind - 1, editor))
+                        : SolidMark(kind, 1);
         const bool port = kind == SideVesselPort || kind == FishingVesselPort || kind == SailingVesselPort;
         if (port)
             mark = Mirrored(mark);

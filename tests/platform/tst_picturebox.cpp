@@ -10,17 +10,14 @@
 #include <cmath>
 #include <set>
 
-namespace {
-constexpr long Black = 0;
-constexpr long Red = 255;
-constexpr long Green = 65280;
-constexpr long Yellow = 65535;
-constexpr long Blue = 16711680;
-constexpr long White = 16777215;
-constexpr long Grey = 8421504;
+using namespace Colours;
 
+namespace {
 // Twips of a pixel position at 15 twips per pixel.
-constexpr double T(int pixels) { return pixels * 15.0; }
+constexpr double T(int pixels)
+{
+    return pixels * 15.0;
+}
 
 std::set<long> coloursOf(const QImage &image)
 {
@@ -64,18 +61,18 @@ private slots:
         QTest::addColumn<long>("insideColour");
         QTest::addColumn<long>("edgeColour");
 
-        QTest::addRow("box-filled") << "box" << true << QPoint(60, 50) << QPoint(20, 50) << QPoint(17, 50)
-                                    << Yellow << Red;
-        QTest::addRow("box-outline-only") << "box" << false << QPoint(60, 50) << QPoint(20, 50) << QPoint(17, 50)
-                                          << Black << Red;
-        QTest::addRow("filled-box-ignores-fill-colour") << "filledbox" << true << QPoint(60, 50) << QPoint(20, 50)
-                                                        << QPoint(17, 50) << Red << Red;
-        QTest::addRow("filled-box-on-outline-surface") << "filledbox" << false << QPoint(60, 50) << QPoint(20, 50)
-                                                       << QPoint(17, 50) << Red << Red;
+        QTest::addRow("box-filled") << "box" << true << QPoint(60, 50) << QPoint(20, 50) << QPoint(17, 50) << Yellow
+                                    << Red;
+        QTest::addRow("box-outline-only")
+            << "box" << false << QPoint(60, 50) << QPoint(20, 50) << QPoint(17, 50) << Black << Red;
+        QTest::addRow("filled-box-ignores-fill-colour")
+            << "filledbox" << true << QPoint(60, 50) << QPoint(20, 50) << QPoint(17, 50) << Red << Red;
+        QTest::addRow("filled-box-on-outline-surface")
+            << "filledbox" << false << QPoint(60, 50) << QPoint(20, 50) << QPoint(17, 50) << Red << Red;
         QTest::addRow("circle-filled") << "circle" << true << QPoint(100, 75) << QPoint(60, 75) << QPoint(57, 75)
                                        << Yellow << Red;
-        QTest::addRow("circle-outline-only") << "circle" << false << QPoint(100, 75) << QPoint(60, 75)
-                                             << QPoint(57, 75) << Black << Red;
+        QTest::addRow("circle-outline-only")
+            << "circle" << false << QPoint(100, 75) << QPoint(60, 75) << QPoint(57, 75) << Black << Red;
         QTest::addRow("circle-top-edge") << "circle" << true << QPoint(100, 40) << QPoint(100, 35) << QPoint(100, 32)
                                          << Yellow << Red;
     }
