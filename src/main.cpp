@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Norvanta"));
     QApplication::setWindowIcon(ProgramIcon());
     DrawMenuIconsAhead();
-    SetMsgBoxShower(ShowMessageBox);
+    SetMsgBoxHandler(ShowMessageBox);
 
     std::unique_ptr<MenuForm> menu;
     SetMainWindowShower([&menu] {

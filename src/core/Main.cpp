@@ -135,7 +135,7 @@ void Main()
     Trap(location, [] { AppPath = AppPathFrom(ProgramFolder()); });
     // Without its database nothing works: the program ends after the one
     // message, before any step that would use the file.
-    if (!DatabaseOpens(AppPath + QStringLiteral("CALVOREN.MDB"))) {
+    if (!DatabaseOpens(location, AppPath + QStringLiteral("CALVOREN.MDB"))) {
         FormInstance<AboutForm>().Unload();
         return;
     }

@@ -10,8 +10,6 @@
 #include <optional>
 
 namespace {
-const QString Location = QStringLiteral("Mainmod:Main");
-
 // What stands in the way, and what to move aside before a build can make a
 // fresh database in its place; the user's old file is never deleted for them.
 QString CannotRun(const QString &path, const StepError &error)
@@ -36,19 +34,21 @@ QString CannotRun(const QString &path, const StepError &error)
 }
 } // namespace
 
-bool DatabaseOpens(const QString &path)
+bool DatabaseOpens(const QString &location, const QString &path)
 {
+    // Another user's lock is waited out as in every step; any other failure
+    // is told here, in the one message.
     std::optional<StepError> failure;
-    const bool opened = Handle(
-        [&failure](const StepError &e) {
-            if (IsLockError(e.number))
-                return ReportError(Location, e.number, e.description) != 0;
-            failure = e;
-            return false;
-        },
-        [&path] { Database::OpenDatabase(path)->Close(); });
-    if (opened)
-        EndLockRun();
+    Trap(location, [&] {
+        try {
+            Database::OpenDatabase(path)->Close();
+        } catch (const std::exception &e) {
+            const StepError error = ErrorOf(e);
+            if (IsLockError(error.number))
+                throw;
+            failure = error;
+        }
+    });
     // Cancelled while another user held the file: it is there, so the
     // program goes on.
     if (!failure)

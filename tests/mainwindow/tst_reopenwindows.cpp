@@ -99,7 +99,14 @@ private slots:
             const QSize smallest((outer.width() - Form::FrameWidth) / 15, (outer.height() - Form::FrameHeight) / 15 + bar);
             QCOMPARE(f.minimumSize(), smallest);
             QCOMPARE(f.windowHandle()->minimumSize(), smallest);
-            f.resize(60, 40);
+            // The grip dragged far up and to the left stops at the smallest size.
+            QSizeGrip *grip = f.findChild<QSizeGrip *>();
+            QVERIFY(grip);
+            const QPoint held = grip->rect().center();
+            const QPoint dragged = held - QPoint(f.width(), f.height());
+            QTest::mousePress(grip, Qt::LeftButton, {}, held);
+            QTest::mouseMove(grip, dragged);
+            QTest::mouseRelease(grip, Qt::LeftButton, {}, dragged);
             QTRY_COMPARE(f.size(), smallest);
             QuitItem(f)->trigger();
         });

@@ -188,7 +188,7 @@ void TestEditor::cleanup()
 void TestEditor::add(int count)
 {
     for (int i = 0; i < count; ++i)
-        editor().Action[0]->click();
+        QTest::mouseClick(editor().Action[0], Qt::LeftButton);
 }
 
 // Expected places follow the drag rule: the first move after the press only

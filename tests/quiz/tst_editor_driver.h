@@ -38,13 +38,23 @@ inline void DriveMouse(MaintForm &editor, const QString &script)
     }
 }
 
+// Types a text over all a box holds; an empty text deletes it.
+inline void TypeOver(MaintText &box, const QString &text)
+{
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(&box, Qt::Key_Delete);
+    else
+        QTest::keyClicks(&box, text);
+}
+
 // Types the hint and the answer, the texts every editor asks for, and
-// presses "&Save".
+// clicks "&Save".
 inline void SaveWithTexts(MaintForm &editor, const QString &hint, const QString &answer)
 {
-    editor.Mtext[0]->setPlainText(hint);
-    editor.Mtext[1]->setPlainText(answer);
-    editor.Action[1]->click();
+    TypeOver(*editor.Mtext[0], hint);
+    TypeOver(*editor.Mtext[1], answer);
+    QTest::mouseClick(editor.Action[1], Qt::LeftButton);
 }
 
 // The entries of a list, top to bottom.

@@ -148,8 +148,7 @@ void SetReportErrorHooks(ReportErrorHooks h) { hooks() = std::move(h); }
 
 void ResetReportError()
 {
-    LastError = 0;
-    RepeatCount = 0;
+    EndLockRun();
     FirstTime = 0;
     hooks() = ReportErrorHooks{};
 }

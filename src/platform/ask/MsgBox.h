@@ -34,10 +34,7 @@ struct MsgBoxCall {
 };
 using MsgBoxHandler = std::function<int(const MsgBoxCall &)>;
 
-// The box is a window, which this folder cannot show: the program's start
-// gives the shower (ShowMessageBox).
-void SetMsgBoxShower(MsgBoxHandler shower);
-
-// Tests replace the box: the handler sees each call and gives the answer.
-// An empty handler restores the real box.
+// The handler sees each call and gives the answer. The box is a window, which
+// this folder cannot show: the program's start gives the handler that shows
+// it (ShowMessageBox), tests give their own.
 void SetMsgBoxHandler(MsgBoxHandler handler);

@@ -148,7 +148,6 @@ int Form::TopTwips() const { return Twips::FromPixelsY(pos().y()); }
 int Form::WidthTwips() const { return Twips::FromPixelsX(width()); }
 int Form::HeightTwips() const { return Twips::FromPixelsY(height()); }
 
-
 void Form::ResizeTwips(int width, int height) { resize(Twips::ToPixelsX(width), Twips::ToPixelsY(height)); }
 
 void Form::SetDefaultButton(QPushButton *button)
